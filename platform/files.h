@@ -1,0 +1,77 @@
+// File operations on Windows-form paths, raising vb::Error with the
+// run-time error numbers the programs' handlers test.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vb {
+
+// One level; an existing folder raises 75, a missing parent 76.
+void MkDir(std::string_view path);
+// Deletes a file, or every file matching the wildcards (* ?) of the last name,
+// compared without regard to case. No match raises 53.
+void Kill(std::string_view path_or_pattern);
+// Renames; an existing target raises 58.
+void Name(std::string_view from, std::string_view to);
+// Copies one file, replacing the target.
+void FileCopy(std::string_view from, std::string_view to);
+// Copies the sub-folders of `from` (recursively, merging) and then its files
+// into the existing folder `to`, replacing files; links are not followed.
+void CopyFolderContents(std::string_view from, std::string_view to);
+
+bool FileExists(std::string_view path);
+bool FolderExists(std::string_view path);
+// Length in bytes; a missing file raises 53.
+std::int64_t FileLen(std::string_view path);
+
+struct FolderEntry {
+  std::string name;  // windows-1252
+  bool is_folder;
+};
+// The entries of a folder, hidden (dot) entries left out, sorted by name.
+std::vector<FolderEntry> ListFolder(std::string_view path);
+
+// Reads a text file line by line. A line ends at CR LF or CR; a lone LF ends
+// a line only when `lf_ends_line` is set. Missing file: 53 (76 for its folder).
+class LineReader {
+ public:
+  explicit LineReader(std::string_view path, bool lf_ends_line = false);
+  bool Eof() const { return pos_ >= data_.size(); }
+  // The next line without its end; reading past the end raises 62.
+  std::string LineInput();
+  std::int64_t Lof() const { return static_cast<std::int64_t>(data_.size()); }
+
+ private:
+  std::string data_;
+  size_t pos_ = 0;
+  bool lf_ends_line_;
+};
+
+// Writes a text file; Print ends every line with CR LF. Output truncates or
+// creates; Append adds at the end. Errors of the final flush surface at Close.
+class LineWriter {
+ public:
+  enum Mode { Output, Append };
+  LineWriter(std::string_view path, Mode mode = Output);
+  ~LineWriter();
+  LineWriter(const LineWriter&) = delete;
+  LineWriter& operator=(const LineWriter&) = delete;
+
+  void Print(std::string_view line);
+  void Write(std::string_view bytes);
+  void Close();
+  bool IsOpen() const { return file_ != nullptr; }
+
+ private:
+  std::FILE* file_ = nullptr;
+  std::string native_;
+};
+
+// Reads a whole file as bytes.
+std::string ReadFileBytes(std::string_view path);
+
+}  // namespace vb

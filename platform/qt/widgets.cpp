@@ -1,0 +1,76 @@
+#include "platform/qt/widgets.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QValidator>
+#include <QWidget>
+#include <cstdlib>
+
+#include "platform/msgbox.h"
+#include "platform/qt/qt_text.h"
+#include "platform/text.h"
+#include "platform/vb_error.h"
+
+namespace vb {
+
+namespace {
+
+// A validator sees only what the user types or pastes; setText bypasses it.
+class TypingLimit : public QValidator {
+ public:
+  TypingLimit(int max_chars, QObject* parent) : QValidator(parent), max_(max_chars) {}
+  State validate(QString& input, int&) const override {
+    return input.size() <= max_ ? Acceptable : Invalid;
+  }
+
+ private:
+  int max_;
+};
+
+int ShowQtBox(const MessageBoxRequest& request) {
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  switch (request.style & 0x70) {
+    case vbCritical: icon = QMessageBox::Critical; break;
+    case vbQuestion: icon = QMessageBox::Question; break;
+    case vbExclamation: icon = QMessageBox::Warning; break;
+    case vbInformation: icon = QMessageBox::Information; break;
+  }
+  const bool yes_no = (request.style & 7) == vbYesNo;
+  QMessageBox box(icon, ToQt(request.title), ToQt(request.text),
+                  yes_no ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok,
+                  QApplication::activeWindow());
+  const int answer = box.exec();
+  if (yes_no) return answer == QMessageBox::Yes ? vbYes : vbNo;
+  return vbOK;
+}
+
+}  // namespace
+
+void InstallQtMessageBoxes() { SetMessageBoxHandler(ShowQtBox); }
+
+void GuardEvent(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const EndProgram& end) {
+    std::exit(end.exit_code);
+  } catch (const Error& error) {
+    MsgBox("Run-time error '" + std::to_string(error.number()) + "':\n\n" + error.what(), vbCritical,
+           "Orvane");
+    std::exit(1);
+  } catch (const std::exception& error) {
+    MsgBox(std::string("Run-time error:\n\n") + error.what(), vbCritical, "Orvane");
+    std::exit(1);
+  }
+}
+
+void RepaintNow(QWidget* widget) {
+  widget->repaint();
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void LimitTyping(QLineEdit* box, int max_chars) {
+  box->setValidator(new TypingLimit(max_chars, box));
+}
+
+}  // namespace vb

@@ -1,0 +1,27 @@
+// Small helpers that give Qt widgets the behaviour the programs expect of
+// their Windows controls and events.
+#pragma once
+
+#include <functional>
+
+class QLineEdit;
+class QWidget;
+
+namespace vb {
+
+// Installs the real, modal message boxes.
+void InstallQtMessageBoxes();
+
+// Runs an event handler. A run-time error that escapes it shows a critical box
+// with its number and ends the program; End() ends it quietly.
+void GuardEvent(const std::function<void()>& handler);
+
+// Repaints a window at once during a long operation, handling pending
+// non-input events so that it really shows.
+void RepaintNow(QWidget* widget);
+
+// Limits what the user may type or paste into `box` to `max_chars`
+// characters; text set by the program is not limited.
+void LimitTyping(QLineEdit* box, int max_chars);
+
+}  // namespace vb

@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "platform/vb_error.h"
+#include "tests/support/temp_drives.h"
+
+namespace fs = std::filesystem;
+using testing_support::ReadFile;
+using testing_support::TempDrives;
+using testing_support::WriteFile;
+
+namespace {
+
+int ErrorOf(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const vb::Error& e) {
+    return e.number();
+  }
+  return 0;
+}
+
+}  // namespace
+
+TEST(ErrnoMapping, DependsOnTheOperation) {
+  TempDrives drives("D");
+  const fs::path present = drives.drive('d') / "file";
+  const fs::path absent_folder = drives.drive('d') / "nofolder/file";
+  EXPECT_EQ(vb::ErrorNumberFromErrno(ENOENT, vb::FileOp::OpenRead, present), 53);
+  EXPECT_EQ(vb::ErrorNumberFromErrno(ENOENT, vb::FileOp::OpenRead, absent_folder), 76);
+  EXPECT_EQ(vb::ErrorNumberFromErrno(EEXIST, vb::FileOp::MkDir, present), 75);
+  EXPECT_EQ(vb::ErrorNumberFromErrno(EEXIST, vb::FileOp::Rename, present), 58);
+  EXPECT_EQ(vb::ErrorNumberFromErrno(EACCES, vb::FileOp::OpenWrite, present), 70);
+  EXPECT_EQ(vb::ErrorNumberFromErrno(ENOSPC, vb::FileOp::Write, present), 61);
+  EXPECT_EQ(vb::ErrorNumberFromErrno(EIO, vb::FileOp::Write, present), 57);
+  EXPECT_EQ(vb::ErrorNumberFromErrno(ENOMEDIUM, vb::FileOp::OpenRead, present), 71);
+}
+
+TEST(Files, FolderAndFileErrorsCarryTheirNumbers) {
+  TempDrives drives("D");
+  vb::MkDir("D:\\orvane");
+  EXPECT_EQ(ErrorOf([] { vb::MkDir("D:\\orvane"); }), 75);
+  EXPECT_EQ(ErrorOf([] { vb::MkDir("D:\\no\\deeper"); }), 76);
+  EXPECT_EQ(ErrorOf([] { vb::LineReader r("D:\\orvane\\missing.txt"); }), 53);
+  EXPECT_EQ(ErrorOf([] { vb::LineReader r("D:\\nofolder\\missing.txt"); }), 76);
+  EXPECT_EQ(ErrorOf([] { vb::Kill("D:\\orvane\\*.txt"); }), 53);
+  vb::LineWriter("D:\\orvane\\a.txt").Close();
+  vb::LineWriter("D:\\orvane\\b.htm").Close();
+  EXPECT_EQ(ErrorOf([] { vb::Name("D:\\orvane\\a.txt", "D:\\orvane\\b.htm"); }), 58);
+  if (::geteuid() != 0) {
+    fs::permissions(drives.drive('d') / "orvane/b.htm", fs::perms::owner_read);
+    EXPECT_EQ(ErrorOf([] { vb::LineWriter w("D:\\orvane\\b.htm"); }), 70);
+  }
+}
+
+TEST(Files, LinesEndAtCrLfOrCrAndWritingEndsEveryLineCrLf) {
+  TempDrives drives("D");
+  WriteFile(drives.drive('d') / "in.txt", "one\r\ntwo\rthree\nstill three\r\n\r\nlast");
+  vb::LineReader reader("D:\\in.txt");
+  std::vector<std::string> lines;
+  while (!reader.Eof()) lines.push_back(reader.LineInput());
+  EXPECT_EQ(lines, (std::vector<std::string>{"one", "two", "three\nstill three", "", "last"}));
+  EXPECT_EQ(ErrorOf([&] { reader.LineInput(); }), 62);
+
+  vb::LineReader lf_reader("D:\\in.txt", true);
+  lines.clear();
+  while (!lf_reader.Eof()) lines.push_back(lf_reader.LineInput());
+  EXPECT_EQ(lines.size(), 6u);
+
+  vb::LineWriter writer("D:\\out.txt");
+  writer.Print("a\xE9");
+  writer.Print("");
+  writer.Close();
+  EXPECT_EQ(ReadFile(drives.drive('d') / "out.txt"), "a\xE9\r\n\r\n");
+  vb::LineWriter appender("D:\\out.txt", vb::LineWriter::Append);
+  appender.Print("b");
+  appender.Close();
+  EXPECT_EQ(ReadFile(drives.drive('d') / "out.txt"), "a\xE9\r\n\r\nb\r\n");
+}
+
+TEST(Files, WildcardKillMatchesWithoutRegardToCase) {
+  TempDrives drives("D");
+  WriteFile(drives.drive('d') / "p/year1.txt", "x");
+  WriteFile(drives.drive('d') / "p/ERRORLOG.TXT", "x");
+  WriteFile(drives.drive('d') / "p/keep.htm", "x");
+  vb::Kill("D:\\p\\*.txt");
+  EXPECT_FALSE(fs::exists(drives.drive('d') / "p/year1.txt"));
+  EXPECT_FALSE(fs::exists(drives.drive('d') / "p/ERRORLOG.TXT"));
+  EXPECT_TRUE(fs::exists(drives.drive('d') / "p/keep.htm"));
+}
+
+TEST(Files, FolderCopyMergesAndReplacesWithoutFollowingLinks) {
+  TempDrives drives("D");
+  const fs::path d = drives.drive('d');
+  WriteFile(d / "src/index.htm", "new");
+  WriteFile(d / "src/work/a.doc", "doc");
+  WriteFile(d / "dst/index.htm", "old");
+  WriteFile(d / "dst/work/keep.doc", "keep");
+  WriteFile(d / "outside/secret", "secret");
+  fs::create_symlink(d / "outside/secret", d / "dst/work/a.doc");
+  vb::CopyFolderContents("D:\\src", "D:\\dst");
+  EXPECT_EQ(ReadFile(d / "dst/index.htm"), "new");
+  EXPECT_EQ(ReadFile(d / "dst/work/a.doc"), "doc");
+  EXPECT_EQ(ReadFile(d / "dst/work/keep.doc"), "keep");
+  EXPECT_EQ(ReadFile(d / "outside/secret"), "secret");
+  EXPECT_FALSE(fs::is_symlink(d / "dst/work/a.doc"));
+}
