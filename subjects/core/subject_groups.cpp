@@ -1,0 +1,10 @@
+#include "subjects/core/subject_groups.h"
+
+namespace subjects {
+
+SubjectGroups& Groups() {
+  static SubjectGroups groups;
+  return groups;
+}
+
+}  // namespace subjects
