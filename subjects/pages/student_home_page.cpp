@@ -1,7 +1,112 @@
+// The subject-layout home page of a student (or of the master student, or the
+// preview's sample), with the student's subject, work and picture folders.
 #include "subjects/pages/subject_writers.h"
+
+#include <string>
+
+#include "platform/files.h"
+#include "subjects/core/subject_groups.h"
+#include "subjects/pages/subject_folder.h"
+#include "subjects/pages/subject_page_frame.h"
 
 namespace subjects {
 
-void WriteStudentHomePage(builder::BuildRun& run) { run.ctx.PreviewMode = 0; }
+namespace {
+
+// The preview's flag never outlives one sample page, whatever happens.
+struct PreviewModeReset {
+  builder::BuildContext& ctx;
+  ~PreviewModeReset() { ctx.PreviewMode = 0; }
+};
+
+void GreetingTable(PageFile& page, const builder::BuildRun& run, SubjectPageMode mode) {
+  const std::string& face = run.ctx.FontFace;
+  const std::string name = mode == SubjectPageMode::Named
+                               ? run.ctx.CurrentPreferredName + " " + run.ctx.CurrentSurname
+                               : std::string("New Student");
+  const std::string owl = ButtonImagePath(run.settings.ImagePlacement(), kStudentFolderDepth, "owl.gif");
+  page.Line(16, "<div align=\"center\">");
+  page.Line(18, "<center>");
+  page.Line(18, "<table border=\"0\" cellpadding=\"5\" width=\"99%\">");
+  page.Line(20, "<tr>");
+  page.Line(22, "<td width=\"70%\" valign=\"middle\" align=\"center\">");
+  page.Line(16, "<p align=\"center\"><font face=\"" + face + "\">Hi! My name is</font></p>");
+  page.Line(16, "<p align=\"center\"><font face=\"" + face + "\" size=\"6\"><b>" + name + "</b></font></p>");
+  page.Line(16, "<p align=\"center\"><font face=\"" + face + "\">and this");
+  page.Line(16, "is my Home Page </font></p>");
+  page.Line(16, "<p align=\"center\"><font size=\"2\" face=\"" + face +
+                    "\">View my: <a href=\"work/\" target=\"_blank\">Work");
+  page.Line(16, "folder</a> / <a href=\"powerpoints/\" target=\"_blank\">PowerPoints");
+  page.Line(16, "folder</a> / <a href=\"images/\" target=\"_blank\">Images folder</a></font></p>");
+  page.Line(22, "</td>");
+  page.Line(22, "<td width=\"30%\" valign=\"middle\" align=\"center\"><img border=\"0\" src=\"" + owl +
+                    "\" width=\"179\" height=\"191\" alt=\"Replace this picture with a photo of yourself!\"></td>");
+  page.Line(20, "</tr>");
+  page.Line(18, "</table>");
+  page.Line(18, "</center>");
+  page.Line(16, "</div>");
+}
+
+void SubjectLinkTable(PageFile& page, const builder::BuildRun& run) {
+  const SubjectGroups& groups = Groups();
+  const std::string& face = run.ctx.FontFace;
+  page.Line(16, "<div align=\"center\">");
+  page.Line(18, "<table border=\"0\" width=\"90%\">");
+  page.Line(20, "<tr>");
+  page.Line(22, "<td width=\"100%\" colspan=\"4\" bgcolor=\"" + run.ctx.ThemeColour1 + "\">");
+  page.Line(24, "<p align=\"center\"><b><font face=\"" + face + "\">Take a look");
+  page.Line(24, "around the work I've been doing in school this year!</font></b></td>");
+  page.Line(20, "</tr>");
+  // Two subjects to a row, in at most six rows.
+  for (int k = 1; k <= 12; ++k) {
+    if (k > groups.SubjectGroupCount) break;
+    if (k % 2 == 1) page.Line(20, "<tr>");
+    const std::string button =
+        ButtonImagePath(run.settings.ImagePlacement(), kStudentFolderDepth, "but-clik.jpg");
+    page.Line(22, "<td width=\"10%\"><a href=\"" + GroupSlot(groups.SubjectGroupFolders, k) +
+                      "/index.htm\"><img border=\"0\" src=\"" + button + "\"");
+    page.Line(22, "alt=\"Click to see my work this year!\" width=\"60\" height=\"60\"></a></td>");
+    page.Line(22, "<td width=\"40%\"><font size=\"2\" face=\"" + face + "\">" +
+                      GroupSlot(groups.SubjectGroupNames, k) + "</font></td>");
+    if (k % 2 == 0) page.Line(20, "</tr>");
+  }
+  page.Line(20, "<tr>");
+  page.Line(22, "<td width=\"100%\" colspan=\"4\" bgcolor=\"" + run.ctx.ThemeColour1 + "\">&nbsp;</td>");
+  page.Line(20, "</tr>");
+  page.Line(18, "</table>");
+  page.Line(16, "</div>");
+}
+
+}  // namespace
+
+void WriteStudentHomePage(builder::BuildRun& run) {
+  PreviewModeReset reset{run.ctx};
+  const SubjectPageMode mode = PageModeOf(run.ctx);
+  std::string file = run.ctx.OpenFile;
+  if (mode != SubjectPageMode::Preview) {
+    run.ctx.PageCount += 1;
+    const int count = Groups().SubjectGroupCount;
+    for (int k = 1; k <= count; ++k) vb::MkDir(GroupSlot(Groups().SubjectGroupFolders, k));
+    vb::MkDir("work");
+    vb::MkDir("images");
+    vb::MkDir("powerpoints");
+    file = "index.htm";
+  }
+
+  PageFile page(file);
+  FrameHead(page, mode == SubjectPageMode::Named
+                      ? "<title>" + run.ctx.CurrentPreferredName + " " + run.ctx.CurrentSurname +
+                            "'s Home Page</title>"
+                      : std::string("<title>Student's Home Page</title>"));
+  TopNavigationRow(page, run, kStudentFolderDepth, HomeNavigationButtons);
+  CenterLine(page);
+  SideCellsOpen(page, run);
+  GreetingTable(page, run, mode);
+  SubjectLinkTable(page, run);
+  SideCellsClose(page, run);
+  BottomNavigationRow(page, run, kStudentFolderDepth, HomeNavigationButtons, BottomRowForm::Home);
+  FrameTail(page);
+  page.Close();
+}
 
 }  // namespace subjects

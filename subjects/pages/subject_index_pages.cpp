@@ -1,7 +1,73 @@
+// The index page of every subject folder: the subject's topic links between
+// the navigation rows of a page one folder below the student's home page.
 #include "subjects/pages/subject_writers.h"
+
+#include <string>
+
+#include "subjects/core/subject_groups.h"
+#include "subjects/pages/subject_folder.h"
+#include "subjects/pages/subject_page_frame.h"
 
 namespace subjects {
 
-void WriteSubjectPages(builder::BuildRun&) {}
+namespace {
+
+void TopicLink(PageFile& page, const builder::BuildRun& run, int t) {
+  const std::string number = std::to_string(t);
+  page.Line(22, "<td width=\"10%\"><a href=\"topic" + number + ".htm\"><img border=\"0\" src=\"" +
+                    ButtonImagePath(run.settings.ImagePlacement(), kSubjectFolderDepth, "but-clik.jpg") +
+                    "\"");
+  page.Line(22, "alt=\"Click to see my work this year!\" width=\"60\" height=\"60\"></a></td>");
+  page.Line(22, "<td width=\"40%\"><font size=\"2\" face=\"" + run.ctx.FontFace + "\">Topic " + number + " -");
+  page.Line(24, "Edit this title to describe the page it will open</font></td>");
+}
+
+void TopicLinkTable(PageFile& page, const builder::BuildRun& run, const std::string& subject) {
+  page.Line(16, "<div align=\"center\">");
+  page.Line(18, "<table border=\"0\" width=\"90%\">");
+  page.Line(20, "<tr>");
+  page.Line(22, "<td width=\"100%\" colspan=\"4\" bgcolor=\"" + run.ctx.ThemeColour1 + "\">");
+  page.Line(24, "<p align=\"center\"><b><font face=\"" + run.ctx.FontFace + "\">Take a look");
+  page.Line(24, "around the work I've been doing in " + subject + " this year!</font></b></td>");
+  page.Line(20, "</tr>");
+  // Two topics to a row; an odd last topic gets no row.
+  const int limit = Groups().TopicsPerGroup - 1;
+  for (int t = 1; t <= limit; t += 2) {
+    page.Line(20, "<tr>");
+    TopicLink(page, run, t);
+    TopicLink(page, run, t + 1);
+    page.Line(20, "</tr>");
+  }
+  page.Line(20, "<tr>");
+  page.Line(22, "<td width=\"100%\" colspan=\"4\" bgcolor=\"" + run.ctx.ThemeColour1 + "\">&nbsp;</td>");
+  page.Line(20, "</tr>");
+  page.Line(18, "</table>");
+  page.Line(16, "</div>");
+}
+
+}  // namespace
+
+void WriteSubjectPages(builder::BuildRun& run) {
+  const int count = Groups().SubjectGroupCount;
+  for (int k = 1; k <= count; ++k) {
+    EnterSubjectFolder(run, k);
+    const std::string& subject = GroupSlot(Groups().SubjectGroupNames, k);
+    PageFile page("index.htm");
+    FrameHead(page, run.ctx.MasterFlag == 0
+                        ? "<title>Student's " + subject + " Page</title>"
+                        : "<title>" + run.ctx.CurrentPreferredName + " " + run.ctx.CurrentSurname + "'s " +
+                              subject + " Page</title>");
+    TopNavigationRow(page, run, kSubjectFolderDepth, SubjectNavigationButtons);
+    CenterLine(page);
+    SideCellsOpen(page, run);
+    TopicLinkTable(page, run, subject);
+    SideCellsClose(page, run);
+    BottomNavigationRow(page, run, kSubjectFolderDepth, SubjectNavigationButtons,
+                        BottomRowForm::SubjectIndex);
+    FrameTail(page);
+    page.Close();
+    run.ctx.PageCount += 1;
+  }
+}
 
 }  // namespace subjects
