@@ -1,8 +1,59 @@
-// The Year Pages page and the folders it links to.
+// The Year Pages page of the year being built, with the year's master folder
+// and one folder for every ticked year level.
+#include <chrono>
+
+#include "builder/core/tables.h"
 #include "builder/pages/page_writers.h"
+#include "builder/pages/site_page_frame.h"
+#include "platform/text.h"
 
 namespace builder {
 
-void YearIndexPage(BuildRun& run) { (void)run; }
+namespace {
+
+// The start-up sets LastYear; a build started without it takes the clock's.
+std::string LastYearText(const BuildContext& ctx) {
+  if (!ctx.LastYear.empty()) return ctx.LastYear;
+  const auto today = std::chrono::year_month_day(
+      std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now()));
+  return vb::NumberText(static_cast<int>(today.year()) - 1);
+}
+
+}  // namespace
+
+void YearIndexPage(BuildRun& run) {
+  const std::string year_folder = run.ctx.TargetDrive + "\\orvane\\" + run.settings.SiteYear();
+  FrameSlots slots;
+  slots.title = "Year Pages";
+  slots.depth = 1;
+  slots.buttons = {Button::Home};
+  slots.heading = "Years";
+  slots.centred_column = true;
+  slots.spaced_bottom = true;
+
+  SitePageFrame(run, "index.htm", slots, [&](PageFrameWriter& page) {
+    const std::string font = page.look().font_face;
+    page.Line(16, "<p align=\"center\"><font face=\"" + font + "\">Click on a Year to see the");
+    page.Line(16, "Class Pages for " + run.settings.SiteYear() + "</font>");
+    page.Line(16, "</center>");
+    // An existing folder is used as it is, and the page goes on to its end.
+    PassOver75([&] { vb::MkDir(year_folder + "\\masterstudent"); });
+    for (int row = 0; row < static_cast<int>(YearLevelTable.size()); ++row) {
+      if (!run.settings.YearLevel(row)) continue;
+      const YearLevelRow& level = YearLevelTable[row];
+      PassOver75([&] { vb::MkDir(year_folder + "\\" + std::string(level.folder)); });
+      page.Line(16, "<p align=\"center\"><font face=\"" + font +
+                        "\" size=\"2\"><b><a href=\"" + std::string(level.folder) + "/index.htm\">");
+      page.Line(16, std::string(level.link_text) + "</a></b></font></p>");
+    }
+    if (run.settings.LastYearLink()) {
+      const std::string last = LastYearText(run.ctx);
+      page.Line(16, "<p align=\"center\"><a href=\"../" + last + "/index.htm\">");
+      page.Line(16, "<img border=\"0\" src=\"../ovimages/but-" + last +
+                        ".jpg\" width=\"127\" height=\"25\" alt=\"Click here to see the Student "
+                        "Pages from " + last + "!\"></a></p>");
+    }
+  });
+}
 
 }  // namespace builder

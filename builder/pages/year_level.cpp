@@ -1,11 +1,156 @@
-// One year level: its classes, their pages and their students.
+// One year level: its folder, list and classes, the class-list page, and the
+// class and student loops with the year's master pages.
+#include "builder/core/tables.h"
+#include "builder/pages/level_writers.h"
 #include "builder/pages/page_writers.h"
+#include "builder/pages/progress_quips.h"
+#include "builder/pages/year_list.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "platform/text.h"
+#include "subjects/pages/subject_writers.h"
 
 namespace builder {
 
+namespace {
+
+constexpr const char* kLevelSet[] = {"but-yrpg.jpg", "but-clpg.jpg", "but-home.jpg"};
+constexpr const char* kClassSet[] = {"but-yrpg.jpg", "but-clik.jpg", "but-clpg.jpg",
+                                     "but-home.jpg", "but-stpg.jpg"};
+constexpr const char* kStudentSet[] = {"but-yrpg.jpg", "but-clpg.jpg", "but-home.jpg",
+                                       "but-stpg.jpg", "but-mypg.jpg", "but-clik.jpg", "owl.gif"};
+
+class LevelBuild {
+ public:
+  LevelBuild(BuildRun& run, YearLevel& level)
+      : run_(run),
+        level_(level),
+        year_folder_(run.ctx.TargetDrive + "\\orvane\\" + run.settings.SiteYear()),
+        level_folder_(year_folder_ + "\\" + run.ctx.LevelFolderName) {}
+
+  void PrepareLevelFolder() {
+    EnterFolder(level_folder_);
+    CopyButtons(kLevelSet, level_folder_);
+  }
+
+  void MakeClassFolders() {
+    for (const LevelClass& entry : level_.classes) {
+      PassOver75([&] { vb::MkDir(level_folder_ + "\\" + entry.ClassFolderName); });
+    }
+  }
+
+  void ClassLoop() {
+    const int class_count = static_cast<int>(level_.classes.size());
+    for (int c = 0; c < class_count; ++c) {
+      run_.ctx.CurrentClassFolder = level_.classes[c].ClassFolderName;
+      run_.progress.SetLabel3(NextProgressQuip());
+      run_.progress.Repaint();
+      const std::string class_folder = ClassFolder();
+      EnterFolder(class_folder);
+      CopyButtons(kClassSet, class_folder);
+      WriteClassPage(run_, level_, c);
+      PassOver75([&] { TeachersNews(run_); });
+      StudentLoop(c);
+      CopyMasterToClass();
+    }
+  }
+
+ private:
+  std::string ClassFolder() const { return level_folder_ + "\\" + run_.ctx.CurrentClassFolder; }
+
+  void EnterFolder(const std::string& folder) {
+    vb::ChDrive(run_.ctx.TargetDrive);
+    vb::ChDir(folder);
+  }
+
+  template <size_t N>
+  void CopyButtons(const char* const (&set)[N], const std::string& folder) {
+    if (run_.settings.ImagePlacement() != ImagePlacement::Replicated) return;
+    for (const char* name : set) {
+      vb::FileCopy(run_.ctx.ProgramFolder + run_.ctx.ThemeFolder + "\\" + name,
+                   folder + "\\" + name);
+    }
+  }
+
+  void StudentLoop(int class_index) {
+    const std::string& class_name = level_.classes[class_index].ClassName;
+    const int row_count = static_cast<int>(level_.rows.size());
+    for (int r = 0; r < row_count; ++r) {
+      const LevelRow& row = level_.rows[r];
+      run_.ctx.CurrentPreferredName = row.PreferredName;
+      run_.ctx.CurrentSurname = row.Surname;
+      run_.ctx.CurrentStudentFolder = level_.row_student_folders[r];
+      // The build's first row is written twice: as the year's master pages,
+      // then as its own student.
+      while (true) {
+        std::string folder;
+        if (run_.ctx.MasterFlag == 0) {
+          run_.ctx.MasterPath = year_folder_ + "\\masterstudent";
+          folder = run_.ctx.MasterPath;
+        } else {
+          if (row.RollClass != class_name) break;
+          folder = ClassFolder() + "\\" + run_.ctx.CurrentStudentFolder;
+        }
+        EnterFolder(folder);
+        CopyButtons(kStudentSet, folder);
+        if (run_.settings.PageLayout() == PageLayout::Subject) {
+          PassOver75([&] { subjects::WriteStudentHomePage(run_); });
+          PassOver75([&] { subjects::WriteSubjectPages(run_); });
+          PassOver75([&] { subjects::WriteTopicPages(run_); });
+        } else {
+          StudentPages();
+        }
+        if (run_.ctx.MasterFlag != 0) break;
+        run_.ctx.MasterFlag = 1;
+      }
+    }
+  }
+
+  void StudentPages() {
+    const bool portfolio = run_.settings.WritingPortfolio();
+    PassOver75([&] { WriteK6HomePage(run_); });
+    for (const char* name : {"work", "images", "powerpoints"}) {
+      PassOver75([&] { vb::MkDir(name); });
+    }
+    if (portfolio) {
+      PassOver75([&] { vb::MkDir("writing"); });
+      for (int i = 1; i <= 6; ++i) {
+        vb::FileCopy(run_.ctx.ProgramFolder + "writing.doc",
+                     "writing\\writing" + vb::NumberText(i) + ".doc");
+      }
+    }
+    // An error 75 in one topic page skips the rest of that page only.
+    for (int t = 1; t <= 12; ++t) {
+      PassOver75([&] { WriteTopicPage(run_, t); });
+    }
+    if (portfolio) vb::FileCopy(run_.ctx.TargetDrive + "\\orvane\\writing.htm", "topic12.htm");
+  }
+
+  // Every subfolder, then every file, of the year's master folder into the
+  // class's, replacing files that exist.
+  void CopyMasterToClass() {
+    vb::CopyFolderContents(year_folder_ + "\\masterstudent", ClassFolder() + "\\masterstudent");
+  }
+
+  BuildRun& run_;
+  YearLevel& level_;
+  const std::string year_folder_;
+  const std::string level_folder_;
+};
+
+}  // namespace
+
 void BuildYearLevel(BuildRun& run, const std::string& year_list_path) {
-  (void)run;
-  (void)year_list_path;
+  const std::string list = vb::ReadFileBytes(year_list_path);
+  YearLevel level;
+  LevelBuild build(run, level);
+  build.PrepareLevelFolder();
+  level.rows = ReadYearList(list);
+  level.row_student_folders.assign(level.rows.size(), std::string());
+  level.classes = CollectClasses(level.rows, run.settings.FolderNaming());
+  build.MakeClassFolders();
+  WriteClassListPage(run, level);
+  build.ClassLoop();
 }
 
 }  // namespace builder

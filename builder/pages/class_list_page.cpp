@@ -1,0 +1,30 @@
+// The class-list page of a year level.
+#include "builder/pages/level_writers.h"
+#include "builder/pages/site_page_frame.h"
+
+namespace builder {
+
+void WriteClassListPage(BuildRun& run, const YearLevel& level) {
+  FrameSlots slots;
+  slots.title = "Class Pages";
+  slots.depth = 2;
+  slots.buttons = {Button::Years, Button::Home};
+  slots.heading = run.ctx.LevelHeading;
+  slots.centred_column = true;
+  slots.spaced_bottom = true;
+
+  SitePageFrame(run, "index.htm", slots, [&](PageFrameWriter& page) {
+    const std::string font = page.look().font_face;
+    page.Line(16, "<p align=\"center\"><font face=\"" + font + "\">Click on a Class name");
+    page.Line(16, "to see the Student Pages</font>");
+    page.Line(16, "</center>");
+    page.Line(0, "");
+    for (const LevelClass& entry : level.classes) {
+      page.Line(16, "<p align=\"center\"><font face = \"" + font + "\" Size = \"2\">");
+      page.Line(16, "<b><a href=\"" + entry.ClassFolderName + "/index.htm\">");
+      page.Line(16, entry.ClassName + "</a></b></font></p>");
+    }
+  });
+}
+
+}  // namespace builder

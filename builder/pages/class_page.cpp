@@ -1,0 +1,100 @@
+// The class page, written while the class's students are recorded in the
+// student list and their folders are made.
+#include "builder/core/naming.h"
+#include "builder/pages/level_writers.h"
+#include "builder/pages/site_page_frame.h"
+#include "platform/vb_error.h"
+
+namespace builder {
+
+namespace {
+
+void PrintRecord(BuildRun& run, const std::string& record) {
+  if (run.student_list == nullptr) vb::Raise(52, "the student list is not open");
+  run.student_list->Print(record);
+}
+
+void TeacherBox(PageFrameWriter& page, const std::string& clik_image) {
+  const std::string font = page.look().font_face;
+  page.Line(16, "<p align=\"center\"><font face=\"" + font +
+                    "\">Teacher: <b>Teacher's Name</b></font><br>");
+  page.Line(16, "<div align=\"center\">");
+  page.Line(18, "<table border=\"0\" width=\"30%\">");
+  page.Line(20, "<tr>");
+  page.Line(22, "<td width=\"22%\"><a href=\"teacher.htm\"><img border=\"0\" src=\"" +
+                    clik_image + "\"");
+  page.Line(22, "width=\"60\" height=\"60\" alt=\"Click to view the Teacher's News page\"></a></td>");
+  page.Line(22, "<td width=\"78%\">");
+  page.Line(22, "<p align=\"center\"><font face=\"" + font +
+                    "\"><b>Teacher's News</b></font></p>");
+  page.Line(22, "</td>");
+  page.Line(20, "</tr>");
+  page.Line(18, "</table>");
+  page.Line(16, "</div>");
+  page.Line(16, "<p align=\"center\"><font face=\"" + font +
+                    "\" size=\"2\">Click on a Student's name");
+  page.Line(16, "to view their homepage<br>");
+  page.Line(16, "<b>WARNING:</b> Do <b><u>NOT</u></b> edit ANY webpages other than your own!</font>");
+}
+
+}  // namespace
+
+void WriteClassPage(BuildRun& run, YearLevel& level, int class_index) {
+  const LevelClass& entry = level.classes[class_index];
+  const std::string level_name = run.ctx.LevelFolderName;
+  const std::string class_folder = run.ctx.TargetDrive + "\\orvane\\" + run.settings.SiteYear() +
+                                   "\\" + level_name + "\\" + entry.ClassFolderName;
+  const FolderNaming naming = run.settings.FolderNaming();
+
+  PrintRecord(run, "zzStudent Master,masterstudent," + entry.ClassFolderName + "," + level_name);
+  PassOver75([&] { vb::MkDir(class_folder + "\\masterstudent"); });
+
+  FrameSlots slots;
+  slots.title = "Class " + entry.ClassName;
+  slots.depth = 3;
+  slots.buttons = {Button::Classes, Button::Years, Button::Home};
+  slots.heading = slots.title;
+  slots.centre_line = true;
+  slots.spaced_bottom = true;
+
+  SitePageFrame(run, "index.htm", slots, [&](PageFrameWriter& page) {
+    const std::string font = page.look().font_face;
+    TeacherBox(page, ImageSource(run.settings.ImagePlacement(), 3, "but-clik.jpg"));
+    page.Line(16, "<div align=\"center\">");
+    page.Line(18, "<table border=\"0\" width=\"90%\">");
+    page.Line(0, "");
+    page.Line(20, "<tr>");
+
+    int cells_in_row = 0;
+    int student_number = 0;
+    level.row_student_folders.assign(level.rows.size(), std::string());
+    for (size_t r = 0; r < level.rows.size(); ++r) {
+      const LevelRow& row = level.rows[r];
+      if (row.RollClass != entry.ClassName) continue;
+      ++cells_in_row;
+      ++student_number;
+      const std::string folder =
+          StudentFolderName(naming, student_number, row.Surname, row.PreferredName);
+      level.row_student_folders[r] = folder;
+      if (cells_in_row == 6) {
+        cells_in_row = 1;
+        page.Line(20, "</tr>");
+        page.Line(20, "<tr>");
+      }
+      page.Line(22, "<td width=\"20%\" bgcolor=\"" + run.ctx.ThemeColour2 +
+                        "\" align=\"center\"><font face=\"" + font + "\" size=\"2\">");
+      page.Line(22, "<b><a href=\"" + folder + "/index.htm\">");
+      page.Line(22, row.PreferredName + " " + row.Surname + "</a></b></font></td>");
+      PrintRecord(run, row.Surname + " " + row.PreferredName + "," + folder + "," +
+                           entry.ClassFolderName + "," + level_name);
+      PassOver75([&] { vb::MkDir(class_folder + "\\" + folder); });
+    }
+
+    page.Line(0, "");
+    page.Line(20, "</tr>");
+    page.Line(18, "</table>");
+    page.Line(16, "</div>");
+  });
+}
+
+}  // namespace builder

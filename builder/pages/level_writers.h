@@ -1,0 +1,38 @@
+// The page writers inside one year level: the class-list page, the class
+// page with its student records and folders, the teacher's news page, and a
+// student's home page and topic pages. Each writes into the current folder.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "builder/core/build_run.h"
+#include "builder/pages/year_list.h"
+
+namespace builder {
+
+// The tables of the level being built.
+struct YearLevel {
+  std::vector<LevelRow> rows;
+  std::vector<LevelClass> classes;
+  std::vector<std::string> row_student_folders;  // by row; filled per class
+};
+
+// The level folder's index.htm: one link per class.
+void WriteClassListPage(BuildRun& run, const YearLevel& level);
+
+// For class `class_index` (0-based): its master record, its masterstudent
+// folder, its index.htm with one cell per student, and for every student the
+// folder name, the record and the folder.
+void WriteClassPage(BuildRun& run, YearLevel& level, int class_index);
+
+// teacher.htm, the same for every class.
+void TeachersNews(BuildRun& run);
+
+// The student's (or, with MasterFlag 0, the master's) index.htm.
+void WriteK6HomePage(BuildRun& run);
+
+// topic<t>.htm of the student or master.
+void WriteTopicPage(BuildRun& run, int topic_index);
+
+}  // namespace builder

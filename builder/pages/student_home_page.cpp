@@ -1,0 +1,98 @@
+// A student's home page in the primary layout: greeting, work folders, a
+// placeholder photo and links to the twelve topic pages.
+#include "builder/pages/level_writers.h"
+#include "builder/pages/site_page_frame.h"
+#include "platform/text.h"
+
+namespace builder {
+
+namespace {
+
+void Greeting(PageFrameWriter& page, const std::string& name, const std::string& photo) {
+  const std::string font = page.look().font_face;
+  page.Line(16, "<div align=\"center\">");
+  page.Line(18, "<center>");
+  page.Line(18, "<table border=\"0\" cellpadding=\"5\" width=\"99%\">");
+  page.Line(20, "<tr>");
+  page.Line(22, "<td width=\"70%\" valign=\"middle\" align=\"center\">");
+  page.Line(16, "<p align=\"center\"><font face=\"" + font + "\">Hi! My name is</font></p>");
+  page.Line(16, "<p align=\"center\"><font face=\"" + font + "\" size=\"6\"><b>" + name +
+                    "</b></font></p>");
+  page.Line(16, "<p align=\"center\"><font face=\"" + font + "\">and this");
+  page.Line(16, "is my Home Page </font></p>");
+  page.Line(16, "<p align=\"center\"><font size=\"2\" face=\"" + font +
+                    "\">View my: <a href=\"work/\" target=\"_blank\">Work");
+  page.Line(16, "folder</a> / <a href=\"powerpoints/\" target=\"_blank\">PowerPoints");
+  page.Line(16, "folder</a> / <a href=\"images/\" target=\"_blank\">Images folder</a></font></p>");
+  page.Line(22, "</td>");
+  page.Line(22, "<td width=\"30%\" valign=\"middle\" align=\"center\"><img border=\"0\" src=\"" +
+                    photo + "\" width=\"179\" height=\"191\" alt=\"Replace this picture with a "
+                            "photo of yourself!\"></td>");
+  page.Line(20, "</tr>");
+  page.Line(18, "</table>");
+  page.Line(18, "</center>");
+  page.Line(16, "</div>");
+}
+
+void TopicCells(PageFrameWriter& page, int topic, const std::string& clik_image, bool portfolio) {
+  const std::string font = page.look().font_face;
+  const std::string t = vb::NumberText(topic);
+  page.Line(22, "<td width=\"10%\"><a href=\"topic" + t + ".htm\"><img border=\"0\" src=\"" +
+                    clik_image + "\"");
+  page.Line(22, "alt=\"Click to see my work this year!\" width=\"60\" height=\"60\"></a></td>");
+  if (topic == 12 && portfolio) {
+    page.Line(22, "<td width=\"40%\"><font size=\"2\" face=\"" + font + "\">My Writing Portfolio");
+    page.Line(22, "</font></td>");
+  } else {
+    page.Line(22, "<td width=\"40%\"><font size=\"2\" face=\"" + font + "\">Topic " + t + " -");
+    page.Line(22, "Edit this title to describe the page it will open</font></td>");
+  }
+}
+
+void TopicTable(PageFrameWriter& page, const std::string& clik_image, bool portfolio) {
+  const FrameLook& look = page.look();
+  page.Line(16, "<div align=\"center\">");
+  page.Line(18, "<table border=\"0\" width=\"90%\">");
+  page.Line(20, "<tr>");
+  page.Line(22, "<td width=\"100%\" colspan=\"4\" bgcolor=\"" + look.colour + "\">");
+  page.Line(24, "<p align=\"center\"><b><font face=\"" + look.font_face + "\">Take a look");
+  page.Line(24, "around the work I've been doing in class this year!</font></b></td>");
+  page.Line(20, "</tr>");
+  for (int r = 1; r <= 6; ++r) {
+    page.Line(20, "<tr>");
+    TopicCells(page, r, clik_image, portfolio);
+    TopicCells(page, r + 6, clik_image, portfolio);
+    page.Line(20, "</tr>");
+  }
+  page.Line(20, "<tr>");
+  page.Line(22, "<td width=\"100%\" colspan=\"4\" bgcolor=\"" + look.colour + "\">&nbsp;</td>");
+  page.Line(20, "</tr>");
+  page.Line(18, "</table>");
+  page.Line(16, "</div>");
+}
+
+}  // namespace
+
+void WriteK6HomePage(BuildRun& run) {
+  const bool master = run.ctx.MasterFlag == 0;
+  const std::string name =
+      master ? "New Student" : run.ctx.CurrentPreferredName + " " + run.ctx.CurrentSurname;
+  const ImagePlacement placement = run.settings.ImagePlacement();
+  const bool portfolio = run.settings.WritingPortfolio();
+
+  FrameSlots slots;
+  slots.title = master ? "Student's Home Page" : name + "'s Home Page";
+  slots.depth = 4;
+  slots.buttons = {Button::Class, Button::Classes, Button::Years, Button::Home};
+  slots.centre_line = true;
+  slots.paragraph_cell = true;
+
+  SitePageFrame(run, "index.htm", slots, [&](PageFrameWriter& page) {
+    // The photo is the shared image folder's with Shared placement, since
+    // nothing is copied beside the page then.
+    Greeting(page, name, ImageSource(placement, 4, "owl.gif"));
+    TopicTable(page, ImageSource(placement, 4, "but-clik.jpg"), portfolio);
+  });
+}
+
+}  // namespace builder
