@@ -1,0 +1,248 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <regex>
+
+#include "tests/support/scripted_messages.h"
+#include "tests/topics/site_fixture.h"
+#include "topics/copy_run.h"
+#include "topics/startup.h"
+
+namespace fs = std::filesystem;
+using testing_support::ReadFile;
+using testing_support::ScriptedMessages;
+using testing_support::WriteFile;
+using topics::CopyForm;
+using topics::Destination;
+using topics::Subfolder;
+using topics::Variant;
+using topics_test::SiteFixture;
+
+namespace {
+
+// A started tool on the fixture's site, with a page and a lesson folder to copy.
+class CopyRunTest : public ::testing::Test {
+ protected:
+  void Start(Variant variant, const std::string& ini = topics_test::kPrimaryIni) {
+    ::setenv("ORVANE_OPEN_COMMAND", "true", 1);
+    variant_ = variant;
+    fixture_ = std::make_unique<SiteFixture>(ini, topics_test::kStudentList, ini != topics_test::kPrimaryIni);
+    site_.site_root = fixture_->site_root();
+    ASSERT_FALSE(topics::StartTopics(variant, site_).has_value());
+    WriteFile(fixture_->source("lessons/page.htm"), "new page");
+    WriteFile(fixture_->source("lessons/maths/sheet.txt"), "sheet v2");
+    WriteFile(fixture_->source("lessons/maths/more/deep.txt"), "deep");
+    form_.topic_text = "topic3";
+    form_.year_text = "year3";
+    form_.class_text = "[select]";
+    form_.group_text = "[select]";
+    form_.file_name = "page.htm";
+    form_.selected_file_path = "C:\\lessons\\page.htm";
+    form_.opened_folder = "C:\\lessons\\maths";
+    form_.subject_text = "Mathematics";
+    form_.subject_index = 0;
+  }
+
+  void Run() {
+    status_.clear();
+    topics::RunTopicsCopy(variant_, site_, form_, [this](const std::string& s) { status_.push_back(s); });
+  }
+
+  std::vector<std::string> LogLines() const {
+    std::string text = ReadFile(fixture_->root() / "ovtopicslog.txt");
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+      lines.push_back(text.substr(start, end - start));
+    }
+    EXPECT_EQ(start, text.size()) << "every line ends in CR LF";
+    return lines;
+  }
+
+  // The log's lines after its header.
+  std::vector<std::string> Failures() const {
+    auto lines = LogLines();
+    const size_t header = variant_ == Variant::kPrimary ? 3 : 2;
+    if (lines.size() < header) return {"(no header)"};
+    return {lines.begin() + header, lines.end()};
+  }
+
+  std::string Student(const std::string& level, const std::string& klass, const std::string& folder) const {
+    return fixture_->text(fixture_->student(level, klass, folder)) + "/";
+  }
+
+  Variant variant_ = Variant::kPrimary;
+  std::unique_ptr<SiteFixture> fixture_;
+  topics::TopicsSite site_;
+  CopyForm form_;
+  std::vector<std::string> status_;
+  ScriptedMessages messages_;
+};
+
+}  // namespace
+
+TEST_F(CopyRunTest, ReplacesATopicForAYearMasterFoldersIncluded) {
+  Start(Variant::kPrimary);
+  Run();
+  const std::vector<std::string> expected = {Student("year3", "3c", "brown_tom") + "topic3.htm",
+                                             Student("year3", "3b", "smith_anna") + "topic3.htm",
+                                             Student("year3", "3b", "masterstudent") + "topic3.htm",
+                                             Student("year3", "3c", "masterstudent") + "topic3.htm",
+                                             topics::kStatusHint};
+  EXPECT_EQ(status_, expected);
+  EXPECT_EQ(ReadFile(fixture_->student("year3", "3b", "smith_anna") / "topic3.htm"), "new page");
+  EXPECT_EQ(ReadFile(fixture_->student("year4", "3b", "jones_bea") / "topic3.htm"), "old");
+
+  ASSERT_EQ(messages_.shown().size(), 2u);
+  EXPECT_EQ(messages_.shown()[0].title, "Are you sure?");
+  EXPECT_EQ(messages_.shown()[0].style, 4);
+  EXPECT_EQ(messages_.shown()[1].text,
+            "Copy into all selected folders complete.  Click OK to check the error log.");
+  EXPECT_EQ(messages_.shown()[1].title, "Results");
+  EXPECT_EQ(messages_.shown()[1].style, 64);
+
+  auto lines = LogLines();
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_TRUE(std::regex_match(lines[0], std::regex("Error log for Orvane Topics Utility - "
+                                                    "[01][0-9]-[0-3][0-9]-[0-9]{4} [0-2][0-9]:[0-5][0-9]:[0-5][0-9]")))
+      << lines[0];
+  EXPECT_EQ(lines[1], "The following errors were encountered:");
+  EXPECT_EQ(lines[2], " ");
+}
+
+TEST_F(CopyRunTest, ClassSelectsEveryLevelAndFailuresAreLogged) {
+  Start(Variant::kPrimary);
+  form_.destination = Destination::kClass;
+  form_.class_text = " 3b ";
+  form_.replace_topic = false;
+  form_.subfolder = Subfolder::kWork;
+  fs::remove_all(fixture_->student("year4", "3b", "jones_bea"));
+  fs::create_directories(fixture_->student("year3", "3b", "masterstudent") / "work/page.htm");
+  Run();
+  EXPECT_EQ(ReadFile(fixture_->student("year3", "3b", "smith_anna") / "work/page.htm"), "new page");
+  EXPECT_EQ(ReadFile(fixture_->student("year4", "3b", "masterstudent") / "work/page.htm"), "new page");
+  EXPECT_FALSE(fs::exists(fixture_->student("year3", "3c", "brown_tom") / "work/page.htm"));
+  const std::vector<std::string> expected = {
+      std::string(topics::kPathMissing) + Student("year4", "3b", "jones_bea") + "work/page.htm",
+      std::string(topics::kOtherFailure) + Student("year3", "3b", "masterstudent") + "work/page.htm"};
+  EXPECT_EQ(Failures(), expected);
+}
+
+TEST_F(CopyRunTest, CustomGroupCopiesEveryRecordAndRefusesUnsafeFolders) {
+  Start(Variant::kPrimary);
+  WriteFile(fixture_->root() / "2026/group.csv",
+            "\xEF\xBB\xBF\"Brown, Tom\",brown_tom,3c,year3\r\n"
+            "Evil One,..,..,year3\r\n\r\n");
+  form_.destination = Destination::kCustom;
+  form_.group_text = " group.csv ";
+  Run();
+  EXPECT_EQ(ReadFile(fixture_->student("year3", "3c", "brown_tom") / "topic3.htm"), "new page");
+  EXPECT_EQ(ReadFile(fixture_->student("year3", "3b", "smith_anna") / "topic3.htm"), "old");
+  const std::vector<std::string> expected = {std::string(topics::kOtherFailure) + fixture_->site_root() +
+                                             "2026/year3/../../topic3.htm"};
+  EXPECT_EQ(Failures(), expected);
+  EXPECT_EQ(site_.students.size(), 2u);
+}
+
+TEST_F(CopyRunTest, FolderCopiesMergeAndAMissingSubfolderIsLogged) {
+  Start(Variant::kPrimary);
+  form_.file_mode = false;
+  form_.replace_topic = false;
+  form_.subfolder = Subfolder::kImages;
+  const fs::path copied = fixture_->student("year3", "3b", "smith_anna") / "images/maths";
+  WriteFile(copied / "sheet.txt", "sheet v1");
+  WriteFile(copied / "mine.txt", "kept");
+  Run();
+  Run();
+  EXPECT_EQ(ReadFile(copied / "sheet.txt"), "sheet v2");
+  EXPECT_EQ(ReadFile(copied / "more/deep.txt"), "deep");
+  EXPECT_EQ(ReadFile(copied / "mine.txt"), "kept");
+  EXPECT_EQ(Failures(), std::vector<std::string>{});
+
+  form_.subfolder = Subfolder::kWriting;
+  form_.destination = Destination::kClass;
+  form_.class_text = "3c";
+  Run();
+  const std::vector<std::string> expected = {
+      std::string(topics::kPathMissing) + Student("year3", "3c", "brown_tom") + "writing/maths",
+      std::string(topics::kPathMissing) + Student("year3", "3c", "masterstudent") + "writing/maths"};
+  EXPECT_EQ(Failures(), expected);
+}
+
+TEST_F(CopyRunTest, NeverCopiesAFolderIntoItself) {
+  Start(Variant::kPrimary);
+  form_.file_mode = false;
+  form_.replace_topic = false;
+  form_.subfolder = Subfolder::kWork;
+  form_.destination = Destination::kClass;
+  form_.class_text = "3c";
+  form_.opened_folder = Student("year3", "3c", "brown_tom") + "work";
+  WriteFile(fixture_->student("year3", "3c", "brown_tom") / "work/essay.txt", "essay");
+  Run();
+  EXPECT_EQ(ReadFile(fixture_->student("year3", "3c", "masterstudent") / "work/work/essay.txt"), "essay");
+  EXPECT_FALSE(fs::exists(fixture_->student("year3", "3c", "brown_tom") / "work/work"));
+  const std::vector<std::string> expected = {std::string(topics::kOtherFailure) +
+                                             Student("year3", "3c", "brown_tom") + "work/work"};
+  EXPECT_EQ(Failures(), expected);
+}
+
+TEST_F(CopyRunTest, RefusalsLeaveEverythingUntouched) {
+  Start(Variant::kPrimary);
+  WriteFile(fixture_->root() / "ovtopicslog.txt", "previous run\r\n");
+  const std::string student_page = ReadFile(fixture_->student("year3", "3b", "smith_anna") / "topic3.htm");
+
+  messages_.Answer(vb::vbNo);
+  Run();
+  form_.topic_text = "..\\..\\index";
+  Run();
+  form_.topic_text = "topic3";
+  form_.file_mode = false;
+  form_.replace_topic = false;
+  for (std::string folder : {fixture_->text(fixture_->root().parent_path()), std::string("C:\\"),
+                             std::string("/")}) {
+    form_.opened_folder = folder;
+    Run();
+  }
+  form_.file_mode = true;
+  form_.replace_topic = true;
+  form_.destination = Destination::kCustom;
+  form_.group_text = "gone.csv";
+  Run();
+
+  const auto& shown = messages_.shown();
+  ASSERT_EQ(shown.size(), 7u);
+  EXPECT_EQ(shown[0].title, "Are you sure?");
+  EXPECT_EQ(shown[1].title, "Please complete the form");
+  EXPECT_EQ(shown[1].style, 64);
+  for (int i = 2; i < 5; ++i) {
+    EXPECT_EQ(shown[i].text, "You cannot copy a folder that contains the Orvane folder.");
+    EXPECT_EQ(shown[i].title, "Sorry");
+    EXPECT_EQ(shown[i].style, 16);
+  }
+  EXPECT_EQ(shown[6].text, "The student list " + fixture_->site_root() + "2026/gone.csv could not be read.");
+  EXPECT_EQ(shown[6].style, 16);
+  EXPECT_EQ(ReadFile(fixture_->root() / "ovtopicslog.txt"), "previous run\r\n");
+  EXPECT_EQ(ReadFile(fixture_->student("year3", "3b", "smith_anna") / "topic3.htm"), student_page);
+  EXPECT_TRUE(status_.empty());
+}
+
+TEST_F(CopyRunTest, HighSchoolCopiesIntoTheSubjectFolder) {
+  Start(Variant::kHighSchool, topics_test::kSubjectIni);
+  form_.topic_text = "topic2";
+  form_.destination = Destination::kClass;
+  form_.class_text = "3c";
+  Run();
+  EXPECT_EQ(ReadFile(fixture_->student("year3", "3c", "brown_tom") / "maths/topic2.htm"), "new page");
+  auto lines = LogLines();
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[1], " ");
+
+  form_.replace_topic = false;
+  form_.subject_index = -1;
+  form_.subject_text = "Science";
+  Run();
+  EXPECT_EQ(ReadFile(fixture_->student("year3", "3c", "masterstudent") / "science/page.htm"), "new page");
+  EXPECT_EQ(messages_.shown()[2].text,
+            "You are about to copy page.htm into the Orvane science\\ folder of each student in class 3c.  "
+            "Are you sure you want to do this?");
+}

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include "platform/vb_error.h"
+#include "tests/support/temp_drives.h"
+#include "topics/list_input.h"
+#include "topics/shortcut_settings.h"
+#include "topics/student_list.h"
+
+namespace {
+
+int ErrorOf(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const vb::Error& e) {
+    return e.number();
+  }
+  return 0;
+}
+
+std::vector<std::string> AllValues(const std::string& bytes, bool skip_blank_lines) {
+  topics::ListInput in(bytes, skip_blank_lines);
+  std::vector<std::string> values;
+  while (!in.Eof()) values.push_back(in.NextValue());
+  return values;
+}
+
+}  // namespace
+
+TEST(ListInput, QuotesEncloseCommasAndLineEndsSeparateLikeCommas) {
+  EXPECT_EQ(AllValues("\"My Work\",2026\r\n\"0\"\r\n", false),
+            (std::vector<std::string>{"My Work", "2026", "0"}));
+  EXPECT_EQ(AllValues("\"Smith, Anna\",smith_anna,3b,year3\n\"x\" junk,y\r", false),
+            (std::vector<std::string>{"Smith, Anna", "smith_anna", "3b", "year3", "x", "y"}));
+  EXPECT_EQ(AllValues("  a  ,b", false), (std::vector<std::string>{"a", "b"}));
+  topics::ListInput in("a\r\n", false);
+  in.NextValue();
+  EXPECT_EQ(ErrorOf([&] { in.NextValue(); }), 62);
+}
+
+TEST(ListInput, BlankLinesGiveNoValueOnlyWhenSkipped) {
+  EXPECT_EQ(AllValues("a,b\r\n\r\n   \r\nc,d\r\n\r\n", true),
+            (std::vector<std::string>{"a", "b", "c", "d"}));
+  EXPECT_EQ(AllValues("a\r\n\r\nb", false), (std::vector<std::string>{"a", "", "b"}));
+}
+
+TEST(ListInput, GroupFilesSavedAsUtf8AreConverted) {
+  EXPECT_EQ(topics::GroupFileText("\xEF\xBB\xBFZo\xC3\xAB"), "Zo\xEB");
+  EXPECT_EQ(topics::GroupFileText("Zo\xC3\xAB,zo_\xC3\xAB"), "Zo\xEB,zo_\xEB");
+  EXPECT_EQ(topics::GroupFileText("Zo\xEB,zo_\xEB"), "Zo\xEB,zo_\xEB");  // windows-1252 stays
+}
+
+TEST(StudentList, ShortLinesBorrowFromTheNextAndTheBoundHolds) {
+  testing_support::TempDrives drives("D");
+  testing_support::WriteFile(drives.drive('d') / "g.csv",
+                             "Smith Anna,smith_anna,3b\r\nyear3,Brown Tom,brown_tom,3c,year3\r\n\r\n");
+  auto records = topics::LoadStudentList("D:\\g.csv", true);
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[0].level_folder, "year3");
+  EXPECT_EQ(records[1].display_name, "Brown Tom");
+
+  testing_support::WriteFile(drives.drive('d') / "cut.csv", "a,b,c,d\r\ne,f\r\n");
+  EXPECT_EQ(ErrorOf([] { topics::LoadStudentList("D:\\cut.csv", true); }), 62);
+  EXPECT_EQ(ErrorOf([] { topics::LoadStudentList("D:\\none.csv", true); }), 53);
+
+  std::string full;
+  for (int i = 0; i < topics::kMaxStudentRecords; ++i) full += "n,s" + std::to_string(i) + ",c,l\r\n";
+  testing_support::WriteFile(drives.drive('d') / "full.dat", full);
+  EXPECT_EQ(topics::LoadStudentList("D:\\full.dat", false).size(), 8400u);
+  testing_support::WriteFile(drives.drive('d') / "over.dat", full + "n,s,c,l\r\n");
+  EXPECT_EQ(ErrorOf([] { topics::LoadStudentList("D:\\over.dat", false); }), 9);
+}
+
+TEST(StudentList, DistinctListsAreExactAndBounded) {
+  std::vector<topics::StudentRecord> records = {
+      {"a", "a", "class1", "year1"}, {"b", "b", "class1", "Year1"}, {"c", "c", "Class1", "year1"}};
+  auto lists = topics::CollectDistinct(records);
+  EXPECT_EQ(lists.levels, (std::vector<std::string>{"year1", "Year1"}));
+  EXPECT_EQ(lists.classes, (std::vector<std::string>{"class1", "Class1"}));
+
+  records.clear();
+  for (int i = 0; i < topics::kMaxDistinctClasses; ++i) records.push_back({"n", "s", "c" + std::to_string(i), "l"});
+  EXPECT_EQ(topics::CollectDistinct(records).classes.size(), 1400u);
+  records.push_back({"n", "s", "one more", "l"});
+  EXPECT_EQ(ErrorOf([&] { topics::CollectDistinct(records); }), 9);
+}
+
+TEST(ShortcutSettings, IntegersReadAsSixteenBits) {
+  EXPECT_EQ(topics::InputInteger(" 2026 "), 2026);
+  EXPECT_EQ(topics::InputInteger("02026"), 2026);
+  EXPECT_EQ(topics::InputInteger(""), 0);
+  EXPECT_EQ(ErrorOf([] { topics::InputInteger("20x6"); }), 13);
+  EXPECT_EQ(ErrorOf([] { topics::InputInteger("40000"); }), 6);
+  EXPECT_EQ(topics::LeadingInteger("6 topics"), 6);
+  EXPECT_EQ(topics::LeadingInteger("none"), 0);
+}

@@ -1,0 +1,199 @@
+#include "topics/copy_run.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+
+#include "platform/msgbox.h"
+#include "platform/paths.h"
+#include "platform/text.h"
+#include "platform/vb_error.h"
+#include "topics/destination.h"
+#include "topics/open_file.h"
+#include "topics/student_list.h"
+
+namespace fs = std::filesystem;
+
+namespace topics {
+
+namespace {
+
+std::optional<fs::path> CanonicalOf(const std::string& path) {
+  try {
+    std::error_code ec;
+    fs::path native = fs::weakly_canonical(vb::Resolve(path), ec);
+    if (ec) return std::nullopt;
+    return native;
+  } catch (const vb::Error&) {
+    return std::nullopt;
+  }
+}
+
+// True when `inner` is `outer` or lies below it.
+bool IsWithin(const fs::path& inner, const fs::path& outer) {
+  auto mismatch = std::mismatch(outer.begin(), outer.end(), inner.begin(), inner.end());
+  return mismatch.first == outer.end();
+}
+
+bool SafeRecord(const StudentRecord& r) {
+  return IsOneName(r.student_folder) && IsOneName(r.class_folder) && IsOneName(r.level_folder);
+}
+
+std::string ParentOf(const std::string& path) {
+  const size_t last = path.find_last_of("\\/");
+  return last == std::string::npos ? std::string() : path.substr(0, last + 1);
+}
+
+// One confirmed run over the loaded students.
+class CopyRun {
+ public:
+  CopyRun(Variant variant, const TopicsSite& site, const CopyForm& form, bool group_file,
+          vb::LineWriter& log, const StatusLine& status)
+      : variant_(variant), site_(site), form_(form), group_file_(group_file), log_(log), status_(status) {}
+
+  void Run() {
+    const size_t count = site_.students.size();
+    for (size_t i = 0; i < count; ++i) {
+      const StudentRecord& r = site_.students[i];
+      if (!Selected(r)) continue;
+      if (form_.file_mode) CopyFileToStudent(r);
+      else CopyFolderToStudent(r);
+    }
+  }
+
+ private:
+  bool Selected(const StudentRecord& r) const {
+    switch (form_.destination) {
+      case Destination::kCustom: return true;
+      case Destination::kYear: return vb::Trim(form_.year_text) == r.level_folder;
+      case Destination::kClass: return vb::Trim(form_.class_text) == r.class_folder;
+    }
+    return false;
+  }
+
+  void CopyFileToStudent(const StudentRecord& r) {
+    const std::string destination = FileDestination(variant_, site_, form_, r);
+    status_(destination);
+    if (group_file_ && !SafeRecord(r)) return Log(kOtherFailure, destination);
+    if (!vb::FolderExists(ParentOf(destination))) return Log(kPathMissing, destination);
+    try {
+      vb::FileCopy(form_.selected_file_path, destination);
+    } catch (const std::exception&) {
+      Log(kOtherFailure, destination);
+    }
+  }
+
+  void CopyFolderToStudent(const StudentRecord& r) {
+    const std::string destination = FolderDestination(variant_, site_, form_, r);
+    if (group_file_ && !SafeRecord(r)) {
+      status_(destination);
+      return Log(kOtherFailure, destination);
+    }
+    const auto source = CanonicalOf(form_.opened_folder);
+    const auto target = CanonicalOf(destination);
+    const bool into_itself = source && target && IsWithin(*target, *source);
+    if (!into_itself) {
+      try {
+        vb::MkDir(destination);
+      } catch (const vb::Error&) {
+        // It may exist already; a missing parent shows in the copy below.
+      }
+    }
+    status_(destination);
+    if (into_itself) return Log(kOtherFailure, destination);
+    if (!vb::FolderExists(destination)) return Log(kPathMissing, destination);
+    try {
+      vb::CopyFolderContents(form_.opened_folder, destination);
+    } catch (const std::exception&) {
+      Log(kOtherFailure, destination);
+    }
+  }
+
+  void Log(const char* text, const std::string& destination) {
+    try {
+      log_.Print(text + destination);
+    } catch (const vb::Error&) {
+      // A full disk cannot take the log line either; the run goes on.
+    }
+  }
+
+  Variant variant_;
+  const TopicsSite& site_;
+  const CopyForm& form_;
+  bool group_file_;
+  vb::LineWriter& log_;
+  const StatusLine& status_;
+};
+
+}  // namespace
+
+bool IsRefusedSource(const std::string& folder, const std::string& site_root) {
+  const auto source = CanonicalOf(folder);
+  const auto root = CanonicalOf(site_root);
+  if (!source) return false;
+  if (*source == source->root_path()) return true;
+  if (const char letter = vb::DriveOfNative(*source)) {
+    if (const auto drive = vb::DriveFolder(letter)) {
+      std::error_code ec;
+      if (fs::weakly_canonical(*drive, ec) == *source) return true;
+    }
+  }
+  return root && IsWithin(*root, *source);
+}
+
+void WriteLogHeader(vb::LineWriter& log, Variant variant, std::time_t now) {
+  std::tm local{};
+  localtime_r(&now, &local);
+  char stamp[32];
+  std::strftime(stamp, sizeof stamp, "%m-%d-%Y %H:%M:%S", &local);
+  log.Print(std::string("Error log for Orvane Topics Utility - ") + stamp);
+  if (variant == Variant::kPrimary) log.Print("The following errors were encountered:");
+  log.Print(" ");
+}
+
+void RunTopicsCopy(Variant variant, TopicsSite& site, CopyForm form, const StatusLine& status) {
+  if (!CheckForm(variant, site.settings.subject_group_names, form)) {
+    vb::MsgBox(FormMessage(variant), vb::vbInformation, "Please complete the form");
+    return;
+  }
+  if (!form.file_mode && IsRefusedSource(form.opened_folder, site.site_root)) {
+    vb::MsgBox("You cannot copy a folder that contains the Orvane folder.", vb::vbCritical, "Sorry");
+    return;
+  }
+  const std::string part = DestinationPart(variant, site.settings.subject_group_folders, form);
+  if (vb::MsgBox(ConfirmationText(variant, form, part), vb::vbYesNo, "Are you sure?") != vb::vbYes) {
+    return;
+  }
+
+  const bool group_file = form.destination == Destination::kCustom;
+  const std::string list_path =
+      group_file ? site.YearFolder() + vb::Trim(form.group_text) : site.StudentListFile();
+  try {
+    site.students = LoadStudentList(list_path, group_file);
+  } catch (const vb::Error&) {
+    vb::MsgBox("The student list " + list_path + " could not be read.", vb::vbCritical, "Sorry");
+    return;
+  }
+  std::optional<vb::LineWriter> log;
+  try {
+    log.emplace(site.LogFile());
+    WriteLogHeader(*log, variant, std::time(nullptr));
+  } catch (const vb::Error&) {
+    vb::MsgBox("The error log " + site.LogFile() + " could not be created.", vb::vbCritical, "Sorry");
+    return;
+  }
+
+  CopyRun(variant, site, form, group_file, *log, status).Run();
+
+  status(kStatusHint);
+  vb::MsgBox("Copy into all selected folders complete.  Click OK to check the error log.",
+             vb::vbInformation, "Results");
+  try {
+    log->Close();
+  } catch (const vb::Error&) {
+    // What reached the disk is what the user sees.
+  }
+  OpenWithDesktop(site.LogFile());
+}
+
+}  // namespace topics
