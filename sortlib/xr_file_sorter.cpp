@@ -1,0 +1,253 @@
+#include "sortlib/xr_file_sorter.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <clocale>
+#include <memory>
+
+#include "sortlib/xr_errors.h"
+#include "sortlib/xr_keys.h"
+#include "sortlib/xr_paths.h"
+#include "sortlib/xr_text_file.h"
+
+namespace xrsort {
+
+namespace {
+
+constexpr int32_t kBufferSize = 32768;
+
+bool IsBlankLine(const std::string& line) {
+  return std::all_of(line.begin(), line.end(), IsBlankByte);
+}
+
+// Sets the sorter's work folder for the length of one sort.
+class WorkScope {
+ public:
+  WorkScope(WorkFolder*& slot, WorkFolder& folder) : slot_(slot) { slot_ = &folder; }
+  ~WorkScope() { slot_ = nullptr; }
+
+ private:
+  WorkFolder*& slot_;
+};
+
+}  // namespace
+
+std::string GroupedNumber(uint64_t value) {
+  const lconv* conv = std::localeconv();
+  const std::string separator =
+      conv && conv->thousands_sep && *conv->thousands_sep ? conv->thousands_sep : ",";
+  std::string digits = std::to_string(value);
+  std::string out;
+  for (size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) out += separator;
+    out += digits[i];
+  }
+  return out;
+}
+
+TXRFileSorter::TXRFileSorter() {
+  Merger.Prefix = "$XRsort";
+  Merger.Extension = ".tmp";
+}
+
+void TXRFileSorter::DoMessage(const std::string& text) const {
+  if (OnMessage) OnMessage(text);
+}
+
+void TXRFileSorter::Sort(const std::string& command_line) {
+  ChunkLines.Clear();
+  HeaderTexts.clear();
+  ChunkBytes = 0;
+  RunCount = 0;
+  int64_t last_reported = 0;
+  // Every run lives in a folder of this sort's own, gone when the sort ends.
+  WorkFolder work;
+  WorkScope scope(work_, work);
+  Merger.TempPath.clear();
+
+  auto input = std::make_unique<TXRTextFile>();
+  Parser.Parse(command_line);
+  for (size_t i = 0; i + 1 < Parser.Keys.size(); ++i) {
+    if (Parser.Keys[i].KeyLength == 0) {
+      RaiseError("length = 0 only valid for last key specification");
+    }
+  }
+  if (Parser.Quiet) {
+    OnMessage = nullptr;
+    Merger.OnMessage = nullptr;
+  } else {
+    Merger.OnMessage = OnMessage;
+  }
+  Merger.SetRecordLength(Parser.RecordLength);
+  TSortSpecs& keys = Parser.Keys;
+
+  const std::string input_name = NativePath(Parser.InputFile);
+  if (!IsFile(input_name)) RaiseError("File " + Parser.InputFile + " not found");
+  input->Open(input_name, Parser.RecordLength, kBufferSize);
+  input->Reset();
+  DoMessage("Memory used: " + GroupedNumber(Parser.MemoryLimit) + " bytes");
+  DoMessage("Reading...");
+
+  // Room for one run, taken once: a run's text never exceeds its budget.
+  const uint64_t size = static_cast<uint64_t>(input->Size());
+  ChunkLines.Reserve(std::min<uint64_t>(Parser.MemoryLimit, size) + kBufferSize,
+                     std::min<uint64_t>(Parser.MemoryLimit / 10, size) + 2);
+
+  int64_t line_count = 0;
+  std::string line;
+  while (static_cast<int64_t>(HeaderTexts.size()) < Parser.HeaderLines && !input->Eof()) {
+    input->ReadLine(line);
+    HeaderTexts.push_back(line);
+  }
+  line_count = static_cast<int64_t>(HeaderTexts.size());
+  int64_t skipped = 0;
+  while (!input->Eof()) {
+    input->ReadLine(line);
+    ++line_count;
+    if (OnMessage && line_count % 1000 == 0) {
+      last_reported = line_count;
+      DoMessage(std::to_string(line_count) + " record(s) read.");
+    }
+    if (Parser.SkipBlankLines && IsBlankLine(line)) {
+      ++skipped;
+    } else {
+      ChunkLines.Add(line, keys);
+    }
+    ChunkBytes += line.size() + 10;
+    if (ChunkBytes > Parser.MemoryLimit) {
+      if (OnMessage && line_count != last_reported) {
+        last_reported = line_count;
+        DoMessage(std::to_string(line_count) + " record(s) read.");
+      }
+      WriteRun();
+    }
+  }
+  input->Close();
+  input.reset();
+
+  if (OnMessage && line_count != last_reported) {
+    DoMessage(std::to_string(line_count) + " record(s) read.");
+  }
+  if (ChunkLines.Count() > 0 || RunCount == 0) WriteRun();
+  DoMessage("Begin " + std::to_string(Parser.MergeWidth) + "-way merging files 0-" +
+            std::to_string(RunCount - 1) + "...");
+  const std::string final_name = work.Path() + "$XRsort.tmp";
+  if (!Merger.MergeAll(final_name, Parser.MergeWidth, 0, RunCount - 1, keys)) {
+    RaiseError("Error copying last file");
+  }
+  const int64_t records = line_count - static_cast<int64_t>(HeaderTexts.size()) - skipped;
+  MakeOutput(final_name, input_name, records);
+}
+
+void TXRFileSorter::WriteRun() {
+  DoMessage("Sorting/Writing to file " + std::to_string(RunCount) + "...");
+  const int64_t count = static_cast<int64_t>(ChunkLines.Count());
+  if (count > 1) QuickSortLines(ChunkLines, 0, count - 1, Parser.Keys);
+  if (!work_->Made()) {
+    work_->Make(NativePath(Parser.TempPath));
+    Merger.TempPath = work_->Path();
+  }
+  TXRTextFile run;
+  run.Open(Merger.RunFileName(RunCount), Parser.RecordLength, kBufferSize);
+  run.Rewrite(0, false, true);
+  for (int64_t i = 0; i < count; ++i) run.WriteLine(ChunkLines.Line(static_cast<size_t>(i)));
+  run.Close();
+  ++RunCount;
+  ChunkLines.Clear();
+  ChunkBytes = 0;
+}
+
+// Replaces the output with the final file. An output that is the input
+// itself stays in place until its replacement is whole.
+void TXRFileSorter::MakeOutput(const std::string& final_name, const std::string& input,
+                               int64_t records) {
+  const std::string output = NativePath(Parser.OutputFile);
+  const bool in_place = SameFile(input, output);
+  if (!in_place && IsFile(output)) ::unlink(output.c_str());
+
+  int64_t written;
+  if (Parser.RemoveDuplicates || Parser.HeaderLines != 0) {
+    const std::string target = in_place ? MakeSiblingFile(output) : output;
+    if (in_place && target.empty()) RaiseError("Error copying last file");
+    try {
+      written = FinishOutput(final_name, target);
+      if (in_place) {
+        if (::chmod(target.c_str(), DefaultFileMode()) != 0) RaiseIoErrno(errno);
+        if (::rename(target.c_str(), output.c_str()) != 0) RaiseIoErrno(errno);
+      }
+    } catch (...) {
+      if (!target.empty()) ::unlink(target.c_str());
+      throw;
+    }
+  } else {
+    ::chmod(final_name.c_str(), DefaultFileMode());
+    if (output.empty() || ::rename(final_name.c_str(), output.c_str()) != 0) {
+      if (output.empty() || !CopyFileReplace(final_name, output)) {
+        RaiseError("Error copying last file");
+      }
+      ::unlink(final_name.c_str());
+    }
+    written = records;
+  }
+  DoMessage(std::to_string(written) + " record(s) written.");
+}
+
+int64_t TXRFileSorter::FinishOutput(const std::string& final_name, const std::string& target) {
+  DoMessage("Processing last file...");
+  TXRTextFile last;
+  last.Open(final_name, Parser.RecordLength, kBufferSize);
+  last.Reset();
+  TXRTextFile out;
+  out.Open(target, Parser.RecordLength, kBufferSize);
+  out.Rewrite(0, false);
+  for (const std::string& header : HeaderTexts) out.WriteLine(header);
+  int64_t written = static_cast<int64_t>(HeaderTexts.size());
+  std::string line;
+  if (Parser.RemoveDuplicates) {
+    TXRTextFile dups;
+    const bool with_dups = !Parser.DuplicatesFile.empty();
+    if (with_dups) {
+      dups.Open(NativePath(Parser.DuplicatesFile), Parser.RecordLength, kBufferSize);
+      dups.Rewrite(0, false);
+    }
+    TSortSpecs& keys = Parser.Keys;
+    std::string key, previous;
+    if (!last.Eof()) {
+      last.ReadLine(line);
+      BuildSortKey(line, keys, previous);
+      out.WriteLine(line);
+      ++written;
+    }
+    int64_t duplicates = 0;
+    while (!last.Eof()) {
+      last.ReadLine(line);
+      BuildSortKey(line, keys, key);
+      if (key != previous) {
+        out.WriteLine(line);
+        previous.swap(key);
+        ++written;
+      } else {
+        ++duplicates;
+        if (with_dups) dups.WriteLine(line);
+      }
+    }
+    DoMessage(std::to_string(duplicates) + " duplicate record(s) ignored.");
+    last.Close();
+    out.Close();
+    if (with_dups) dups.Close();
+  } else {
+    while (!last.Eof()) {
+      last.ReadLine(line);
+      out.WriteLine(line);
+      ++written;
+    }
+    last.Close();
+    out.Close();
+  }
+  ::unlink(final_name.c_str());
+  return written;
+}
+
+}  // namespace xrsort

@@ -1,0 +1,34 @@
+// The order of the sorter: sort keys built from the key specifications, and
+// the comparison of keys as unsigned bytes, then the shorter first.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "sortlib/xr_sort_parser.h"
+
+namespace xrsort {
+
+// InvertTable[i] = 255 - i; UpperTable: the windows-1252 capital of each byte.
+const unsigned char* InvertTable();
+const unsigned char* UpperTable();
+
+std::string UpperKey(std::string_view text);
+std::string InvertKey(std::string_view text);
+// A text that sorts in numeric order when fields are right-aligned: blanks
+// and "+" become "0"; a "-" anywhere becomes "0" and makes the number
+// negative (byte 0 and the inverted text), else byte 255 and the text.
+std::string NormalizeNumber(std::string_view text);
+
+// The key of `line` into `key`: the whole line when there is no spec, else
+// the parts of the specs joined without separator or padding. Writes each
+// spec's Work.
+void BuildSortKey(std::string_view line, TSortSpecs& keys, std::string& key);
+std::string BuildSortKey(std::string_view line, TSortSpecs& keys);
+
+// Below 0 when `a` sorts first, 0 when equal, above 0 otherwise.
+int32_t CompareKeys(std::string_view a, std::string_view b);
+int32_t CompareLines(std::string_view a, std::string_view b, TSortSpecs& keys);
+
+}  // namespace xrsort

@@ -1,0 +1,217 @@
+#include "sortlib/xr_merge.h"
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "sortlib/xr_errors.h"
+#include "sortlib/xr_keys.h"
+
+namespace xrsort {
+
+namespace {
+
+constexpr int32_t kBufferSize = 32768;
+
+// Renames without replacing: fails when `to` exists.
+bool MoveFileNoReplace(const std::string& from, const std::string& to) {
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+    return true;
+  }
+  if (errno != EINVAL && errno != ENOSYS) return false;
+  if (::link(from.c_str(), to.c_str()) != 0) return false;
+  ::unlink(from.c_str());
+  return true;
+}
+
+}  // namespace
+
+bool TXRFile::Open(const std::string& file_name, bool for_write) {
+  FileName = file_name;
+  HasLine = false;
+  Line.clear();
+  try {
+    if (for_write) {
+      Active = false;
+      TextFile = std::make_unique<TXRTextFile>();
+      TextFile->Open(FileName, RecordLength, kBufferSize);
+      TextFile->Rewrite(0, false, true);
+      Active = true;
+      return true;
+    }
+    Active = ::access(FileName.c_str(), F_OK) == 0;
+    if (!Active) return false;
+    TextFile = std::make_unique<TXRTextFile>();
+    TextFile->Open(FileName, RecordLength, kBufferSize);
+    TextFile->Reset();
+    return true;
+  } catch (const Exception&) {
+    TextFile.reset();
+    return false;
+  }
+}
+
+bool TXRFile::Next() {
+  if (!Active || !TextFile) return false;
+  Line.clear();
+  HasLine = !TextFile->Eof();
+  if (HasLine) TextFile->ReadLine(Line);
+  return HasLine;
+}
+
+bool TXRFile::WriteLine(std::string_view text) {
+  if (!Active || !TextFile) return false;
+  try {
+    TextFile->WriteLine(text);
+    return true;
+  } catch (const Exception&) {
+    return false;
+  }
+}
+
+bool TXRFile::Close() {
+  if (!Active || !TextFile) return false;
+  std::unique_ptr<TXRTextFile> file = std::move(TextFile);
+  try {
+    file->Close();
+    return true;
+  } catch (const Exception&) {
+    return false;
+  }
+}
+
+bool TXRFile::Delete() {
+  Active = false;
+  HasLine = false;
+  Line.clear();
+  TextFile.reset();
+  return ::unlink(FileName.c_str()) == 0;
+}
+
+void TXRFileMerge::SetRecordLength(int32_t value) {
+  RecordLength = value;
+  for (TXRFile& slot : Slots) slot.RecordLength = value;
+  Output.RecordLength = value;
+}
+
+std::string TXRFileMerge::RunFileName(int32_t number) const {
+  return TempPath + Prefix + std::to_string(number) + Extension;
+}
+
+bool TXRFileMerge::AnyLineLeft() const {
+  for (int i = 1; i <= Width; ++i) {
+    if (Slots[i].HasLine) return true;
+  }
+  return false;
+}
+
+int TXRFileMerge::SmallestSlot(TSortSpecs& keys) const {
+  int best = -1;
+  for (int i = 1; i <= Width; ++i) {
+    const TXRFile& slot = Slots[i];
+    if (!slot.HasLine) continue;
+    if (best == -1) {
+      best = i;
+      continue;
+    }
+    const TXRFile& b = Slots[best];
+    const int32_t c = keys.empty() ? CompareKeys(slot.Line, b.Line) : CompareKeys(slot.Key, b.Key);
+    if (c < 0) best = i;
+  }
+  return best;
+}
+
+// Next, and the new line's key, built once for all its comparisons.
+bool TXRFileMerge::Advance(TXRFile& slot, TSortSpecs& keys) {
+  const bool has_line = slot.Next();
+  if (has_line && !keys.empty()) BuildSortKey(slot.Line, keys, slot.Key);
+  return has_line;
+}
+
+// Closes every file of a failed merge at once; the incomplete output goes.
+void TXRFileMerge::Abandon() {
+  for (TXRFile& slot : Slots) {
+    slot.TextFile.reset();
+    slot.Active = false;
+    slot.HasLine = false;
+  }
+  if (Output.TextFile) {
+    Output.TextFile.reset();
+    ::unlink(Output.FileName.c_str());
+  }
+  Output.Active = false;
+}
+
+bool TXRFileMerge::MergeRuns(int32_t first, int32_t last, TSortSpecs& keys, int32_t target) {
+  DoMessage("Merging files " + std::to_string(first) + " - " + std::to_string(last) + " into " +
+            std::to_string(target));
+  for (TXRFile& slot : Slots) {
+    slot.Active = false;
+    slot.HasLine = false;
+  }
+  try {
+    int used = 0;
+    for (int32_t n = first; n <= last; ++n) {
+      TXRFile& slot = Slots[++used];
+      if (!slot.Open(RunFileName(n), false)) {
+        Abandon();
+        return false;
+      }
+      Advance(slot, keys);
+    }
+    // The merged run must exist whole: a failed open or close fails the merge.
+    if (!Output.Open(RunFileName(target), true)) {
+      Abandon();
+      return false;
+    }
+    while (AnyLineLeft()) {
+      TXRFile& slot = Slots[SmallestSlot(keys)];
+      if (!Output.WriteLine(slot.Line)) {
+        Abandon();
+        return false;
+      }
+      Advance(slot, keys);
+    }
+    for (int i = 1; i <= used; ++i) {
+      TXRFile& slot = Slots[i];
+      if (!slot.Active) continue;
+      if (!slot.Close() || !slot.Delete()) {
+        Abandon();
+        return false;
+      }
+    }
+    if (!Output.Close()) {
+      Abandon();
+      ::unlink(Output.FileName.c_str());
+      return false;
+    }
+    return true;
+  } catch (...) {
+    Abandon();
+    throw;
+  }
+}
+
+bool TXRFileMerge::MergeAll(const std::string& final_name, int32_t width, int32_t first,
+                            int32_t last, TSortSpecs& keys) {
+  if (width < 2) width = 2;
+  if (width > 5) width = 5;
+  Width = width;
+  int32_t next = last + 1;
+  while (last > first) {
+    const int32_t hi = first + Width - 1 < last ? first + Width - 1 : last;
+    if (!MergeRuns(first, hi, keys, next)) return false;
+    first = hi + 1;
+    last = next;
+    ++next;
+  }
+  return MoveFileNoReplace(RunFileName(last), final_name);
+}
+
+void TXRFileMerge::DoMessage(const std::string& text) const {
+  if (OnMessage) OnMessage(text);
+}
+
+}  // namespace xrsort

@@ -1,0 +1,68 @@
+// Sorted run files merged a few at a time, oldest first, until one is left,
+// which then takes the sort's final name.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "sortlib/xr_sort_parser.h"
+#include "sortlib/xr_text_file.h"
+
+namespace xrsort {
+
+// Where progress texts go; empty when nobody listens.
+using TXRMessageHandler = std::function<void(const std::string&)>;
+
+// One run file and, when read, its current line and that line's key.
+class TXRFile {
+ public:
+  bool Open(const std::string& file_name, bool for_write);
+  // Advances to the next line; false at the end. Read errors raise.
+  bool Next();
+  bool WriteLine(std::string_view text);
+  bool Close();
+  bool Delete();
+
+  std::string FileName;
+  int32_t RecordLength = 0;
+  std::unique_ptr<TXRTextFile> TextFile;
+  bool Active = false;
+  bool HasLine = false;
+  std::string Line;
+  std::string Key;  // the key of Line, when the sort has key specifications
+};
+
+class TXRFileMerge {
+ public:
+  void SetRecordLength(int32_t value);
+  // TempPath + Prefix + number + Extension.
+  std::string RunFileName(int32_t number) const;
+  bool AnyLineLeft() const;
+  // The input slot (1..Width) whose line sorts first, the lower one on equal
+  // keys; -1 when none has a line.
+  int SmallestSlot(TSortSpecs& keys) const;
+  // Merges runs first..last into run `target` and deletes them.
+  bool MergeRuns(int32_t first, int32_t last, TSortSpecs& keys, int32_t target);
+  // Merges runs first..last down to one and renames it to `final_name`,
+  // which must not exist.
+  bool MergeAll(const std::string& final_name, int32_t width, int32_t first, int32_t last,
+                TSortSpecs& keys);
+  void DoMessage(const std::string& text) const;
+
+  int32_t RecordLength = 0;
+  std::string TempPath;  // native, ending in "/"
+  TXRMessageHandler OnMessage;
+  int32_t Width = 5;
+  TXRFile Slots[6];  // 1..5; 0 is unused
+  TXRFile Output;
+  std::string Prefix;
+  std::string Extension;
+
+ private:
+  bool Advance(TXRFile& slot, TSortSpecs& keys);
+  void Abandon();
+};
+
+}  // namespace xrsort

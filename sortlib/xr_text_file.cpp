@@ -1,0 +1,257 @@
+#include "sortlib/xr_text_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "sortlib/xr_errors.h"
+
+namespace xrsort {
+
+namespace {
+
+constexpr char kCtrlZ = 26;
+const char* const kLineEnds[4] = {"\r\n", "\n\r", "\n", "\r"};
+
+}  // namespace
+
+TXRTextFile::~TXRTextFile() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+void TXRTextFile::Open(const std::string& name, int32_t record_length, int32_t size) {
+  file_name_ = name;
+  record_length_ = record_length;
+  if (record_length < 0) RaiseError("Invalid Record Lenght");
+  if (size < 255) size = 255;
+  if (size > 1048576) size = 1048576;
+  buffer_size_ = size;
+  buffer_.assign(static_cast<size_t>(size), 0);
+}
+
+void TXRTextFile::SetLineEnd(int style) {
+  line_end_ = kLineEnds[style & 3];
+  line_end_length_ = static_cast<int32_t>(line_end_.size());
+}
+
+void TXRTextFile::Rewrite(int style, bool ctrl_z, bool exclusive) {
+  writing_ = true;
+  write_ctrl_z_ = ctrl_z;
+  SetLineEnd(style);
+  if (fd_ >= 0) {
+    ::close(fd_);
+    fd_ = -1;
+  }
+  const int flags = exclusive ? O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC
+                              : O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC;
+  fd_ = ::open(file_name_.c_str(), flags, exclusive ? 0600 : 0666);
+  if (fd_ < 0) RaiseIoErrno(errno, true);
+  buffer_pos_ = 0;
+  bytes_consumed_ = 0;
+  file_size_ = 0;
+}
+
+void TXRTextFile::Reset() {
+  writing_ = false;
+  if (fd_ >= 0) {
+    ::close(fd_);
+    fd_ = -1;
+  }
+  fd_ = ::open(file_name_.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd_ < 0) RaiseIoErrno(errno);
+  struct stat st;
+  if (::fstat(fd_, &st) != 0) RaiseIoErrno(errno);
+  file_size_ = st.st_size;
+  bytes_consumed_ = 0;
+  FillBuffer(true);
+}
+
+void TXRTextFile::FillBuffer(bool first) {
+  int32_t got = 0;
+  while (got < buffer_size_) {
+    const ssize_t n = ::read(fd_, buffer_.data() + got, static_cast<size_t>(buffer_size_ - got));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      RaiseIoErrno(errno);
+    }
+    if (n == 0) break;
+    got += static_cast<int32_t>(n);
+  }
+  buffer_end_ = got - 1;
+  buffer_pos_ = 0;
+  next_cr_ = -1;
+  next_lf_ = -1;
+  if (first && got == 1 && buffer_[0] == kCtrlZ) bytes_consumed_ = 1;
+  if (!first && got == 0) throw EInOutError("Read beyond end of file");
+}
+
+bool TXRTextFile::MoreBeyondBuffer() const {
+  return (buffer_end_ - buffer_pos_ + 1) + bytes_consumed_ < file_size_;
+}
+
+void TXRTextFile::RefillFromConsumed() {
+  if (::lseek(fd_, bytes_consumed_, SEEK_SET) < 0) RaiseIoErrno(errno);
+  FillBuffer(false);
+}
+
+int32_t TXRTextFile::FindLineEnd(int32_t from) {
+  line_end_length_ = 0;
+  if (from > buffer_end_) return -1;
+  const char* data = buffer_.data();
+  const size_t span = static_cast<size_t>(buffer_end_ - from + 1);
+  // Each search goes on from where the last one stopped, so a buffer is
+  // scanned once for each of the two bytes however many lines it holds.
+  if (next_cr_ < from) {
+    const void* at = std::memchr(data + from, '\r', span);
+    next_cr_ = at ? static_cast<int32_t>(static_cast<const char*>(at) - data) : buffer_end_ + 1;
+  }
+  if (next_lf_ < from) {
+    const void* at = std::memchr(data + from, '\n', span);
+    next_lf_ = at ? static_cast<int32_t>(static_cast<const char*>(at) - data) : buffer_end_ + 1;
+  }
+  const int32_t p = next_cr_ < next_lf_ ? next_cr_ : next_lf_;
+  if (p > buffer_end_) return -1;
+  line_end_length_ = 1;
+  if (p < buffer_end_) {
+    const char a = data[p], b = data[p + 1];
+    if ((a == '\r' && b == '\n') || (a == '\n' && b == '\r')) line_end_length_ = 2;
+  }
+  return p;
+}
+
+std::string TXRTextFile::ReadLine() {
+  std::string line;
+  ReadLine(line);
+  return line;
+}
+
+void TXRTextFile::ReadLine(std::string& line) {
+  if (record_length_ > 0) {
+    ReadRecord(record_length_, line);
+    return;
+  }
+  if (writing_) throw EInOutError("Invalid direction for reading file");
+  if (Eof()) throw EInOutError("Read beyond end of file");
+  int32_t p = FindLineEnd(buffer_pos_);
+  // No line end, or only a CR or LF on the buffer's last byte that may be
+  // the first half of a pair.
+  auto open_ended = [&] { return p < 0 || (p == buffer_end_ && line_end_length_ == 1); };
+  if (open_ended() && MoreBeyondBuffer()) {
+    if (buffer_pos_ == 0) throw EInOutError("Not a text file or line exceeds buffer size");
+    RefillFromConsumed();
+    p = FindLineEnd(0);
+    if (open_ended() && MoreBeyondBuffer()) {
+      throw EInOutError("Not a text file or line exceeds buffer size");
+    }
+  }
+  int64_t passed;
+  if (p >= 0) {
+    line.assign(buffer_.data() + buffer_pos_, static_cast<size_t>(p - buffer_pos_));
+    passed = p - buffer_pos_ + line_end_length_;
+    // A Ctrl-Z after the line end is passed over only as the file's last byte.
+    const int32_t after = p + line_end_length_;
+    if (after <= buffer_end_ && buffer_[after] == kCtrlZ &&
+        bytes_consumed_ + passed + 1 == file_size_) {
+      ++passed;
+    }
+  } else if (!MoreBeyondBuffer() && buffer_pos_ <= buffer_end_) {
+    int32_t last = buffer_end_;
+    if (buffer_[last] == kCtrlZ) --last;
+    line.assign(buffer_.data() + buffer_pos_, static_cast<size_t>(last - buffer_pos_ + 1));
+    passed = buffer_end_ - buffer_pos_ + 1;
+  } else {
+    throw EInOutError("Line too large (exceeds buffer size)");
+  }
+  buffer_pos_ += static_cast<int32_t>(passed);
+  bytes_consumed_ += passed;
+  ReadFinalCtrlZ();
+}
+
+void TXRTextFile::ReadRecord(int32_t length, std::string& record) {
+  if (length < 1 || length > buffer_size_ - 1) {
+    throw EInOutError("Record too large (exceeds buffer size)");
+  }
+  if (writing_) throw EInOutError("Invalid direction for reading file");
+  if (Eof()) throw EInOutError("Read beyond end of file");
+  int32_t last = buffer_pos_ + length - 1;
+  if (MoreBeyondBuffer() && last > buffer_end_) {
+    RefillFromConsumed();
+    last = length - 1;
+  }
+  if (last > buffer_end_) throw EInOutError("Invalid record length");
+  int32_t extra = 0;
+  if (!MoreBeyondBuffer() && buffer_[buffer_end_] == kCtrlZ) {
+    if (last == buffer_end_) throw EInOutError("Invalid record length");
+    if (last + 1 == buffer_end_) extra = 1;
+  }
+  record.assign(buffer_.data() + buffer_pos_, static_cast<size_t>(length));
+  buffer_pos_ = last + 1 + extra;
+  bytes_consumed_ += length + extra;
+  ReadFinalCtrlZ();
+}
+
+// A line or record that ends a full buffer with one byte of the file left:
+// that byte is read at once, and passed over when it is a Ctrl-Z.
+void TXRTextFile::ReadFinalCtrlZ() {
+  if (buffer_pos_ == buffer_end_ + 1 && buffer_end_ + 1 == buffer_size_ &&
+      bytes_consumed_ + 1 == file_size_) {
+    FillBuffer(false);
+    if (buffer_[0] == kCtrlZ) {
+      buffer_pos_ = 1;
+      ++bytes_consumed_;
+    }
+  }
+}
+
+void TXRTextFile::WriteLine(std::string_view text) {
+  if (record_length_ > 0) {
+    PutText(text, {});
+  } else {
+    PutText(text, line_end_);
+  }
+}
+
+void TXRTextFile::Write(std::string_view text) { PutText(text, {}); }
+
+void TXRTextFile::WriteBuffered(std::string_view text) { PutText(text, {}); }
+
+void TXRTextFile::PutText(std::string_view a, std::string_view b) {
+  const size_t n = a.size() + b.size();
+  if (n > static_cast<size_t>(buffer_size_)) {
+    throw EInOutError("Line too large (exceeds buffer size)");
+  }
+  if (buffer_pos_ + n > static_cast<size_t>(buffer_size_)) Flush();
+  char* out = buffer_.data() + buffer_pos_;
+  std::memcpy(out, a.data(), a.size());
+  std::memcpy(out + a.size(), b.data(), b.size());
+  buffer_pos_ += static_cast<int32_t>(n);
+}
+
+void TXRTextFile::Flush() {
+  int32_t done = 0;
+  while (done < buffer_pos_) {
+    const ssize_t n = ::write(fd_, buffer_.data() + done, static_cast<size_t>(buffer_pos_ - done));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      RaiseIoErrno(errno);
+    }
+    done += static_cast<int32_t>(n);
+  }
+  buffer_pos_ = 0;
+}
+
+void TXRTextFile::Close() {
+  if (fd_ < 0) throw EInOutError(IoErrorText(103));
+  if (IsOpenForWriting()) {
+    if (write_ctrl_z_) Write(std::string_view(&kCtrlZ, 1));
+    Flush();
+  }
+  const int fd = fd_;
+  fd_ = -1;
+  if (::close(fd) != 0) RaiseIoErrno(errno);
+}
+
+}  // namespace xrsort

@@ -1,0 +1,80 @@
+// One file read or written through a single byte buffer: text lines with any
+// of the four line ends, or fixed-length records with no separator.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace xrsort {
+
+class TXRTextFile {
+ public:
+  TXRTextFile() = default;
+  ~TXRTextFile();  // closes an open file without writing what waits
+  TXRTextFile(const TXRTextFile&) = delete;
+  TXRTextFile& operator=(const TXRTextFile&) = delete;
+
+  // Binds the native file name, the record length (0 = text lines) and the
+  // buffer size (255..1048576); touches no file.
+  void Open(const std::string& name, int32_t record_length, int32_t size);
+  // Opens for reading and fills the buffer.
+  void Reset();
+  // Creates or empties the file for writing with line end `style` (0 CR LF,
+  // 1 LF CR, 2 LF, 3 CR). `exclusive` creates a new private file (mode 0600)
+  // and refuses an existing name or a link.
+  void Rewrite(int style, bool ctrl_z, bool exclusive = false);
+
+  bool Eof() const { return bytes_consumed_ == file_size_; }
+  // The next line (or record) into `line`.
+  void ReadLine(std::string& line);
+  std::string ReadLine();
+  void ReadRecord(int32_t length, std::string& record);
+
+  void WriteLine(std::string_view text);
+  void Write(std::string_view text);
+  void WriteBuffered(std::string_view text);
+  void Flush();
+  void SetLineEnd(int style);
+  void Close();
+
+  bool IsOpen() const { return fd_ >= 0; }
+  bool IsOpenForWriting() const { return fd_ >= 0 && writing_; }
+  int32_t BufferSize() const { return buffer_size_; }
+  // Reading: the file's size in bytes, taken by Reset.
+  int64_t Size() const { return file_size_; }
+  const std::string& FileName() const { return file_name_; }
+
+ private:
+  // Puts `a` and `b` into the buffer as one text.
+  void PutText(std::string_view a, std::string_view b);
+  void FillBuffer(bool first);
+  // Index of the next CR or LF from `from`, or -1; sets line_end_length_.
+  int32_t FindLineEnd(int32_t from);
+  // The bytes of the file not yet in the buffer exist.
+  bool MoreBeyondBuffer() const;
+  // Moves the file back to the first byte not passed over and refills.
+  void RefillFromConsumed();
+  void ReadFinalCtrlZ();
+
+  int fd_ = -1;
+  int32_t buffer_size_ = 0;
+  std::string line_end_;
+  int32_t line_end_length_ = 0;
+  std::string file_name_;
+  int32_t buffer_end_ = -1;  // reading: index of the last valid byte
+  int32_t buffer_pos_ = 0;   // reading: next unread byte; writing: bytes waiting
+  bool writing_ = false;
+  int64_t bytes_consumed_ = 0;  // reading: bytes of the file passed over
+  int64_t file_size_ = 0;
+  bool write_ctrl_z_ = false;
+  int32_t record_length_ = 0;
+  std::vector<char> buffer_;
+  // The next CR and LF at or after the last search start; below the start
+  // when not searched yet, past buffer_end_ when there is none.
+  int32_t next_cr_ = -1;
+  int32_t next_lf_ = -1;
+};
+
+}  // namespace xrsort

@@ -1,0 +1,89 @@
+#include "sortlib/xr_work_files.h"
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <vector>
+
+#include "sortlib/xr_errors.h"
+
+namespace xrsort {
+
+WorkFolder::~WorkFolder() {
+  if (path_.empty()) return;
+  std::error_code ec;
+  std::filesystem::remove_all(path_, ec);
+}
+
+void WorkFolder::Make(const std::string& parent) {
+  std::string pattern = parent;
+  if (!pattern.empty() && pattern.back() != '/') pattern += '/';
+  pattern += "XRsort.XXXXXX";
+  if (::mkdtemp(pattern.data()) == nullptr) RaiseIoErrno(errno, true);
+  path_ = pattern + "/";
+}
+
+bool IsFile(const std::string& native) {
+  struct stat st;
+  return !native.empty() && ::stat(native.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  struct stat sa, sb;
+  if (a.empty() || b.empty() || ::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0) {
+    return false;
+  }
+  return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+unsigned DefaultFileMode() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666u & ~static_cast<unsigned>(mask);
+}
+
+std::string MakeSiblingFile(const std::string& target) {
+  if (target.empty()) return {};
+  std::string name = target + ".XXXXXX";
+  const int fd = ::mkstemp(name.data());
+  if (fd < 0) return {};
+  ::close(fd);
+  return name;
+}
+
+bool CopyFileReplace(const std::string& from, const std::string& to) {
+  const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+  if (in < 0) return false;
+  const std::string temp = MakeSiblingFile(to);
+  int out = temp.empty() ? -1 : ::open(temp.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+  bool ok = out >= 0;
+  std::vector<char> block(1 << 20);
+  while (ok) {
+    const ssize_t n = ::read(in, block.data(), block.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      ok = n == 0;
+      break;
+    }
+    for (ssize_t done = 0; ok && done < n;) {
+      const ssize_t w = ::write(out, block.data() + done, static_cast<size_t>(n - done));
+      if (w < 0 && errno == EINTR) continue;
+      ok = w > 0;
+      if (ok) done += w;
+    }
+  }
+  ::close(in);
+  if (out >= 0) {
+    ok = ::fchmod(out, DefaultFileMode()) == 0 && ok;
+    ok = ::close(out) == 0 && ok;
+  }
+  if (ok) ok = ::rename(temp.c_str(), to.c_str()) == 0;
+  if (!ok && !temp.empty()) ::unlink(temp.c_str());
+  return ok;
+}
+
+}  // namespace xrsort
