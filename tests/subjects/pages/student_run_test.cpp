@@ -1,0 +1,70 @@
+// The three writers in the order the build calls them, for the master and
+// for one student: the folder tree, the page count and error 75 between them.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "builder/core/build_run.h"
+#include "subjects/pages/subject_writers.h"
+#include "tests/subjects/pages/subject_site.h"
+
+namespace fs = std::filesystem;
+using namespace subjects_test;
+
+namespace {
+
+class StudentRun : public SubjectSite {
+ protected:
+  void RunWriters() {
+    builder::PassOver75([&] { subjects::WriteStudentHomePage(run); });
+    builder::PassOver75([&] { subjects::WriteSubjectPages(run); });
+    builder::PassOver75([&] { subjects::WriteTopicPages(run); });
+  }
+
+  static std::set<std::string> Tree(const fs::path& folder) {
+    std::set<std::string> entries;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+      entries.insert(fs::relative(entry.path(), folder).generic_string() + (entry.is_directory() ? "/" : ""));
+    }
+    return entries;
+  }
+};
+
+TEST_F(StudentRun, MasterThenStudentWithFourGroupsAndFourTopics) {
+  SetNumberedGroups(4, 4);
+  const fs::path master = EnterMaster();
+  RunWriters();
+  EXPECT_EQ(ctx.PageCount, 1 + 4 + 16);
+
+  std::set<std::string> expected = {"index.htm", "work/", "images/", "powerpoints/"};
+  for (int k = 1; k <= 4; ++k) {
+    const std::string subject = "subj" + std::to_string(k) + "/";
+    expected.insert(subject);
+    expected.insert(subject + "index.htm");
+    for (int t = 1; t <= 4; ++t) expected.insert(subject + "topic" + std::to_string(t) + ".htm");
+  }
+  EXPECT_EQ(Tree(master), expected);
+
+  const fs::path student = EnterStudent();
+  RunWriters();
+  EXPECT_EQ(ctx.PageCount, 2 * (1 + 4 + 16));
+  EXPECT_EQ(Tree(student), expected);
+  EXPECT_EQ(ctx.MasterPath, "D:\\orvane\\2026\\masterstudent\\subj4");
+}
+
+TEST_F(StudentRun, SecondStudentInTheSameFolderKeepsTheFirstHomePage) {
+  const fs::path student = EnterStudent();
+  RunWriters();
+  const std::string first_home = testing_support::ReadFile(student / "index.htm");
+
+  ctx.CurrentPreferredName = "Jon";
+  vb::ChDir("D:\\orvane\\2026\\year7\\class1\\studnt1");
+  RunWriters();
+  EXPECT_EQ(testing_support::ReadFile(student / "index.htm"), first_home);
+  const std::string subject_page = testing_support::ReadFile(student / "english" / "index.htm");
+  EXPECT_NE(subject_page.find("<title>Jon Smith's English Page</title>"), std::string::npos);
+  // The failed home page was counted; the subject and topic pages were rewritten.
+  EXPECT_EQ(ctx.PageCount, 2 * (1 + 2 + 4));
+}
+
+}  // namespace

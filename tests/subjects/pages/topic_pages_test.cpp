@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include "builder/core/build_run.h"
+#include "platform/vb_error.h"
+#include "subjects/pages/subject_writers.h"
+#include "tests/subjects/pages/subject_site.h"
+
+namespace fs = std::filesystem;
+using namespace subjects_test;
+using testing_support::ReadFile;
+
+namespace {
+
+const std::string kTopRow = R"(<div align="center">
+  <table border="0" width="100%">
+    <tr>
+      <td width="100%">
+        <p align="center"><font face="Times New Roman" size="2">
+        <b> Sample School <br>
+          </b></font><a href="index.htm"><img border="0" src="../but-mypg.jpg"
+        alt="Click here to return to My Subject Page!" width="127" height="25"></a>
+          <a href="../../index.htm"><img border="0" src="../but-stpg.jpg"
+        alt="Click to see the pages of other students in my class..." width="127" height="25"></a>
+          <a href="../../../index.htm"><img border="0" src="../but-clpg.jpg"
+        alt="Click to return to the Classes list..." width="127" height="25"></a>
+          <a href="../../../../index.htm"><img border="0" src="../but-yrpg.jpg"
+        alt="Click to return to the Years pages..." width="127" height="25"></a>
+          <a href="../../../../../index.htm"><img border="0" src="../but-home.jpg"
+        alt="Click to return to our School's Home Page" width="127" height="25"></a>
+      </td>
+    </tr>
+    <center>
+)";
+
+const std::string kContent = R"(                <p align="center"><font face="Times New Roman" size="6">
+         <b>Topic 2 Title</b></font></p>
+                <p align="center"><font face="Times New Roman">Create your web page in
+                this cell containing pictures, links to other sites and
+                information you type in or gather from other sources.&nbsp; You
+                can change fonts, the background or whatever you like to make
+                the page the way you'd like it to look.&nbsp; Just keep the top
+                and bottom cells - the ones with the links back to the rest of
+                the school's intranet.</font>
+                <p align="center">&nbsp;
+                <p align="center">&nbsp;
+                <p align="center">&nbsp;
+                <p align="center">&nbsp;
+)";
+
+const std::string kEvaluationTable = R"(                <div align="center">
+                  <table border="0" cellpadding="5" cellspacing="5" width="98%">
+                    <tr>
+                      <td width="29%" bgcolor="#6699FF"><font face="Times New Roman" size="2"><b>Learning Process &amp; Self Evaluation:</b></font></td>
+                      <td width="71%" bgcolor="#99CCFF">&nbsp;</td>
+                    </tr>
+                    <tr>
+                      <td width="29%" bgcolor="#CC99FF"><font face="Times New Roman" size="2"><b>Teacher Evaluation:</b></font></td>
+                      <td width="71%" bgcolor="#CCCCFF">&nbsp;</td>
+                    </tr>
+                  </table>
+                </div>
+)";
+
+const std::string kBottomRow = R"(    <tr>
+      <td width="100%">
+          <p align="center"><a href="index.htm"><img border="0" src="../but-mypg.jpg"
+        alt="Click here to return to My Subject Page!" width="127" height="25"></a>
+          <a href="../../index.htm"><img border="0" src="../but-stpg.jpg"
+        alt="Click to see the pages of other students in my class..." width="127" height="25"></a>
+          <a href="../../../index.htm"><img border="0" src="../but-clpg.jpg"
+        alt="Click to return to the Classes list..." width="127" height="25"></a>
+          <a href="../../../../index.htm"><img border="0" src="../but-yrpg.jpg"
+        alt="Click to return to the Years pages..." width="127" height="25"></a>
+          <a href="../../../../../index.htm"><img border="0" src="../but-home.jpg"
+        alt="Click to return to our School's Home Page" width="127" height="25"></a><br>
+        <font face="Times New Roman" size="2">
+        <b> Sample School </b></font></td>
+    </tr>
+)";
+
+// Jo Smith's second topic with replicated buttons, with or without evaluation.
+std::string NamedTopic2(bool evaluation) {
+  return Crlf(Head("<title>Jo Smith - Topic 2</title>") + kTopRow + kSideCellsOpen + kContent +
+              (evaluation ? kEvaluationTable : "") + kSideCellsClose + kBottomRow + kTail);
+}
+
+class TopicPages : public SubjectSite {
+ protected:
+  void MakeSubjectFolders(const fs::path& folder) {
+    const subjects::SubjectGroups& g = subjects::Groups();
+    for (int k = 1; k <= g.SubjectGroupCount; ++k) fs::create_directories(folder / g.SubjectGroupFolders[k]);
+  }
+};
+
+TEST_F(TopicPages, NamedStudentPageLineForLine) {
+  const fs::path folder = EnterStudent();
+  MakeSubjectFolders(folder);
+  subjects::WriteTopicPages(run);
+  const std::string page = ReadFile(folder / "maths" / "topic2.htm");
+  EXPECT_EQ(page, NamedTopic2(false));
+  EXPECT_EQ(LineCount(page), 80u);
+  EXPECT_EQ(ReadFile(folder / "english" / "topic1.htm"),
+            ReplaceAll(NamedTopic2(false), "Topic 2", "Topic 1"));
+  EXPECT_EQ(ctx.PageCount, 4);
+}
+
+TEST_F(TopicPages, EvaluationSectionAddsItsTwelveLines) {
+  settings.evaluation = true;
+  const fs::path folder = EnterStudent();
+  MakeSubjectFolders(folder);
+  subjects::WriteTopicPages(run);
+  const std::string page = ReadFile(folder / "english" / "topic2.htm");
+  EXPECT_EQ(page, NamedTopic2(true));
+  EXPECT_EQ(LineCount(page), 92u);
+}
+
+TEST_F(TopicPages, MasterPagesAreGenericWithSharedImages) {
+  settings.placement = builder::ImagePlacement::Shared;
+  const fs::path folder = EnterMaster();
+  MakeSubjectFolders(folder);
+  subjects::WriteTopicPages(run);
+  std::string expected = ReplaceAll(NamedTopic2(false), "<title>Jo Smith - Topic 2</title>",
+                                    "<title>Student - Topic 2</title>");
+  expected = ReplaceAll(expected, "src=\"../but-", "src=\"../../../../../ovimages/but-");
+  EXPECT_EQ(ReadFile(folder / "english" / "topic2.htm"), expected);
+  EXPECT_EQ(ctx.MasterPath, "D:\\orvane\\2026\\masterstudent\\maths");
+}
+
+TEST_F(TopicPages, TwelveTopicsNumberedWithoutBlanks) {
+  SetGroups({{"English", "english"}}, 12);
+  const fs::path folder = EnterStudent();
+  MakeSubjectFolders(folder);
+  subjects::WriteTopicPages(run);
+  EXPECT_EQ(ctx.PageCount, 12);
+  EXPECT_FALSE(fs::exists(folder / "english" / "topic13.htm"));
+  const std::string page = ReadFile(folder / "english" / "topic12.htm");
+  EXPECT_NE(page.find("<title>Jo Smith - Topic 12</title>"), std::string::npos);
+  EXPECT_NE(page.find("\r\n         <b>Topic 12 Title</b></font></p>\r\n"), std::string::npos);
+}
+
+TEST_F(TopicPages, NoTopicsStillEntersEverySubject) {
+  SetGroups({{"English", "english"}, {"Maths", "maths"}}, 0);
+  const fs::path folder = EnterMaster();
+  MakeSubjectFolders(folder);
+  subjects::WriteTopicPages(run);
+  EXPECT_EQ(ctx.PageCount, 0);
+  EXPECT_EQ(ctx.MasterPath, "D:\\orvane\\2026\\masterstudent\\maths");
+}
+
+TEST_F(TopicPages, PageThatCannotBeOpenedIsCountedAndSkipsTheRest) {
+  const fs::path folder = EnterStudent();
+  MakeSubjectFolders(folder);
+  fs::create_directories(folder / "english" / "topic2.htm");
+  builder::PassOver75([&] { subjects::WriteTopicPages(run); });
+  EXPECT_EQ(ctx.PageCount, 2);
+  EXPECT_TRUE(fs::exists(folder / "english" / "topic1.htm"));
+  EXPECT_FALSE(fs::exists(folder / "maths" / "topic1.htm"));
+}
+
+}  // namespace
