@@ -5,7 +5,9 @@ Writes the 40 files every site copies into its shared image folder, once per
 theme folder under assets/program/: 127x25 navigation buttons with their
 labels, the 60x60 "Click!" button of the topic links and the 179x191 owl
 that stands in for a student's photo. Needs PIL (Debian: python3-pil).
-Run it after a change of look; the images it writes are committed.
+It also draws the main window's logo (248x60) and the small picture on
+its Preview button into assets/ui/. Run it after a change of look; the
+images it writes are committed.
 """
 
 import os
@@ -15,6 +17,7 @@ from PIL import Image, ImageDraw, ImageFont
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 PROGRAM = os.path.join(HERE, "program")
+UI = os.path.join(HERE, "ui")
 
 SCALE = 4  # drawn large, then reduced, for smooth edges
 
@@ -246,10 +249,58 @@ def draw_theme(name, theme):
     draw_owl(theme).save(os.path.join(folder, "owl.gif"), "GIF")
 
 
+def draw_logo():
+    """The suite's name as a logo: a glossy blue plate with the owl's eyes."""
+    w, h = 248 * SCALE, 60 * SCALE
+    s = SCALE
+    plate = vertical_gradient((w, h), (70, 120, 200), (20, 40, 110))
+    gloss = vertical_gradient((w, h // 2), (150, 190, 240), (70, 120, 200))
+    plate.paste(gloss, (0, 0))
+    mask = Image.new("L", (w, h), 0)
+    ImageDraw.Draw(mask).rounded_rectangle([0, 0, w - 1, h - 1], 12 * s, fill=255)
+    image = Image.new("RGBA", (w, h), (0, 0, 0, 0))
+    image.paste(plate, (0, 0), mask)
+    draw = ImageDraw.Draw(image)
+    draw.rounded_rectangle([0, 0, w - 1, h - 1], 12 * s, outline=(10, 25, 70), width=2 * s)
+    # two owl eyes and a beak as the emblem
+    for cx in (24, 46):
+        draw.ellipse([(cx - 10) * s, 14 * s, (cx + 10) * s, 34 * s], fill=(255, 255, 255),
+                     outline=(10, 25, 70), width=s)
+        draw.ellipse([(cx - 5) * s, 19 * s, (cx + 5) * s, 29 * s], fill=(20, 20, 20))
+        draw.ellipse([(cx - 3) * s, 20 * s, (cx) * s, 23 * s], fill=(255, 255, 255))
+    draw.polygon([(31 * s, 33 * s), (39 * s, 33 * s), (35 * s, 42 * s)], fill=(250, 180, 40))
+    font = fitted_font(draw, "Ond's Orvane!", 178 * s, 26 * s)
+    centred_text(draw, (62 * s, 4 * s, w - 6 * s, 40 * s), "Ond's Orvane!", font,
+                 (255, 255, 255), (10, 25, 70), 2 * s)
+    small_font = fitted_font(draw, "Student-Centered Intranets", 170 * s, 10 * s)
+    centred_text(draw, (62 * s, 38 * s, w - 6 * s, 54 * s), "Student-Centered Intranets",
+                 small_font, (255, 220, 120), (10, 25, 70), s)
+    return image.resize((248, 60), Image.LANCZOS)
+
+
+def draw_preview_icon():
+    """A page under a magnifying glass, for the Preview button."""
+    w = h = 24 * SCALE
+    s = SCALE
+    image = Image.new("RGBA", (w, h), (0, 0, 0, 0))
+    draw = ImageDraw.Draw(image)
+    draw.rectangle([2 * s, 1 * s, 16 * s, 20 * s], fill=(255, 255, 255),
+                   outline=(60, 60, 60), width=s)
+    for y in (5, 8, 11, 14):
+        draw.line([(5 * s, y * s), (13 * s, y * s)], fill=(120, 140, 200), width=s)
+    draw.line([(16 * s, 16 * s), (22 * s, 22 * s)], fill=(90, 60, 30), width=3 * s)
+    draw.ellipse([8 * s, 8 * s, 18 * s, 18 * s], fill=(200, 225, 255, 200),
+                 outline=(30, 30, 30), width=int(1.5 * s))
+    return image.resize((24, 24), Image.LANCZOS)
+
+
 def main():
     assert len(BUTTONS) + len(PICTURES) == 40
     for name, theme in THEMES.items():
         draw_theme(name, theme)
+    os.makedirs(UI, exist_ok=True)
+    draw_logo().save(os.path.join(UI, "logo.png"), "PNG", optimize=True)
+    draw_preview_icon().save(os.path.join(UI, "preview.png"), "PNG", optimize=True)
     print("drew %d files in each of %s" % (len(BUTTONS) + len(PICTURES), ", ".join(THEMES)))
 
 
