@@ -1,0 +1,53 @@
+#include "builder/import/year_lists.h"
+
+#include "builder/core/tables.h"
+
+namespace builder {
+
+YearLists::YearLists(const std::string& folder) {
+  for (size_t level = 0; level < lists_.size(); ++level) {
+    const std::string name(YearLevelTable[level].list_file);
+    lists_[level] = std::make_unique<vb::LineWriter>(folder + name);
+  }
+  log_ = std::make_unique<vb::LineWriter>(folder + "errorlog.txt");
+}
+
+void YearLists::Log(std::string_view line) {
+  log_->Print(line);
+  ++logged_;
+}
+
+void YearLists::FileStudentByYear(const EnrolmentRow& row, ProgressWindow& progress) {
+  const std::string student = row.Surname + " " + row.PreferredName;
+  if (row.NoYear) {
+    Log("In your school admin system, " + student + " does not have a Scholastic Year entered.");
+  } else if (row.NoRollClass) {
+    Log("In your school admin system, " + student + " does not have a Roll Class entered.");
+  } else if (row.TooManyCommas) {
+    Log("In your school.csv file, " + student +
+        " has too many comma delimiters.  Commas are not allowed in names.");
+  } else {
+    progress.SetLabel3(row.PreferredName + " " + row.Surname);
+    progress.Repaint();
+    const int level = YearLevelOfCode(row.YearCode);
+    if (level < 0) return;
+    lists_[level]->Print(row.Surname + "," + row.PreferredName + "," + row.RollClass);
+    filed_[level] = true;
+  }
+}
+
+bool YearLists::FinishLog() {
+  if (logged_ == 0) return false;
+  log_->Print(" ");
+  log_->Print(
+      "If you continue, Orvane pages will not be made for these students. Otherwise, exit "
+      "Orvanesetup, correct these errors in your SCHOOL file, then re-run OrvaneSetup.");
+  return true;
+}
+
+void YearLists::Close() {
+  for (auto& list : lists_) list->Close();
+  log_->Close();
+}
+
+}  // namespace builder
