@@ -1,0 +1,19 @@
+// The Install button's build: from the check of the target drive to the
+// sorted student list, the personalised template, the results and the close.
+#pragma once
+
+#include "builder/core/build_context.h"
+#include "builder/core/build_settings.h"
+#include "builder/core/progress_window.h"
+#include "builder/install/install_window.h"
+
+namespace builder {
+
+// Builds the whole site. Returns normally when the build was abandoned (the
+// drive is unavailable) or when it ended with the close request posted; the
+// fatal messages end the program through vb::End().
+void Command1_Click(BuildContext& ctx, const BuildSettings& settings, ProgressWindow& progress,
+                    InstallWindow& window,
+                    const InstallServices& services = DefaultInstallServices());
+
+}  // namespace builder

@@ -1,0 +1,80 @@
+#include "builder/install/site_files.h"
+
+#include <string>
+
+#include "builder/install/copy_one.h"
+#include "common/replace_in_file.h"
+#include "platform/files.h"
+#include "platform/text.h"
+
+namespace builder {
+
+const std::array<std::string_view, 40> SiteImageList{
+    "but-yrpg.jpg", "but-help.jpg", "but-int.jpg",  "but-groups.jpg", "but-2002.jpg",
+    "but-2003.jpg", "but-2004.jpg", "but-2005.jpg", "but-2006.jpg",   "but-2007.jpg",
+    "but-2008.jpg", "but-2009.jpg", "but-2010.jpg", "but-2011.jpg",   "but-2012.jpg",
+    "but-cant.jpg", "but-home.jpg", "but-clpg.jpg", "but-coun.jpg",   "but-info.jpg",
+    "but-p&c.jpg",  "but-prin.jpg", "but-src.jpg",  "but-cntc.jpg",   "but-fclt.jpg",
+    "but-lbry.jpg", "but-newl.jpg", "but-phto.jpg", "but-scpg.jpg",   "but-staf.jpg",
+    "but-comm.jpg", "but-clnd.jpg", "but-link.jpg", "but-news.jpg",   "but-plcy.jpg",
+    "but-sprt.jpg", "but-stpg.jpg", "but-mypg.jpg", "but-clik.jpg",   "owl.gif",
+};
+
+namespace {
+
+std::string SiteRoot(const BuildContext& ctx) { return ctx.TargetDrive + "\\orvane\\"; }
+
+// Runs one copy of the build; an error 75 passes over it.
+void Copy(const std::string& source, const std::string& target) {
+  PassOver75([&] { CopyOne(source, target); });
+}
+
+void ReplaceInRootPage(BuildContext& ctx, std::string_view marker, const std::string& text) {
+  ctx.ReplaceFolder = SiteRoot(ctx);
+  ctx.ReplaceFileName = "writing.htm";
+  ctx.ReplaceMarker = std::string(marker);
+  ctx.ReplaceText = text;
+  ctx.ReplaceMarkerLength = static_cast<std::int16_t>(marker.size());
+  PassOver75([&] { ReplaceInFile(ctx); });
+}
+
+}  // namespace
+
+void CopySiteFiles(BuildRun& run) {
+  BuildContext& ctx = run.ctx;
+  const std::string root = SiteRoot(ctx);
+  const std::string_view topics =
+      run.settings.PageLayout() == PageLayout::K6 ? kTopicsProgram : kHighSchoolTopicsProgram;
+  Copy(ctx.ProgramFolder + std::string(topics), root + std::string(kTopicsProgram));
+  Copy(ctx.ProgramFolder + "writing.htm", root + "writing.htm");
+  Copy(ctx.ProgramFolder + std::string(kSortLibrary), root + std::string(kSortLibrary));
+  const std::string theme = ctx.ProgramFolder + ctx.ThemeFolder + "\\";
+  for (std::string_view image : SiteImageList) {
+    Copy(theme + std::string(image), root + ctx.ImageSubfolder + std::string(image));
+  }
+}
+
+void PersonaliseWritingPage(BuildRun& run) {
+  ReplaceInRootPage(run.ctx, "#999966", run.ctx.ThemeColour1);
+  ReplaceInRootPage(run.ctx, "Sample Public School", vb::Trim(run.settings.SiteSchoolName()));
+}
+
+void WriteShortcutSettings(BuildRun& run, const subjects::SubjectGroups& groups) {
+  vb::LineWriter ini("ovshrtct.ini");
+  ini.Print("\"My Work\"," + run.settings.SiteYear());
+  ini.Print("\"" + std::to_string(groups.SubjectGroupCount) + "\"");
+  if (groups.SubjectGroupCount > 0) {
+    for (int k = 1; k <= groups.SubjectGroupCount && k <= 12; ++k) {
+      ini.Print("\"" + groups.SubjectGroupNames[k] + "\",\"" + groups.SubjectGroupFolders[k] + "\"");
+    }
+    ini.Print("\"" + std::to_string(groups.TopicsPerGroup) + "\"");
+  }
+  ini.Close();
+}
+
+void ReplaceInFile(BuildContext& ctx) {
+  common::ReplaceInFile(ctx.ReplaceFolder, ctx.ReplaceFileName, ctx.ReplaceMarker, ctx.ReplaceText,
+                        ctx.ReplaceMarkerLength);
+}
+
+}  // namespace builder

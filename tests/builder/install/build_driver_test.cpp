@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "builder/install/site_files.h"
+#include "builder/install/template_site.h"
+#include "platform/vb_error.h"
+#include "platform/text.h"
+#include "subjects/core/subject_groups.h"
+#include "tests/builder/install/install_fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using install_testing::CrLf;
+using install_testing::InstallTest;
+using testing_support::ReadFile;
+using testing_support::WriteFile;
+
+const char kResultsStart[] = "Ond's Orvane has just created ";
+const char kResultsEnd[] =
+    " Web Pages in the Orvane folder on your selected drive!  After clicking OK, your new School "
+    "Intranet will be launched.  When ready, the System Administrator can move the Orvane folder "
+    "to the server.";
+const char kDriveMessage[] = "Error Writing to the Selected Drive.  Do you have sufficient User Rights?";
+
+std::string Path(const fs::path& folder, const std::string& folder_text) {
+  std::string relative = folder_text;
+  std::replace(relative.begin(), relative.end(), '\\', '/');
+  return (folder / relative.substr(1)).string();
+}
+
+bool AnyTextFileIn(const fs::path& folder) {
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    if (entry.path().extension() == ".txt") return true;
+  }
+  return false;
+}
+
+TEST_F(InstallTest, NormalBuildMakesTheSiteRootAndCloses) {
+  settings.school_name = "  Hillside Primary ";
+  settings.theme = 1;  // Copper
+  settings.portfolio = false;
+  settings.levels[5 - 1] = true;  // Year 3 as well
+  const fs::path recorder = drives.root() / "opener.sh";
+  const fs::path opened = drives.root() / "opened.txt";
+  WriteFile(recorder, "#!/bin/sh\nprintf '%s' \"$1\" > \"" + opened.string() + "\"\n");
+  fs::permissions(recorder, fs::perms::owner_all);
+  setenv("ORVANE_OPEN_COMMAND", recorder.c_str(), 1);
+
+  Install();
+
+  EXPECT_EQ(SiteFile("ovtopics"), "primary topics tool");
+  EXPECT_EQ(SiteFile("XRsortLib.so"), "sorting library");
+  EXPECT_FALSE(fs::exists(Site() / "writing.htm"));
+  for (std::string_view image : builder::SiteImageList) {
+    EXPECT_EQ(SiteFile("ovimages/" + std::string(image)), "metal:" + std::string(image));
+  }
+  EXPECT_EQ(SiteFile("ovshrtct.ini"), CrLf({"\"My Work\",2026", "\"0\""}));
+  EXPECT_EQ(ReadFile(Site() / "2026" / "but-yrpg.jpg"), "metal:but-yrpg.jpg");
+  EXPECT_EQ(ReadFile(Site() / "2026" / "but-home.jpg"), "metal:but-home.jpg");
+
+  ASSERT_EQ(sort_commands.size(), 1u);
+  EXPECT_EQ(sort_commands[0], "/T=TMP D:\\orvane\\ovshrtct.srt D:\\orvane\\ovshrtct.dat");
+  EXPECT_FALSE(fs::exists(Site() / "ovshrtct.srt"));
+  EXPECT_TRUE(fs::exists(Site() / "ovshrtct.dat"));
+  EXPECT_EQ(SiteFile("2026/ovshrtct.dat"), SiteFile("ovshrtct.dat"));
+
+  for (const builder::TemplatePage& entry : builder::ColourFiles) {
+    if (entry.page == "writing.htm") continue;  // deleted without the portfolio
+    const std::string page = ReadFile(Path(drives.drive('D'), std::string(entry.folder)) + std::string(entry.page));
+    EXPECT_NE(page.find("bgcolor=\"#FFCC66\""), std::string::npos) << entry.folder << entry.page;
+  }
+  for (const builder::TemplatePage& entry : builder::SchoolNameFiles) {
+    if (entry.page == "writing.htm") continue;
+    const std::string page = ReadFile(Path(drives.drive('D'), std::string(entry.folder)) + std::string(entry.page));
+    EXPECT_NE(page.find("<title>Hillside Primary</title>"), std::string::npos) << entry.folder;
+  }
+  EXPECT_NE(SiteFile("index.htm").find("href=\"2026/index.htm\""), std::string::npos);
+  EXPECT_NE(SiteFile("school/library/index.htm").find("code=123411\r\n"), std::string::npos);
+  EXPECT_EQ(SiteFile("photos/gallery1/index.htm").find("Hillside"), std::string::npos);
+
+  ASSERT_EQ(messages.shown().size(), 1u);
+  const vb::MessageBoxRequest& results = messages.shown()[0];
+  EXPECT_EQ(results.title, "Orvane Results");
+  EXPECT_EQ(results.style, vb::vbInformation);
+  EXPECT_EQ(results.text, kResultsStart + vb::NumberText(ctx.PageCount) + kResultsEnd);
+  EXPECT_GE(ctx.PageCount, 70);
+  EXPECT_EQ(ctx.OpenFile, "D:\\orvane\\index.htm");
+
+  EXPECT_EQ(window.calls, (std::vector<std::string>{"unload", "hide", "close"}));
+  EXPECT_EQ(waits, (std::vector<std::chrono::milliseconds>{std::chrono::seconds(5)}));
+  EXPECT_FALSE(AnyTextFileIn(Program()));
+  for (int i = 0; i < 100 && !fs::exists(opened); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  EXPECT_EQ(ReadFile(opened), (Site() / "index.htm").string());
+}
+
+TEST_F(InstallTest, SubjectLayoutWritesTheGroupsAndTheHighSchoolTool) {
+  settings.layout = builder::PageLayout::Subject;
+  settings.placement = builder::ImagePlacement::Shared;
+  settings.year = "209 ";
+  subjects::SubjectGroups& groups = subjects::Groups();
+  groups.SubjectGroupCount = 2;
+  groups.SubjectGroupNames[1] = "English";
+  groups.SubjectGroupFolders[1] = "english";
+  groups.SubjectGroupNames[2] = "Maths & Science";
+  groups.SubjectGroupFolders[2] = "maths";
+  groups.TopicsPerGroup = 4;
+  groups.SubjectGroupsReady = true;
+
+  Install();
+
+  EXPECT_EQ(SiteFile("ovtopics"), "high-school topics tool");
+  EXPECT_EQ(SiteFile("ovshrtct.ini"),
+            CrLf({"\"My Work\",209 ", "\"2\"", "\"English\",\"english\"", "\"Maths & Science\",\"maths\"",
+                  "\"4\""}));
+  EXPECT_EQ(SiteFile("writing.htm"),
+            CrLf({"<title>Sample Public School - My Writing</title>",
+                  "<td bgcolor=\"#999966\">Sample Public School</td>"}));
+  EXPECT_FALSE(fs::exists(Site() / "209 " / "but-yrpg.jpg"));
+  EXPECT_EQ(SiteFile("209 /ovshrtct.dat"), SiteFile("ovshrtct.dat"));
+  EXPECT_NE(SiteFile("index.htm").find("href=\"209/index.htm\""), std::string::npos);
+}
+
+TEST_F(InstallTest, YearBuiltBeforeIsRefusedButTheTemplateIsCopied) {
+  WriteFile(Site() / "2026" / "index.htm", "<html>Year Pages</html>");
+  WriteFile(Site() / "2026" / "ovshrtct.dat", "year list\r\n");
+  WriteFile(Site() / "ovshrtct.ini", "old ini\r\n");
+  WriteFile(Site() / "ovshrtct.srt", "old srt\r\n");
+  WriteFile(Site() / "ovshrtct.dat", "old dat\r\n");
+  WriteFile(Site() / "index.htm", "<html>home</html>");
+
+  Install();
+
+  EXPECT_EQ(Titles(), (std::vector<std::string>{"Sorry", "Orvane Results"}));
+  EXPECT_EQ(messages.shown()[0].text,
+            "You have already created an Orvane for the selected year. It cannot be overwritten.");
+  EXPECT_EQ(messages.shown()[0].style, vb::vbCritical);
+  EXPECT_EQ(messages.shown()[1].text, kResultsStart + std::string("70") + kResultsEnd);
+  EXPECT_TRUE(sort_commands.empty());
+  EXPECT_EQ(SiteFile("ovshrtct.ini"), "old ini\r\n");
+  EXPECT_EQ(SiteFile("ovshrtct.srt"), "old srt\r\n");
+  EXPECT_EQ(SiteFile("ovshrtct.dat"), "old dat\r\n");
+  EXPECT_EQ(SiteFile("2026/ovshrtct.dat"), "year list\r\n");
+  EXPECT_EQ(SiteFile("2026/index.htm"), "<html>Year Pages</html>");
+  EXPECT_NE(SiteFile("staff/index.htm").find("<title>Sample Public School</title>"), std::string::npos);
+  EXPECT_NE(SiteFile("index.htm").find("href=\"2026/index.htm\""), std::string::npos);
+  EXPECT_EQ(window.calls, (std::vector<std::string>{"unload", "hide", "close"}));
+}
+
+TEST_F(InstallTest, UnavailableDriveWritesNothingAndKeepsTheWindow) {
+  for (const char* drive : {"E", "C"}) {  // E is not mapped; C lists nothing
+    messages.clear();
+    settings.drive = drive;
+    Install();
+    ASSERT_EQ(messages.shown().size(), 1u) << drive;
+    EXPECT_EQ(messages.shown()[0].text, "The drive letter specified is unavailable!");
+    EXPECT_EQ(messages.shown()[0].title, "Drive Problem");
+    EXPECT_EQ(messages.shown()[0].style, vb::vbCritical);
+  }
+  EXPECT_TRUE(fs::is_empty(drives.drive('C')));
+  EXPECT_FALSE(fs::exists(Site()));
+  EXPECT_TRUE(window.calls.empty());
+  EXPECT_TRUE(fs::exists(Program() / "presch.txt"));
+  EXPECT_EQ(ctx.TargetDrive, "C:");
+  EXPECT_TRUE(ctx.ThemeFolder.empty());
+}
+
+TEST_F(InstallTest, MissingShippedFileEndsTheProgramWithItsNumber) {
+  fs::remove(Program() / "writing.htm");
+  EXPECT_THROW(Install(), vb::EndProgram);
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].title, "Severe Problem");
+  EXPECT_EQ(messages.shown()[0].style, vb::vbCritical);
+  EXPECT_EQ(messages.shown()[0].text.rfind("An Error Code 53 has occurred.  Please contact ", 0), 0u);
+  EXPECT_TRUE(messages.shown()[0].text.ends_with(
+      " reporting the problem and what you were trying to do.  Orvane will now close."));
+  EXPECT_TRUE(window.calls.empty());
+  EXPECT_TRUE(fs::exists(Program() / "presch.txt"));
+}
+
+TEST_F(InstallTest, MissingYearListEndsTheProgram) {
+  settings.levels[3] = true;  // Year 2 has no list
+  EXPECT_THROW(Install(), vb::EndProgram);
+  ASSERT_FALSE(messages.shown().empty());
+  EXPECT_EQ(messages.shown().back().text.rfind("An Error Code 53 has occurred.", 0), 0u);
+}
+
+TEST_F(InstallTest, DriveErrorFinishesTheSiteOnceWithoutLooping) {
+  // The student list cannot be written, and neither can a template page's
+  // temporary file: one drive message for each, and the builder then closes.
+  fs::create_directories(Site() / "school");
+  fs::create_symlink(drives.root() / "elsewhere.txt", Site() / "ovshrtct.srt");
+  fs::create_symlink(drives.root() / "elsewhere.htm", Site() / "school" / "temp.htm");
+
+  Install();
+
+  EXPECT_EQ(Titles(), (std::vector<std::string>{"Check Selected Drive", "Check Selected Drive"}));
+  EXPECT_EQ(messages.shown()[0].text, kDriveMessage);
+  EXPECT_TRUE(sort_commands.empty());
+  EXPECT_FALSE(fs::exists(Site() / "2026" / "ovshrtct.dat"));
+  EXPECT_FALSE(fs::exists(drives.root() / "elsewhere.txt"));
+  EXPECT_TRUE(fs::exists(Site() / "school" / "index.htm"));
+  EXPECT_EQ(window.calls, (std::vector<std::string>{"unload", "hide", "close"}));
+  EXPECT_FALSE(AnyTextFileIn(Program()));
+}
+
+TEST_F(InstallTest, DriveErrorWhileBuildingStillSortsWhatWasWritten) {
+  fs::create_directories(Site());
+  fs::create_directory(Site() / "ovshrtct.ini");  // cannot be written as a file
+  fs::create_directories(Site() / "2026" / "masterstudent");
+  fs::permissions(Site() / "2026", fs::perms::owner_all);
+  Install();
+  // The ini is passed over as an access error of its own kind; the build goes on.
+  EXPECT_EQ(Titles(), (std::vector<std::string>{"Orvane Results"}));
+  EXPECT_EQ(sort_commands.size(), 1u);
+}
+
+TEST_F(InstallTest, FailedSortKeepsTheListAndCopiesNoStaleOne) {
+  WriteFile(Site() / "ovshrtct.dat", "stale\r\n");
+  for (bool loader_fails : {false, true}) {
+    messages.clear();
+    fs::remove_all(Site() / "2026");
+    WriteFile(Program() / "presch.txt", CrLf({"Ng,Lily,PA"}));
+    services.sort_file = [&](const std::string&, const std::string&, std::string& error_text) {
+      if (loader_fails) vb::Raise(53, "XRsortLib.so: file not found");
+      error_text = "Input file not found";
+      return false;
+    };
+    Install();
+    ASSERT_EQ(Titles(), (std::vector<std::string>{"Sorry", "Orvane Results"})) << loader_fails;
+    EXPECT_EQ(messages.shown()[0].text,
+              std::string("The student list could not be sorted: ") +
+                  (loader_fails ? "XRsortLib.so: file not found" : "Input file not found"));
+    EXPECT_EQ(messages.shown()[0].style, vb::vbCritical);
+    EXPECT_TRUE(fs::exists(Site() / "ovshrtct.srt"));
+    EXPECT_FALSE(fs::exists(Site() / "ovshrtct.dat"));
+    EXPECT_FALSE(fs::exists(Site() / "2026" / "ovshrtct.dat"));
+    EXPECT_EQ(ctx.SortResult, "0");
+  }
+}
+
+}  // namespace
