@@ -13,17 +13,20 @@ namespace subjects {
 
 namespace {
 
+using builder::PageFrameWriter;
+
 // The preview's flag never outlives one sample page, whatever happens.
 struct PreviewModeReset {
   builder::BuildContext& ctx;
   ~PreviewModeReset() { ctx.PreviewMode = 0; }
 };
 
-void GreetingTable(PageFile& page, const builder::BuildRun& run, SubjectPageMode mode) {
+void GreetingTable(PageFrameWriter& page, const builder::BuildRun& run, SubjectPageMode mode) {
   const std::string& face = run.ctx.FontFace;
   const std::string name = mode == SubjectPageMode::Named
                                ? run.ctx.CurrentPreferredName + " " + run.ctx.CurrentSurname
                                : std::string("New Student");
+  // The photo lies beside the page when the buttons do, else in the shared folder.
   const std::string owl = ButtonImagePath(run.settings.ImagePlacement(), kStudentFolderDepth, "owl.gif");
   page.Line(16, "<div align=\"center\">");
   page.Line(18, "<center>");
@@ -47,7 +50,7 @@ void GreetingTable(PageFile& page, const builder::BuildRun& run, SubjectPageMode
   page.Line(16, "</div>");
 }
 
-void SubjectLinkTable(PageFile& page, const builder::BuildRun& run) {
+void SubjectLinkTable(PageFrameWriter& page, const builder::BuildRun& run) {
   const SubjectGroups& groups = Groups();
   const std::string& face = run.ctx.FontFace;
   page.Line(16, "<div align=\"center\">");
@@ -92,21 +95,14 @@ void WriteStudentHomePage(builder::BuildRun& run) {
     vb::MkDir("powerpoints");
     file = "index.htm";
   }
-
-  PageFile page(file);
-  FrameHead(page, mode == SubjectPageMode::Named
-                      ? "<title>" + run.ctx.CurrentPreferredName + " " + run.ctx.CurrentSurname +
-                            "'s Home Page</title>"
-                      : std::string("<title>Student's Home Page</title>"));
-  TopNavigationRow(page, run, kStudentFolderDepth, HomeNavigationButtons);
-  CenterLine(page);
-  SideCellsOpen(page, run);
-  GreetingTable(page, run, mode);
-  SubjectLinkTable(page, run);
-  SideCellsClose(page, run);
-  BottomNavigationRow(page, run, kStudentFolderDepth, HomeNavigationButtons, BottomRowForm::Home);
-  FrameTail(page);
-  page.Close();
+  const std::string title = mode == SubjectPageMode::Named
+                                ? run.ctx.CurrentPreferredName + " " + run.ctx.CurrentSurname + "'s Home Page"
+                                : std::string("Student's Home Page");
+  WriteSubjectPage(run, file, title, {kStudentFolderDepth, HomeNavigationButtons, kHomeBottomRow},
+                   [&](PageFrameWriter& page) {
+                     GreetingTable(page, run, mode);
+                     SubjectLinkTable(page, run);
+                   });
 }
 
 }  // namespace subjects

@@ -12,7 +12,9 @@ namespace subjects {
 
 namespace {
 
-void TopicLink(PageFile& page, const builder::BuildRun& run, int t) {
+using builder::PageFrameWriter;
+
+void TopicLink(PageFrameWriter& page, const builder::BuildRun& run, int t) {
   const std::string number = std::to_string(t);
   page.Line(22, "<td width=\"10%\"><a href=\"topic" + number + ".htm\"><img border=\"0\" src=\"" +
                     ButtonImagePath(run.settings.ImagePlacement(), kSubjectFolderDepth, "but-clik.jpg") +
@@ -22,7 +24,7 @@ void TopicLink(PageFile& page, const builder::BuildRun& run, int t) {
   page.Line(24, "Edit this title to describe the page it will open</font></td>");
 }
 
-void TopicLinkTable(PageFile& page, const builder::BuildRun& run, const std::string& subject) {
+void TopicLinkTable(PageFrameWriter& page, const builder::BuildRun& run, const std::string& subject) {
   page.Line(16, "<div align=\"center\">");
   page.Line(18, "<table border=\"0\" width=\"90%\">");
   page.Line(20, "<tr>");
@@ -52,20 +54,12 @@ void WriteSubjectPages(builder::BuildRun& run) {
   for (int k = 1; k <= count; ++k) {
     EnterSubjectFolder(run, k);
     const std::string& subject = GroupSlot(Groups().SubjectGroupNames, k);
-    PageFile page("index.htm");
-    FrameHead(page, run.ctx.MasterFlag == 0
-                        ? "<title>Student's " + subject + " Page</title>"
-                        : "<title>" + run.ctx.CurrentPreferredName + " " + run.ctx.CurrentSurname + "'s " +
-                              subject + " Page</title>");
-    TopNavigationRow(page, run, kSubjectFolderDepth, SubjectNavigationButtons);
-    CenterLine(page);
-    SideCellsOpen(page, run);
-    TopicLinkTable(page, run, subject);
-    SideCellsClose(page, run);
-    BottomNavigationRow(page, run, kSubjectFolderDepth, SubjectNavigationButtons,
-                        BottomRowForm::SubjectIndex);
-    FrameTail(page);
-    page.Close();
+    const std::string title =
+        run.ctx.MasterFlag == 0
+            ? "Student's " + subject + " Page"
+            : run.ctx.CurrentPreferredName + " " + run.ctx.CurrentSurname + "'s " + subject + " Page";
+    WriteSubjectPage(run, "index.htm", title, {kSubjectFolderDepth, SubjectNavigationButtons, kIndexBottomRow},
+                     [&](PageFrameWriter& page) { TopicLinkTable(page, run, subject); });
     run.ctx.PageCount += 1;
   }
 }

@@ -1,13 +1,15 @@
-// The frame that every page of the subject-based layout shares: the head, the
-// navigation rows, the side cells and the tail, with the image-path rule.
+// How the subject layout's pages use the site's page frame: the run modes,
+// the page depths, the image-path rule and the navigation buttons.
 #pragma once
 
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "builder/core/build_run.h"
-#include "platform/files.h"
+#include "builder/pages/page_frame.h"
 
 namespace subjects {
 
@@ -20,12 +22,12 @@ SubjectPageMode PageModeOf(const builder::BuildContext& ctx);
 inline constexpr int kStudentFolderDepth = 4;
 inline constexpr int kSubjectFolderDepth = 5;
 
-// The src of a button image: "../" x depth + "ovimages/" + name with the
-// shared image folder; "../" x (depth - 4) + name with replicated buttons.
+// ButtonImagePath: "../" x depth + "ovimages/" + name with the shared image
+// folder; "../" x (depth - 4) + name with the buttons beside the student's page.
 std::string ButtonImagePath(builder::ImagePlacement placement, int depth, std::string_view image);
 
-// One navigation button: border 0, 127 x 25.
-struct NavButton {
+// A navigation button before its image path is chosen.
+struct ButtonLink {
   std::string_view target;
   std::string_view image;
   std::string_view alt;
@@ -34,14 +36,14 @@ struct NavButton {
 // The buttons of a page in a student (or master) folder, then those of an
 // index page in a subject folder; a topic page's first button leads to the
 // index page (kSubjectPageButton).
-inline constexpr NavButton HomeNavigationButtons[4] = {
+inline constexpr ButtonLink HomeNavigationButtons[4] = {
     {"../index.htm", "but-stpg.jpg", "Click to see the pages of other students in my class..."},
     {"../../index.htm", "but-clpg.jpg", "Click to return to the Classes list..."},
     {"../../../index.htm", "but-yrpg.jpg", "Click to return to the Years pages..."},
     {"../../../../index.htm", "but-home.jpg", "Click to return to our School's Home Page"},
 };
 
-inline constexpr NavButton SubjectNavigationButtons[5] = {
+inline constexpr ButtonLink SubjectNavigationButtons[5] = {
     {"../index.htm", "but-mypg.jpg", "Click here to return to My Home Page!"},
     {"../../index.htm", "but-stpg.jpg", "Click to see the pages of other students in my class..."},
     {"../../../index.htm", "but-clpg.jpg", "Click to return to the Classes list..."},
@@ -49,33 +51,29 @@ inline constexpr NavButton SubjectNavigationButtons[5] = {
     {"../../../../../index.htm", "but-home.jpg", "Click to return to our School's Home Page"},
 };
 
-inline constexpr NavButton kSubjectPageButton = {"index.htm", "but-mypg.jpg",
-                                                 "Click here to return to My Subject Page!"};
+inline constexpr ButtonLink kSubjectPageButton = {"index.htm", "but-mypg.jpg",
+                                                  "Click here to return to My Subject Page!"};
 
-// One page file: each line is its leading blanks and its text, ended by CR LF.
-class PageFile {
- public:
-  explicit PageFile(std::string_view path) : out_(path) {}
-  void Line(int blanks, std::string_view text);
-  void Empty() { out_.Print(""); }
-  void Close() { out_.Close(); }
+// The wording of the bottom row after its last button on the home page, a
+// subject's index page and a topic page.
+inline constexpr builder::BottomRowForm kHomeBottomRow{false, 12, true, true};
+inline constexpr builder::BottomRowForm kIndexBottomRow{false, 10, false, true};
+inline constexpr builder::BottomRowForm kTopicBottomRow{false, 10, false, false};
 
- private:
-  vb::LineWriter out_;
+// The buttons of a page at `depth` with the image placement chosen now.
+std::vector<builder::NavButton> NavButtons(const builder::BuildRun& run, int depth,
+                                           std::span<const ButtonLink> links);
+
+struct SubjectPageLayout {
+  int depth;
+  std::span<const ButtonLink> buttons;
+  builder::BottomRowForm bottom_row;
 };
 
-// The wording of the bottom row after its last button.
-enum class BottomRowForm { Home, SubjectIndex, Topic };
-
-// The frame's pieces, in the order a page prints them around its content.
-void FrameHead(PageFile& page, std::string_view title_line);
-void TopNavigationRow(PageFile& page, const builder::BuildRun& run, int depth,
-                      std::span<const NavButton> buttons);
-void CenterLine(PageFile& page);
-void SideCellsOpen(PageFile& page, const builder::BuildRun& run);
-void SideCellsClose(PageFile& page, const builder::BuildRun& run);
-void BottomNavigationRow(PageFile& page, const builder::BuildRun& run, int depth,
-                         std::span<const NavButton> buttons, BottomRowForm form);
-void FrameTail(PageFile& page);
+// Writes `file` (created or emptied): the head with `title`, the top row, the
+// centre line, the side cells around `content`, the bottom row and the tail.
+void WriteSubjectPage(const builder::BuildRun& run, std::string_view file, std::string_view title,
+                      const SubjectPageLayout& layout,
+                      const std::function<void(builder::PageFrameWriter&)>& content);
 
 }  // namespace subjects
