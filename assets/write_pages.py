@@ -368,7 +368,7 @@ def school_pages():
 
 # ------------------------------------------------- bulletin areas: head and foot
 
-def frameset(title, head_page, shown, foot_page, head_rows=150, foot_rows=70):
+def frameset(title, head_page, shown, foot_page, head_rows=110, foot_rows=70):
     """The page of a bulletin area: its head page above, the page that the
     area's tool publishes in the frame "bottom", its foot page below."""
     return head(title) + [
