@@ -1,0 +1,31 @@
+#include "topics/program.h"
+
+#include <QApplication>
+
+#include "platform/msgbox.h"
+#include "platform/paths.h"
+#include "platform/qt/widgets.h"
+#include "topics/startup.h"
+#include "topics/topics_window.h"
+
+namespace topics {
+
+int RunTopicsProgram(Variant variant, int argc, char** argv) {
+  QApplication app(argc, argv);
+  vb::InstallQtMessageBoxes();
+  TopicsSite site;
+  site.site_root = SiteRootOf(vb::ProgramFolderOfExecutable());
+  if (auto refusal = StartTopics(variant, site)) {
+    vb::MsgBox(refusal->text, vb::vbCritical, refusal->title);
+    return 1;
+  }
+  int result = 0;
+  vb::GuardEvent([&] {
+    TopicsWindow window(variant, std::move(site));
+    window.show();
+    result = app.exec();
+  });
+  return result;
+}
+
+}  // namespace topics
