@@ -1,0 +1,280 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <random>
+#include <vector>
+
+#include "sortlib/XRsortLib.h"
+#include "sortlib/xr_file_sorter.h"
+#include "sortlib/xr_keys.h"
+#include "tests/support/temp_drives.h"
+
+using testing_support::ReadFile;
+using testing_support::WriteFile;
+namespace fs = std::filesystem;
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// Collects the progress lines that the library appends.
+struct Log {
+  static void Append(void* context, const char* text) {
+    static_cast<Log*>(context)->text += text;
+  }
+  Lines lines() const {
+    Lines out;
+    size_t start = 0;
+    for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+      out.push_back(text.substr(start, end - start));
+    }
+    return out;
+  }
+  std::string text;
+  XRLogSink sink{XRSORT_LOG_SINK_MAGIC, &Log::Append, this};
+};
+
+std::string LastError() {
+  char buffer[256] = "untouched";
+  if (GetLastErrorStr(buffer, 255) == 0) return "(none)";
+  return buffer;
+}
+
+std::string CrLf(const Lines& lines) {
+  std::string out;
+  for (const std::string& line : lines) out += line + "\r\n";
+  return out;
+}
+
+class SortFileTest : public ::testing::Test {
+ protected:
+  SortFileTest() {
+    fs::create_directories(drives_.drive('D') / "tmp");
+    ::umask(022);
+  }
+
+  fs::path D(const std::string& name) { return drives_.drive('D') / name; }
+
+  // Sorts with the private work folder under D:\tmp.
+  int32_t Sort(const std::string& switches, Log* log = nullptr) {
+    return SortFile(("/T=D:\\tmp " + switches).c_str(), log ? &log->sink : nullptr);
+  }
+
+  bool TempIsEmpty() { return fs::is_empty(D("tmp")); }
+
+  testing_support::TempDrives drives_{"D"};
+};
+
+}  // namespace
+
+TEST_F(SortFileTest, ThreeLinesWithProgress) {
+  WriteFile(D("in.txt"), "pear\nApple\napple");
+  Log log;
+  EXPECT_EQ(SortFile("d:\\in.txt D:\\out.txt", &log.sink), -1);
+  EXPECT_EQ(ReadFile(D("out.txt")), "Apple\r\napple\r\npear\r\n");
+  Lines lines = log.lines();
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_EQ(lines[0].rfind("Memory used: ", 0), 0u);
+  EXPECT_EQ(lines[0].substr(lines[0].size() - 6), " bytes");
+  lines.erase(lines.begin());
+  EXPECT_EQ(lines, (Lines{"Reading...", "3 record(s) read.", "Sorting/Writing to file 0...",
+                          "Begin 5-way merging files 0-0...", "3 record(s) written."}));
+  EXPECT_EQ(LastError(), "(none)");
+  Log quiet;
+  EXPECT_EQ(SortFile("/Q D:\\in.txt D:\\out2.txt", &quiet.sink), -1);
+  EXPECT_EQ(quiet.text, "");
+  EXPECT_EQ(ReadFile(D("out2.txt")), "Apple\r\napple\r\npear\r\n");
+  XRLogSink wrong{0, &Log::Append, &quiet};
+  EXPECT_EQ(SortFile("D:\\in.txt D:\\out3.txt", &wrong), -1);
+  EXPECT_EQ(quiet.text, "");
+  EXPECT_EQ(xrsort::GroupedNumber(1048576), "1,048,576");
+  EXPECT_EQ(xrsort::GroupedNumber(102400), "102,400");
+}
+
+TEST_F(SortFileTest, FailuresAndTheLastErrorText) {
+  EXPECT_EQ(SortFile(nullptr, nullptr), 0);
+  EXPECT_EQ(LastError(), "No input file indicated");
+  EXPECT_EQ(LastError(), "No input file indicated");
+  char small[8];
+  EXPECT_EQ(GetLastErrorStr(small, 5), -1);
+  EXPECT_STREQ(small, "No in");
+  EXPECT_EQ(GetLastErrorStr(small, 0), -1);
+  EXPECT_STREQ(small, "");
+  EXPECT_EQ(GetLastErrorStr(nullptr, 10), -1);
+
+  EXPECT_EQ(Sort("D:\\missing.txt D:\\out.txt"), 0);
+  EXPECT_EQ(LastError(), "File D:\\missing.txt not found");
+  WriteFile(D("in.txt"), "b\r\na\r\n");
+  EXPECT_EQ(Sort("/S=1,0 /S=5,3 D:\\in.txt D:\\out.txt"), 0);
+  EXPECT_EQ(LastError(), "length = 0 only valid for last key specification");
+  EXPECT_EQ(Sort("/F=-1 D:\\in.txt D:\\out.txt"), 0);
+  EXPECT_EQ(LastError(), "Invalid Record Lenght");
+  EXPECT_EQ(Sort("/F=5 D:\\in.txt D:\\out.txt"), 0);
+  EXPECT_EQ(LastError(), "Invalid record length");
+  EXPECT_EQ(Sort("D:\\in.txt D:\\nofolder\\out.txt"), 0);
+  EXPECT_EQ(LastError(), "Error copying last file");
+  EXPECT_EQ(Sort("/D D:\\in.txt D:\\nofolder\\out.txt"), 0);
+  EXPECT_EQ(LastError(), "Invalid filename");
+  EXPECT_EQ(Sort("D:\\in.txt Q:\\out.txt"), 0);
+  EXPECT_EQ(LastError(), "Error copying last file");
+  EXPECT_TRUE(TempIsEmpty());
+
+  WriteFile(D("long.txt"), "a\r\n" + std::string(32767, 'x') + "\r\nb\r\n");
+  EXPECT_EQ(Sort("D:\\long.txt D:\\out.txt"), 0);
+  EXPECT_EQ(LastError(), "Not a text file or line exceeds buffer size");
+  EXPECT_TRUE(TempIsEmpty());
+  EXPECT_EQ(Sort("/S=1,1 D:\\in.txt D:\\sorted.txt"), -1);
+  EXPECT_EQ(LastError(), "(none)");
+}
+
+TEST_F(SortFileTest, EmptyInputAndTheBudgetsRuns) {
+  WriteFile(D("empty.txt"), "");
+  Log log;
+  EXPECT_EQ(Sort("/M=100 D:\\empty.txt D:\\out.txt", &log), -1);
+  EXPECT_EQ(log.lines(), (Lines{"Memory used: 102,400 bytes", "Reading...",
+                                "Sorting/Writing to file 0...", "Begin 5-way merging files 0-0...",
+                                "0 record(s) written."}));
+  EXPECT_EQ(ReadFile(D("out.txt")), "");
+
+  Lines lines;
+  for (int i = 0; i < 603; ++i) lines.push_back(std::string(500, static_cast<char>('a' + (i * 7) % 26)));
+  WriteFile(D("in.txt"), CrLf(lines));
+  Log runs;
+  EXPECT_EQ(Sort("/M=100 D:\\in.txt D:\\out.txt", &runs), -1);
+  EXPECT_EQ(runs.lines(), (Lines{"Memory used: 102,400 bytes", "Reading...", "201 record(s) read.",
+                                 "Sorting/Writing to file 0...", "402 record(s) read.",
+                                 "Sorting/Writing to file 1...", "603 record(s) read.",
+                                 "Sorting/Writing to file 2...", "Begin 5-way merging files 0-2...",
+                                 "Merging files 0 - 2 into 3", "603 record(s) written."}));
+  std::sort(lines.begin(), lines.end());
+  EXPECT_EQ(ReadFile(D("out.txt")), CrLf(lines));
+
+  Lines thousand(1000, "x");
+  WriteFile(D("k.txt"), CrLf(thousand));
+  Log once;
+  EXPECT_EQ(Sort("D:\\k.txt D:\\out.txt", &once), -1);
+  const Lines reported = once.lines();
+  EXPECT_EQ(std::count(reported.begin(), reported.end(), "1000 record(s) read."), 1);
+}
+
+TEST_F(SortFileTest, DozensOfRunsAtTheSmallestBudget) {
+  std::mt19937 random(11);
+  Lines lines;
+  std::string bytes;
+  for (int i = 0; i < 50000; ++i) {
+    std::string line;
+    const int length = 1 + static_cast<int>(random() % 100);
+    for (int j = 0; j < length; ++j) line += static_cast<char>(' ' + random() % 95);
+    if (i % 10 == 0 && i > 0) line = lines[random() % lines.size()];
+    lines.push_back(line);
+    bytes += line + (i % 2 ? "\n" : "\r\n");
+  }
+  WriteFile(D("in.txt"), bytes);
+  Log log;
+  ASSERT_EQ(Sort("/M=100 D:\\in.txt D:\\out.txt", &log), -1) << LastError();
+  const Lines messages = log.lines();
+  const auto runs = std::count_if(messages.begin(), messages.end(), [](const std::string& m) {
+    return m.rfind("Sorting/Writing to file ", 0) == 0;
+  });
+  EXPECT_GT(runs, 24);
+  Lines expected = lines;
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(ReadFile(D("out.txt")), CrLf(expected));
+  EXPECT_TRUE(TempIsEmpty());
+
+  // A case-folding descending key: equal keys may come in any order, but
+  // the keys must descend and no line may be lost.
+  ASSERT_EQ(Sort("/Q /M=100 /W=3 /C=1,4- D:\\in.txt D:\\keyed.txt"), -1) << LastError();
+  xrsort::TSortSpecs keys(1);
+  keys[0].FromColumn = 1;
+  keys[0].KeyLength = 4;
+  keys[0].IgnoreCase = true;
+  keys[0].Ascending = false;
+  Lines got;
+  const std::string keyed = ReadFile(D("keyed.txt"));
+  for (size_t start = 0, end; (end = keyed.find("\r\n", start)) != std::string::npos; start = end + 2) {
+    got.push_back(keyed.substr(start, end - start));
+  }
+  for (size_t i = 1; i < got.size(); ++i) {
+    ASSERT_LE(xrsort::CompareLines(got[i - 1], got[i], keys), 0) << i;
+  }
+  std::sort(got.begin(), got.end());
+  EXPECT_EQ(got, expected);
+}
+
+TEST_F(SortFileTest, HeadersBlankLinesAndDuplicates) {
+  WriteFile(D("two.txt"), "Name\r\n\r\n");
+  Log log;
+  EXPECT_EQ(Sort("/H=2 /B D:\\two.txt D:\\out.txt", &log), -1);
+  EXPECT_EQ(ReadFile(D("out.txt")), "Name\r\n\r\n");
+  EXPECT_EQ(log.lines().back(), "2 record(s) written.");
+
+  WriteFile(D("in.txt"), "Head\r\nb\r\n \t\r\na\r\nb\r\n\r\nc\r\na\r\n");
+  Log blank;
+  EXPECT_EQ(Sort("/H=1 /B D:\\in.txt D:\\out.txt", &blank), -1);
+  EXPECT_EQ(ReadFile(D("out.txt")), "Head\r\na\r\na\r\nb\r\nb\r\nc\r\n");
+  EXPECT_EQ(blank.lines().back(), "6 record(s) written.");
+  Log plain;
+  EXPECT_EQ(Sort("/B D:\\in.txt D:\\out.txt", &plain), -1);
+  EXPECT_EQ(plain.lines().back(), "6 record(s) written.");
+
+  Log dups;
+  EXPECT_EQ(Sort("/D=D:\\Dups.txt D:\\in.txt D:\\out.txt", &dups), -1);
+  EXPECT_EQ(ReadFile(D("out.txt")), "\r\n \t\r\nHead\r\na\r\nb\r\nc\r\n");
+  EXPECT_EQ(ReadFile(D("Dups.txt")), "a\r\nb\r\n");
+  const Lines lines = dups.lines();
+  EXPECT_EQ(lines[lines.size() - 3], "Processing last file...");
+  EXPECT_EQ(lines[lines.size() - 2], "2 duplicate record(s) ignored.");
+  EXPECT_EQ(lines.back(), "6 record(s) written.");
+  Log none;
+  EXPECT_EQ(Sort("/d D:\\Dups.txt D:\\out.txt", &none), -1);
+  EXPECT_EQ(none.lines()[none.lines().size() - 2], "0 duplicate record(s) ignored.");
+  EXPECT_TRUE(TempIsEmpty());
+}
+
+TEST_F(SortFileTest, InPlaceSortAndTheOutputsMode) {
+  WriteFile(D("list.txt"), "c\r\nb\r\na\r\n");
+  fs::permissions(D("list.txt"), fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(Sort("D:\\list.txt d:\\LIST.TXT"), -1);
+  EXPECT_EQ(ReadFile(D("list.txt")), "a\r\nb\r\nc\r\n");
+  EXPECT_EQ(Sort("/H=1 /D D:\\list.txt D:\\list.txt"), -1);
+  EXPECT_EQ(ReadFile(D("list.txt")), "a\r\nb\r\nc\r\n");
+  // A failure in place leaves the input whole.
+  EXPECT_EQ(Sort("/F=2 D:\\list.txt D:\\list.txt"), 0);
+  EXPECT_EQ(ReadFile(D("list.txt")), "a\r\nb\r\nc\r\n");
+  const std::vector<std::string> names = [&] {
+    std::vector<std::string> n;
+    for (const auto& e : fs::directory_iterator(drives_.drive('D'))) n.push_back(e.path().filename());
+    std::sort(n.begin(), n.end());
+    return n;
+  }();
+  EXPECT_EQ(names, (std::vector<std::string>{"list.txt", "tmp"}));
+
+  const fs::perms normal = fs::perms::owner_read | fs::perms::owner_write |
+                           fs::perms::group_read | fs::perms::others_read;
+  for (const char* switches : {"", "/H=1 ", "/D "}) {
+    fs::remove(D("out.txt"));
+    ASSERT_EQ(Sort(std::string(switches) + "D:\\list.txt D:\\out.txt"), -1);
+    EXPECT_EQ(fs::status(D("out.txt")).permissions() & fs::perms::all, normal) << switches;
+  }
+  EXPECT_EQ(fs::status(D("list.txt")).permissions() & fs::perms::all, normal);
+}
+
+TEST_F(SortFileTest, TheSystemFolderAndNamesBelowTheCurrentFolder) {
+  const fs::path saved = fs::current_path();
+  fs::current_path(drives_.drive('D'));
+  const char* old_tmp = std::getenv("TMPDIR");
+  const std::string saved_tmp = old_tmp ? old_tmp : "";
+  ::setenv("TMPDIR", D("tmp").c_str(), 1);
+  WriteFile(D("sub/in.txt"), "2\n1\n");
+  EXPECT_EQ(SortFile("/T=TMP sub\\in.txt out.txt", nullptr), -1) << LastError();
+  EXPECT_EQ(ReadFile(D("out.txt")), "1\r\n2\r\n");
+  EXPECT_EQ(SortFile("/T=sub sub\\in.txt sub\\out.txt", nullptr), -1) << LastError();
+  EXPECT_EQ(ReadFile(D("sub/out.txt")), "1\r\n2\r\n");
+  EXPECT_EQ(fs::is_empty(D("tmp")), true);
+  if (old_tmp) ::setenv("TMPDIR", saved_tmp.c_str(), 1);
+  else ::unsetenv("TMPDIR");
+  fs::current_path(saved);
+}

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+#include "sortlib/xr_keys.h"
+#include "sortlib/xr_line_list.h"
+
+using xrsort::TSortSpecs;
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TSortSpecs Keys(const std::string& command_line) {
+  xrsort::TXRSortParser parser;
+  parser.Parse(command_line + " in out");
+  return parser.Keys;
+}
+
+// The chunk sort of `lines` under `keys`.
+Lines Sorted(const Lines& lines, TSortSpecs keys) {
+  xrsort::TXRLineList list;
+  for (const std::string& line : lines) list.Add(line, keys);
+  xrsort::QuickSortLines(list, 0, static_cast<int64_t>(lines.size()) - 1, keys);
+  Lines out;
+  for (size_t i = 0; i < list.Count(); ++i) out.emplace_back(list.Line(i));
+  return out;
+}
+
+// The quicksort exactly as written for a list of texts: left part by
+// recursion, right part by the loop, keys built at every comparison.
+void ReferenceQuickSort(Lines& list, int L, int R, TSortSpecs& keys) {
+  if (L >= R) return;
+  int I;
+  do {
+    I = L;
+    int J = R;
+    const std::string P = list[static_cast<size_t>((L + R) / 2)];
+    do {
+      while (xrsort::CompareLines(list[static_cast<size_t>(I)], P, keys) < 0) ++I;
+      while (xrsort::CompareLines(list[static_cast<size_t>(J)], P, keys) > 0) --J;
+      if (I <= J) {
+        std::swap(list[static_cast<size_t>(I)], list[static_cast<size_t>(J)]);
+        ++I;
+        --J;
+      }
+    } while (I <= J);
+    if (L < J) ReferenceQuickSort(list, L, J, keys);
+    L = I;
+  } while (I < R);
+}
+
+}  // namespace
+
+TEST(SortKeys, WholeLineOrder) {
+  EXPECT_EQ(Sorted({"a", "B", "abc", "", "\xe4", "ab", "~"}, {}),
+            (Lines{"", "B", "a", "ab", "abc", "~", "\xe4"}));
+}
+
+TEST(SortKeys, DescendingKeepsTheShorterFirst) {
+  EXPECT_EQ(Sorted({"abc", "b", "ab", "a"}, Keys("/S=1,0-")), (Lines{"b", "a", "ab", "abc"}));
+}
+
+TEST(SortKeys, CaseAndExactKeys) {
+  TSortSpecs c = Keys("/C=1,0");
+  EXPECT_EQ(xrsort::BuildSortKey("apple", c), "APPLE");
+  EXPECT_EQ(xrsort::BuildSortKey("Apple", c), "APPLE");
+  EXPECT_EQ(xrsort::BuildSortKey("\xe4\xff\xdf\x9a", c), "\xc4\x9f\xdf\x8a");
+  TSortSpecs cd = Keys("/C=1,0-");
+  EXPECT_EQ(xrsort::CompareLines("apple", "APPLE", cd), 0);
+  EXPECT_EQ(Sorted({"apple", "Apple", "APPLE"}, Keys("/S=1,0")),
+            (Lines{"APPLE", "Apple", "apple"}));
+}
+
+TEST(SortKeys, NumericKeys) {
+  EXPECT_EQ(Sorted({"  12", "   5", "    ", " -12", "  -5"}, Keys("/N=1,4")),
+            (Lines{" -12", "  -5", "    ", "   5", "  12"}));
+  EXPECT_EQ(xrsort::NormalizeNumber("+ 1-"), std::string("\0", 1) + "\xcf\xcf\xce\xcf");
+  TSortSpecs n = Keys("/N=10,3");
+  EXPECT_EQ(xrsort::BuildSortKey("short", n), "\xff");
+  EXPECT_LT(xrsort::CompareLines("         -12", "short", n), 0);
+  EXPECT_LT(xrsort::CompareLines("short", "           0", n), 0);
+}
+
+TEST(SortKeys, PartsAreJoinedWithoutPadding) {
+  TSortSpecs s = Keys("/S=3,2");
+  EXPECT_EQ(xrsort::BuildSortKey("ab", s), "");
+  EXPECT_EQ(xrsort::BuildSortKey("abc", s), "c");
+  EXPECT_EQ(xrsort::BuildSortKey("abcd", s), "cd");
+  TSortSpecs two = Keys("/S=1,3 /S=5,2");
+  EXPECT_EQ(xrsort::BuildSortKey("ab", two), "ab");
+  EXPECT_EQ(xrsort::BuildSortKey("abc xy", two), "abcxy");
+  TSortSpecs negative = Keys("/S=2,-1");
+  EXPECT_EQ(xrsort::BuildSortKey("abc", negative), "");
+}
+
+TEST(SortKeys, CompareGivesTheFirstDifference) {
+  EXPECT_EQ(xrsort::CompareKeys("ab", "abc"), -1);
+  EXPECT_EQ(xrsort::CompareKeys("b", "a"), 1);
+  EXPECT_EQ(xrsort::CompareKeys("\x80", "a"), 0x80 - 'a');
+  EXPECT_EQ(xrsort::CompareKeys(std::string("a\0", 2), "a"), 1);
+}
+
+TEST(SortKeys, ChunkSortKeepsTheQuicksortsTieOrder) {
+  std::mt19937 random(7);
+  const char* key_lines[] = {"", "/C=1,3", "/S=2,2- /N=5,3", "/C=4,0-"};
+  for (const char* key_line : key_lines) {
+    for (int size : {1, 2, 3, 17, 400, 3000}) {
+      Lines lines;
+      for (int i = 0; i < size; ++i) {
+        std::string line;
+        const int length = static_cast<int>(random() % 12);
+        for (int j = 0; j < length; ++j) line += "aAbB -1\xe4\xc4"[random() % 9];
+        lines.push_back(line);
+      }
+      TSortSpecs keys = Keys(key_line);
+      Lines expected = lines;
+      ReferenceQuickSort(expected, 0, size - 1, keys);
+      EXPECT_EQ(Sorted(lines, keys), expected) << key_line << " " << size;
+    }
+  }
+  Lines sorted, reversed;
+  for (int i = 0; i < 5000; ++i) sorted.push_back(std::to_string(100000 + i));
+  reversed.assign(sorted.rbegin(), sorted.rend());
+  EXPECT_EQ(Sorted(reversed, {}), sorted);
+  EXPECT_EQ(Sorted(sorted, {}), sorted);
+}
