@@ -1,0 +1,121 @@
+#include "subjects/ui/form3.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "subjects/core/subject_groups.h"
+#include "tests/support/scripted_messages.h"
+
+namespace subjects {
+namespace {
+
+class Form3Test : public ::testing::Test {
+ protected:
+  void SetUp() override { Groups() = SubjectGroups{}; }
+
+  testing_support::ScriptedMessages messages_;
+  int rule_runs_ = 0;
+  Form3 form_{[this] { ++rule_runs_; }};
+};
+
+TEST_F(Form3Test, TypedNinetyNineBecomesTwelve) {
+  form_.show();
+  form_.Text13->clear();
+  QTest::keyClicks(form_.Text13, "999");
+  EXPECT_EQ(form_.Text13->text(), "99");
+  form_.Command1->click();
+  EXPECT_EQ(form_.Text13->text(), "12");
+  EXPECT_EQ(Groups().TopicsPerGroup, 12);
+  EXPECT_TRUE(Groups().SubjectGroupsReady);
+  EXPECT_EQ(Groups().SubjectGroupCount, 10);
+  EXPECT_EQ(rule_runs_, 1);
+  EXPECT_TRUE(messages_.shown().empty());
+}
+
+TEST_F(Form3Test, RefreshClosesUpTheRowsOnScreen) {
+  form_.Text1->setText("  English  ");
+  form_.Text2->clear();
+  form_.Text3->setText("   ");
+  form_.Text4->setText("P.E./Health");
+  for (QLineEdit* box : {form_.Text5, form_.Text6, form_.Text7, form_.Text8, form_.Text9}) {
+    box->clear();
+  }
+  form_.Text10->setText("Music");
+  form_.Text12->setText("Art & Design");
+  form_.Text13->setText("7.");
+  form_.Command1->click();
+  EXPECT_TRUE(messages_.shown().empty());
+  EXPECT_TRUE(Groups().SubjectGroupsReady);
+  EXPECT_EQ(Groups().SubjectGroupCount, 4);
+  const char* names[] = {"English", "P.E./Health", "Music", "Art & Design"};
+  const char* folders[] = {"english", "pehealth", "music", "art&desig"};
+  const QLineEdit* boxes[] = {form_.Text1, form_.Text2, form_.Text3, form_.Text4, form_.Text5,
+                              form_.Text12};
+  const QLabel* labels[] = {form_.Label1, form_.Label2, form_.Label3, form_.Label4, form_.Label5,
+                            form_.Label12};
+  for (int k = 0; k < 4; ++k) {
+    EXPECT_EQ(boxes[k]->text(), names[k]);
+    EXPECT_EQ(labels[k]->text(), folders[k]);
+  }
+  for (int k = 4; k < 6; ++k) {
+    EXPECT_EQ(boxes[k]->text(), "");
+    EXPECT_EQ(labels[k]->text(), "");
+  }
+  EXPECT_EQ(form_.Text13->text(), "8");
+  EXPECT_EQ(Groups().TopicsPerGroup, 8);
+  EXPECT_EQ(rule_runs_, 1);
+
+  form_.Text4->clear();
+  form_.Command1->click();
+  EXPECT_FALSE(Groups().SubjectGroupsReady) << "three groups are an odd count";
+  EXPECT_EQ(Groups().TopicsPerGroup, 8);
+  ASSERT_EQ(messages_.shown().size(), 1u);
+  EXPECT_EQ(form_.Label3->text(), "music");
+  EXPECT_EQ(form_.Label4->text(), "");
+  EXPECT_EQ(rule_runs_, 2);
+}
+
+TEST_F(Form3Test, ProblemsAreShownAndTheRowsKeptAsTyped) {
+  form_.Text2->setText(" Mathematics Advanced");
+  form_.Text3->setText("Mathematics Extension");
+  form_.Command1->click();
+  ASSERT_EQ(messages_.shown().size(), 1u);
+  EXPECT_EQ(messages_.shown()[0].title, "Problem:");
+  EXPECT_EQ(messages_.shown()[0].style, 16);
+  EXPECT_EQ(messages_.shown()[0].text,
+            "There MUST be a different folder name for every Subject Group.");
+  EXPECT_EQ(form_.Text2->text(), " Mathematics Advanced");
+  EXPECT_EQ(form_.Label2->text(), "mathematics");
+  EXPECT_EQ(form_.Label3->text(), "mathematics");
+  EXPECT_FALSE(Groups().SubjectGroupsReady);
+  EXPECT_EQ(rule_runs_, 1);
+
+  messages_.clear();
+  form_.Text3->setText(QString::fromUtf8("Drama \"Stage\""));
+  form_.Command1->click();
+  ASSERT_EQ(messages_.shown().size(), 1u);
+  EXPECT_NE(messages_.shown()[0].text.find("double quote"), std::string::npos);
+  EXPECT_FALSE(Groups().SubjectGroupsReady);
+}
+
+TEST_F(Form3Test, ClosedWindowComesBackWithItsDesignValues) {
+  form_.show();
+  form_.Text1->setText("Drama");
+  form_.Text13->setText("6");
+  form_.Command1->click();
+  ASSERT_TRUE(Groups().SubjectGroupsReady);
+  form_.close();
+  EXPECT_EQ(form_.Text1->text(), "English");
+  EXPECT_EQ(form_.Text11->text(), "");
+  EXPECT_EQ(form_.Text13->text(), "4");
+  EXPECT_EQ(form_.Label1->text(), "");
+  EXPECT_EQ(Groups().SubjectGroupNames[1], "Drama") << "closing runs no refresh";
+  EXPECT_EQ(rule_runs_, 1);
+}
+
+}  // namespace
+}  // namespace subjects
