@@ -1,0 +1,187 @@
+#include "builder/ui/form1.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <ctime>
+
+#include "builder/import/enrolment_import.h"
+#include "builder/ui/form2.h"
+#include "builder/ui/install_rule.h"
+#include "platform/files.h"
+#include "platform/qt/qt_text.h"
+#include "platform/qt/widgets.h"
+#include "platform/text.h"
+#include "platform/vb_error.h"
+#include "subjects/core/subject_groups.h"
+#include "subjects/ui/form3.h"
+
+namespace builder {
+
+namespace {
+
+bool Ticked(const QCheckBox* box) { return box->checkState() == Qt::Checked; }
+
+std::string TextOf(const QLineEdit* box) { return vb::FromQt(box->text()); }
+
+int CalendarYear() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return local.tm_year + 1900;
+}
+
+}  // namespace
+
+Form1::Form1(const std::string& program_folder, const std::string& command_line)
+    : command_line_(command_line), form2_(std::make_unique<Form2>()) {
+  MakeControls();
+  form3_ = std::make_unique<subjects::Form3>([this] { EnableInstall(); });
+  ConnectEvents();
+
+  const int year = CalendarYear();
+  context_.CurrentYear = std::to_string(year);
+  context_.LastYear = std::to_string(year - 1);
+  Check17->setText(vb::ToQt("Include link to " + context_.LastYear + " Orvane"));
+  subjects::Groups().SubjectGroupCount = 0;
+  context_.ProgramFolder = vb::Trim(program_folder);
+  if (context_.ProgramFolder.empty() ||
+      (context_.ProgramFolder.back() != '\\' && context_.ProgramFolder.back() != '/')) {
+    context_.ProgramFolder += '\\';
+  }
+  context_.PageCount = 0;
+  Text2->setText(vb::ToQt(context_.CurrentYear));
+}
+
+Form1::~Form1() = default;
+
+void Form1::Form_Load() {
+  const EnrolmentSource source = ParseEnrolmentOption(command_line_);
+  const std::array<bool, 14> filed = ImportEnrolment(source, context_.ProgramFolder, *form2_);
+  for (size_t row = 0; row < filed.size(); ++row) {
+    if (filed[row]) year_boxes_[row]->setEnabled(true);
+  }
+}
+
+void Form1::ConnectEvents() {
+  auto event = [this](void (Form1::*handler)()) {
+    return [this, handler] { vb::GuardEvent([this, handler] { (this->*handler)(); }); };
+  };
+  connect(Text1, &QLineEdit::textChanged, this, event(&Form1::Text1_Change));
+  connect(Text2, &QLineEdit::textChanged, this, event(&Form1::Text2_Change));
+  connect(Text3, &QLineEdit::textChanged, this, event(&Form1::Text3_Change));
+  for (QCheckBox* box : year_boxes_) {
+    connect(box, &QCheckBox::toggled, this, event(&Form1::EnableInstall));
+  }
+  connect(Option12, &QRadioButton::clicked, this, event(&Form1::Option12_Click));
+  connect(Option13, &QRadioButton::clicked, this, event(&Form1::Option13_Click));
+  connect(Command1, &QPushButton::clicked, this, event(&Form1::Command1_Click));
+  connect(Command2, &QPushButton::clicked, this, event(&Form1::Command2_Click));
+}
+
+void Form1::EnableInstall() {
+  // Upper-casing the drive box runs Text3_Change again, nested, when it changes.
+  Text3->setText(vb::ToQt(vb::UCaseAscii(TextOf(Text3))));
+  std::array<bool, 14> ticked{};
+  for (size_t row = 0; row < ticked.size(); ++row) ticked[row] = Ticked(year_boxes_[row]);
+  const bool enable = InstallRuleHolds(TextOf(Text1), TextOf(Text2), TextOf(Text3),
+                                       Option13->isChecked(),
+                                       subjects::Groups().SubjectGroupsReady, ticked);
+  Command1->setEnabled(enable);
+  Command3->setEnabled(enable);
+}
+
+void Form1::Text1_Change() { EnableInstall(); }
+
+void Form1::Text2_Change() { EnableInstall(); }
+
+// The drive box keeps nothing but one capital letter C to Z.
+void Form1::Text3_Change() {
+  EnableInstall();
+  const std::string drive = TextOf(Text3);  // read afresh after the nested run
+  if (drive.empty()) return;
+  const unsigned char code = static_cast<unsigned char>(drive[0]);
+  if (code < 'C' || code > 'Z') Text3->setText("");
+}
+
+void Form1::Option12_Click() {
+  subjects::Groups().SubjectGroupCount = 0;
+  form3_->hide();
+  Check16->setChecked(true);
+  Check16->setEnabled(true);
+  EnableInstall();
+}
+
+// The groups are refreshed as the window opens, so that a flag left from an
+// earlier visit never stands for groups that are not there.
+void Form1::Option13_Click() {
+  form3_->show();
+  form3_->raise();
+  form3_->activateWindow();
+  vb::RepaintNow(form3_.get());
+  form3_->RefreshSubjectGroups();
+  Check16->setChecked(false);
+  Check16->setEnabled(false);
+  EnableInstall();
+}
+
+// Exit: the work files of the program folder go, then every window.
+void Form1::Command2_Click() {
+  unloading_ = true;
+  try {
+    vb::Kill(context_.ProgramFolder + "*.txt");
+  } catch (const vb::Error& error) {
+    if (error.number() != 53) throw;  // none there
+  }
+  form2_->close();
+  form3_->close();
+  close();
+}
+
+// Closing the window from its title bar leaves as Exit does.
+void Form1::closeEvent(QCloseEvent* event) {
+  if (!unloading_) vb::GuardEvent([this] { Command2_Click(); });
+  event->accept();
+}
+
+std::string Form1::SiteSchoolName() const { return TextOf(Text1); }
+std::string Form1::SiteYear() const { return TextOf(Text2); }
+std::string Form1::TargetDriveLetter() const { return TextOf(Text3); }
+std::string Form1::SiteSchoolCode() const { return TextOf(Text4); }
+
+int Form1::Theme() const {
+  if (Option2->isChecked()) return 1;
+  if (Option3->isChecked()) return 2;
+  if (Option4->isChecked()) return 3;
+  return 0;
+}
+
+int Form1::FontChoice() const {
+  if (Option5->isChecked()) return 0;
+  if (Option7->isChecked()) return 2;
+  return 1;
+}
+
+ImagePlacement Form1::ImagePlacement() const {
+  return Option8->isChecked() ? ImagePlacement::Shared : ImagePlacement::Replicated;
+}
+
+FolderNaming Form1::FolderNaming() const {
+  return Option10->isChecked() ? FolderNaming::Generic : FolderNaming::FromNames;
+}
+
+PageLayout Form1::PageLayout() const {
+  return Option13->isChecked() ? PageLayout::Subject : PageLayout::K6;
+}
+
+bool Form1::EvaluationSection() const { return Ticked(Check15); }
+bool Form1::WritingPortfolio() const { return Ticked(Check16); }
+bool Form1::LastYearLink() const { return Ticked(Check17); }
+
+bool Form1::YearLevel(int row) const {
+  return row >= 0 && row < 14 && Ticked(year_boxes_[static_cast<size_t>(row)]);
+}
+
+}  // namespace builder

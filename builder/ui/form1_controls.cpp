@@ -1,0 +1,203 @@
+// The controls of the main window: captions, tool tips, start states,
+// colours and placement.
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "builder/core/tables.h"
+#include "builder/ui/form1.h"
+#include "platform/qt/widgets.h"
+
+namespace builder {
+
+namespace {
+
+const char kYearsNote[] =
+    "The following active options are all the Scholastic Years (or Grades) encountered in your "
+    "school.txt file. Please select all the grades that you would like to create an Orvane for.  "
+    "NOTE that you cannot add grades to an existing Orvane Year.  To do this, you must delete the "
+    "entire Orvane Year and create a new one. You should create a new Orvane for the desired "
+    "grades in your school at the start of each year.";
+
+void Colour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(role, colour);
+  widget->setPalette(palette);
+}
+
+// A framed panel with a caption, in its own colour and with black text.
+QGroupBox* Panel(const char* caption, const QColor& colour, QWidget* parent) {
+  auto* panel = new QGroupBox(caption, parent);
+  panel->setAutoFillBackground(true);
+  Colour(panel, QPalette::Window, colour);
+  Colour(panel, QPalette::WindowText, Qt::black);
+  return panel;
+}
+
+// A panel of option buttons left to right in one row.
+QGroupBox* OptionRow(const char* caption, const QColor& colour,
+                     std::initializer_list<QRadioButton*> options, QWidget* parent) {
+  QGroupBox* panel = Panel(caption, colour, parent);
+  auto* row = new QHBoxLayout(panel);
+  for (QRadioButton* option : options) row->addWidget(option);
+  row->addStretch();
+  return panel;
+}
+
+QLabel* WhiteLabel(const char* text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  Colour(label, QPalette::WindowText, Qt::white);
+  return label;
+}
+
+}  // namespace
+
+void Form1::MakeControls() {
+  setWindowTitle("Ond's Orvane! - Student-Centered Intranets...");
+  setAutoFillBackground(true);
+  Colour(this, QPalette::Window, QColor(128, 128, 128));
+  Colour(this, QPalette::WindowText, Qt::white);
+
+  Picture1 = new QLabel(this);
+  Picture1->setPixmap(QPixmap(":/ui/logo.png"));
+  Picture1->setFixedSize(248, 60);
+
+  Text1 = new QLineEdit(this);
+  Text4 = new QLineEdit(this);
+  vb::LimitTyping(Text4, 4);
+  Text2 = new QLineEdit(this);
+  vb::LimitTyping(Text2, 4);
+  Text3 = new QLineEdit("C", this);
+  vb::LimitTyping(Text3, 1);
+  for (QLineEdit* box : {Text4, Text2, Text3}) box->setFixedWidth(60);
+
+  auto* boxes = new QGridLayout;
+  boxes->addWidget(WhiteLabel("School Name :", this), 0, 0);
+  boxes->addWidget(Text1, 0, 1, 1, 3);
+  boxes->addWidget(WhiteLabel("School Code:", this), 1, 0);
+  boxes->addWidget(Text4, 1, 1);
+  boxes->addWidget(WhiteLabel("What Year is it?:", this), 1, 2, Qt::AlignRight);
+  boxes->addWidget(Text2, 1, 3);
+  boxes->addWidget(WhiteLabel("Drive to install Orvane to :", this), 2, 2, Qt::AlignRight);
+  boxes->addWidget(Text3, 2, 3);
+  boxes->setColumnStretch(1, 1);
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(Picture1, 0, Qt::AlignTop);
+  top->addSpacing(16);
+  top->addLayout(boxes, 1);
+
+  const QColor light_blue(192, 192, 255), peach(255, 224, 192), cyan(192, 255, 255),
+      pink(255, 192, 255), orange(255, 192, 128), yellow(255, 255, 192);
+
+  Option1 = new QRadioButton("Firestone");
+  Option2 = new QRadioButton("Copper");
+  Option3 = new QRadioButton("Mother of Pearl");
+  Option4 = new QRadioButton("Midnight");
+  Option1->setChecked(true);
+  QGroupBox* themes = OptionRow("Orvane Colour Templates Available:", light_blue,
+                                {Option1, Option2, Option3, Option4}, this);
+
+  Option5 = new QRadioButton("Verdana");
+  Option7 = new QRadioButton("Times New Roman");
+  Option6 = new QRadioButton("Arial");
+  Option6->setChecked(true);
+  QGroupBox* fonts = OptionRow("Font Options: ", light_blue, {Option5, Option7, Option6}, this);
+
+  Option8 = new QRadioButton("Create a single shared image folder only");
+  Option9 = new QRadioButton("Replicate all buttons in every student's folder");
+  Option9->setChecked(true);
+  QGroupBox* images =
+      OptionRow("Button Image Creation Options : ", peach, {Option8, Option9}, this);
+
+  Option10 = new QRadioButton("Use Generic Folder Names (not recommended)");
+  Option11 = new QRadioButton("Name Folders according to imported data");
+  Option11->setChecked(true);
+  QGroupBox* naming = OptionRow("Folder Naming Options :", cyan, {Option10, Option11}, this);
+
+  Option12 = new QRadioButton("K-6 School Layout (12 Topics)");
+  Option13 = new QRadioButton("High School Layout (Subject-based)");
+  Option12->setChecked(true);
+  QGroupBox* layouts = OptionRow("Student Pages Layout:", light_blue, {Option12, Option13}, this);
+
+  QGroupBox* evaluation = Panel("Topic Evaluation Option:", pink, this);
+  Check15 = new QCheckBox(
+      "Check this box to insert a teacher and student evaluation section into each student's "
+      "Topics pages",
+      evaluation);
+  Check15->setChecked(true);
+  (new QVBoxLayout(evaluation))->addWidget(Check15);
+
+  QGroupBox* portfolio = Panel("Student Writing Portfolio Option:", orange, this);
+  Check16 = new QCheckBox(
+      "Check this box to insert a Writing folder into each student's Orvane folder containing 6 "
+      "writing templates",
+      portfolio);
+  Check16->setToolTip("Inserts the Writing Portfolio option automatically as Topic 12");
+  Check16->setChecked(true);
+  (new QVBoxLayout(portfolio))->addWidget(Check16);
+
+  QGroupBox* years = Panel("Scholastic Years (Student Pages): ", yellow, this);
+  auto* note = new QLabel(kYearsNote, years);
+  note->setWordWrap(true);
+  auto* year_grid = new QGridLayout;
+  for (size_t row = 0; row < year_boxes_.size(); ++row) {
+    auto* box = new QCheckBox(QString::fromLatin1(YearLevelTable[row].caption), years);
+    box->setEnabled(false);
+    year_boxes_[row] = box;
+    year_grid->addWidget(box, static_cast<int>(row % 4), static_cast<int>(row / 4));
+  }
+  Check17 = new QCheckBox("Include link to 2008 Orvane", years);
+  Check17->setToolTip("Only check this if your school used Orvane in 2008...");
+  year_grid->addWidget(Check17, 2, 3);
+  auto* years_layout = new QVBoxLayout(years);
+  years_layout->addWidget(note);
+  years_layout->addLayout(year_grid);
+  Check1 = year_boxes_[0]; Check2 = year_boxes_[1]; Check3 = year_boxes_[2];
+  Check4 = year_boxes_[3]; Check5 = year_boxes_[4]; Check6 = year_boxes_[5];
+  Check7 = year_boxes_[6]; Check8 = year_boxes_[7]; Check9 = year_boxes_[8];
+  Check10 = year_boxes_[9]; Check11 = year_boxes_[10]; Check12 = year_boxes_[11];
+  Check13 = year_boxes_[12]; Check14 = year_boxes_[13];
+
+  Command1 = new QPushButton("&Install Ond's Orvane!", this);
+  Command1->setToolTip("When ready, click here to build your new school intranet!");
+  Command1->setEnabled(false);
+  Command1->setAutoFillBackground(true);
+  Colour(Command1, QPalette::Button, QColor(224, 224, 224));
+  Command3 = new QPushButton(QIcon(":/ui/preview.png"), "&Preview the Template && Layout selected",
+                             this);
+  Command3->setToolTip(
+      "This will show a non-working preview of a student page with your selected options...");
+  Command2 = new QPushButton("E&xit", this);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(Command1);
+  buttons->addWidget(Command3);
+  buttons->addStretch();
+  buttons->addWidget(Command2);
+
+  auto* looks = new QHBoxLayout;
+  looks->addWidget(themes, 4);
+  looks->addWidget(fonts, 3);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addLayout(looks);
+  layout->addWidget(images);
+  layout->addWidget(naming);
+  layout->addWidget(layouts);
+  layout->addWidget(evaluation);
+  layout->addWidget(portfolio);
+  layout->addWidget(years);
+  layout->addLayout(buttons);
+}
+
+}  // namespace builder

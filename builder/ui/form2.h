@@ -1,0 +1,28 @@
+// The progress window "Please Wait...": a heading and two labels that the
+// import and the build set while they run.
+#pragma once
+
+#include <QWidget>
+
+#include "builder/core/progress_window.h"
+
+class QLabel;
+
+namespace builder {
+
+class Form2 : public QWidget, public ProgressWindow {
+ public:
+  Form2();
+
+  void Show() override;
+  void Hide() override;
+  void SetLabel1(const std::string& text) override;
+  void SetLabel3(const std::string& text) override;
+  void Repaint() override;
+
+  QLabel* Label1;  // one line
+  QLabel* Label2;  // the heading
+  QLabel* Label3;
+};
+
+}  // namespace builder

@@ -1,0 +1,23 @@
+// orvane: the site builder. Starts with the import of the enrolment export
+// ("/F= <path>" on the command line names it) and shows the main window.
+#include <QApplication>
+
+#include "builder/ui/form1.h"
+#include "platform/paths.h"
+#include "platform/qt/widgets.h"
+#include "platform/text.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  vb::InstallQtMessageBoxes();
+
+  std::string command_line;
+  for (int i = 1; i < argc; ++i) {
+    if (i > 1) command_line += ' ';
+    command_line += vb::Utf8To1252(argv[i]);
+  }
+  builder::Form1 form1(vb::ProgramFolderOfExecutable(), command_line);
+  vb::GuardEvent([&form1] { form1.Form_Load(); });
+  form1.show();
+  return app.exec();
+}

@@ -1,0 +1,210 @@
+#include "builder/ui/form1.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <ctime>
+
+#include "subjects/core/subject_groups.h"
+#include "subjects/ui/form3.h"
+#include "tests/support/scripted_messages.h"
+
+namespace builder {
+namespace {
+
+class Form1Test : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    subjects::Groups() = subjects::SubjectGroups{};
+    form_ = std::make_unique<Form1>(::testing::TempDir(), "");
+    form_->show();
+  }
+
+  bool Enabled() const {
+    EXPECT_EQ(form_->Command1->isEnabled(), form_->Command3->isEnabled());
+    return form_->Command1->isEnabled();
+  }
+
+  // School name given and the Year 3 box enabled and ticked.
+  void ReadyToInstall() {
+    form_->Text1->setText("Hillside Primary");
+    form_->Check5->setEnabled(true);
+    form_->Check5->click();
+  }
+
+  // Types each character as a key press carrying its text, as a keyboard
+  // of any layout sends it.
+  void TypeDrive(const QString& keys) {
+    form_->Text3->clear();
+    for (const QChar c : keys) {
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+      QApplication::sendEvent(form_->Text3, &press);
+    }
+  }
+
+  testing_support::ScriptedMessages messages_;
+  std::unique_ptr<Form1> form_;
+};
+
+TEST_F(Form1Test, StartsAsTheUserExpects) {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  const int year = local.tm_year + 1900;
+
+  EXPECT_EQ(form_->windowTitle(), "Ond's Orvane! - Student-Centered Intranets...");
+  EXPECT_EQ(form_->Picture1->pixmap().size(), QSize(248, 60));
+  EXPECT_FALSE(form_->Command3->icon().isNull());
+  EXPECT_EQ(form_->Text2->text(), QString::number(year));
+  EXPECT_EQ(form_->Check17->text(), QString("Include link to %1 Orvane").arg(year - 1));
+  EXPECT_EQ(form_->Context().LastYear, std::to_string(year - 1));
+  EXPECT_EQ(form_->Text3->text(), "C");
+  EXPECT_FALSE(Enabled());
+  EXPECT_TRUE(form_->Command2->isEnabled());
+  for (int row = 0; row < 14; ++row) EXPECT_FALSE(form_->YearLevel(row));
+  EXPECT_FALSE(form_->Check1->isEnabled());
+  EXPECT_FALSE(form_->Check14->isEnabled());
+  EXPECT_EQ(form_->Context().ProgramFolder.back(), '/');
+
+  EXPECT_EQ(form_->Theme(), 0);
+  EXPECT_EQ(form_->FontChoice(), 1);
+  EXPECT_EQ(form_->ImagePlacement(), ImagePlacement::Replicated);
+  EXPECT_EQ(form_->FolderNaming(), FolderNaming::FromNames);
+  EXPECT_EQ(form_->PageLayout(), PageLayout::K6);
+  EXPECT_TRUE(form_->EvaluationSection());
+  EXPECT_TRUE(form_->WritingPortfolio());
+  EXPECT_FALSE(form_->LastYearLink());
+}
+
+TEST_F(Form1Test, SettingsAreReadFromTheControls) {
+  form_->Option4->click();
+  form_->Option7->click();
+  form_->Option8->click();
+  form_->Option10->click();
+  form_->Text1->setText(QString::fromUtf8("Zoë's School "));
+  form_->Text4->setText("0042");
+  EXPECT_EQ(form_->Theme(), 3);
+  EXPECT_EQ(form_->FontChoice(), 2);
+  EXPECT_EQ(form_->ImagePlacement(), ImagePlacement::Shared);
+  EXPECT_EQ(form_->FolderNaming(), FolderNaming::Generic);
+  EXPECT_EQ(form_->SiteSchoolName(), "Zo\xEB's School ");
+  EXPECT_EQ(form_->SiteSchoolCode(), "0042");
+  form_->Option5->click();
+  EXPECT_EQ(form_->FontChoice(), 0);
+}
+
+TEST_F(Form1Test, InstallFollowsTheRule) {
+  ReadyToInstall();
+  EXPECT_TRUE(Enabled());
+  EXPECT_TRUE(form_->YearLevel(4));
+
+  form_->Text1->setText("   ");
+  EXPECT_TRUE(Enabled()) << "blanks count as a school name";
+  form_->Text1->clear();
+  EXPECT_FALSE(Enabled());
+  form_->Text1->setText("Hillside Primary");
+  EXPECT_TRUE(Enabled());
+
+  for (const char* year : {"", "202", "20a6", " 202", "..\\x"}) {
+    form_->Text2->setText(year);
+    EXPECT_FALSE(Enabled()) << year;
+  }
+  form_->Text2->setText("2031");
+  EXPECT_TRUE(Enabled());
+
+  // Choices that are not part of the rule never change it.
+  form_->Text4->clear();
+  form_->Option3->click();
+  form_->Option9->click();
+  form_->Check15->click();
+  form_->Check17->click();
+  EXPECT_TRUE(Enabled());
+
+  form_->Check5->click();
+  EXPECT_FALSE(Enabled());
+  form_->Check12->setEnabled(true);
+  form_->Check12->click();
+  EXPECT_TRUE(Enabled());
+}
+
+TEST_F(Form1Test, DriveBoxKeepsOneCapitalLetterCToZ) {
+  ReadyToInstall();
+  TypeDrive("d");
+  EXPECT_EQ(form_->Text3->text(), "D");
+  EXPECT_TRUE(Enabled());
+  TypeDrive("z");
+  EXPECT_EQ(form_->Text3->text(), "Z");
+  EXPECT_TRUE(Enabled());
+
+  for (const QString& keys : {QString("a"), QString("B"), QString("1"), QString(" "),
+                              QString::fromUtf8("ß"), QString::fromUtf8("ö")}) {
+    TypeDrive(keys);
+    EXPECT_EQ(form_->Text3->text(), "") << keys.toStdString();
+    EXPECT_FALSE(Enabled()) << keys.toStdString();
+  }
+
+  TypeDrive("ef");
+  EXPECT_EQ(form_->Text3->text(), "E") << "one character can be typed";
+  form_->Text3->setText("q");
+  EXPECT_EQ(form_->Text3->text(), "Q");
+  EXPECT_EQ(form_->TargetDriveLetter(), "Q");
+}
+
+TEST_F(Form1Test, LayoutChoiceShowsTheGroupsAndSwitchesThePortfolio) {
+  ReadyToInstall();
+  subjects::Form3& groups_window = form_->GroupsForm();
+
+  form_->Check16->click();
+  EXPECT_FALSE(form_->WritingPortfolio());
+  form_->Option13->click();
+  EXPECT_TRUE(groups_window.isVisible());
+  EXPECT_FALSE(form_->Check16->isChecked());
+  EXPECT_FALSE(form_->Check16->isEnabled());
+  EXPECT_EQ(form_->PageLayout(), PageLayout::Subject);
+  EXPECT_EQ(subjects::Groups().SubjectGroupCount, 10) << "refreshed as it opens";
+  EXPECT_TRUE(Enabled());
+
+  form_->Option12->click();
+  EXPECT_FALSE(groups_window.isVisible());
+  EXPECT_TRUE(form_->Check16->isChecked());
+  EXPECT_TRUE(form_->Check16->isEnabled());
+  EXPECT_EQ(subjects::Groups().SubjectGroupCount, 0);
+  EXPECT_TRUE(subjects::Groups().SubjectGroupsReady);
+  EXPECT_TRUE(Enabled());
+
+  // Entries typed before hiding survive; an odd count now refuses the
+  // groups as the window opens again, and Install goes off.
+  groups_window.Text10->clear();
+  form_->Option13->click();
+  EXPECT_EQ(groups_window.Text9->text(), "Music");
+  ASSERT_EQ(messages_.shown().size(), 1u);
+  EXPECT_EQ(messages_.shown()[0].title, "Problem:");
+  EXPECT_FALSE(subjects::Groups().SubjectGroupsReady);
+  EXPECT_FALSE(Enabled());
+
+  form_->Option12->click();
+  EXPECT_TRUE(Enabled()) << "K-6 does not need the groups";
+  form_->Option12->click();
+  EXPECT_TRUE(form_->Check16->isChecked());
+}
+
+TEST_F(Form1Test, GroupsRefreshAppliesTheMainWindowsRule) {
+  ReadyToInstall();
+  form_->Option13->click();
+  form_->GroupsForm().Text10->clear();
+  form_->GroupsForm().Command1->click();
+  EXPECT_FALSE(Enabled());
+  form_->GroupsForm().Text10->setText("Drama");
+  form_->GroupsForm().Command1->click();
+  EXPECT_TRUE(Enabled());
+}
+
+}  // namespace
+}  // namespace builder
