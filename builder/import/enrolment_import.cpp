@@ -74,8 +74,7 @@ std::array<bool, 14> ReadExport(const EnrolmentSource& source, const std::string
 }  // namespace
 
 std::array<bool, 14> ImportEnrolment(const EnrolmentSource& source,
-                                     const std::string& program_folder,
-                                     ProgressWindow& progress) {
+                                     const std::string& program_folder, ProgressWindow& progress) {
   progress.SetLabel1(source.EnrolmentPath);
   progress.Show();
   progress.Repaint();

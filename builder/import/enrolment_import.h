@@ -43,7 +43,6 @@ EnrolmentSource ParseEnrolmentOption(std::string_view command_line);
 // it stays up until the program is gone. The caller shows the main window
 // when this returns: the box that reports faulty rows comes up before it.
 std::array<bool, 14> ImportEnrolment(const EnrolmentSource& source,
-                                     const std::string& program_folder,
-                                     ProgressWindow& progress);
+                                     const std::string& program_folder, ProgressWindow& progress);
 
 }  // namespace builder

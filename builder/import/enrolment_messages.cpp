@@ -13,7 +13,7 @@ constexpr std::string_view kBreak = "\n\r";
 
 std::string NoPreferredNameLine(EnrolmentFormat format, const std::string& surname) {
   const std::string source = format == EnrolmentFormat::School ? "In your school.csv file, "
-                                                                : "In your school admin system, ";
+                                                               : "In your school admin system, ";
   return source + surname + " does not have a preferred name entered.";
 }
 
@@ -35,8 +35,8 @@ std::string MissingExportMessage(EnrolmentFormat format) {
         "alphabetical order.  The required fields are Surname, Given Name, Grade, Class - eg.";
     text += kBreak;
     text += kBreak;
-    for (const char* example : {"Smith, Jane, 6, 6WAY", "Brown, Tom, 4, 4GER",
-                                "Nguyen, Linh, 3, 3TIN - and so on"}) {
+    for (const char* example :
+         {"Smith, Jane, 6, 6WAY", "Brown, Tom, 4, 4GER", "Nguyen, Linh, 3, 3TIN - and so on"}) {
       text += example;
       text += kBreak;
     }

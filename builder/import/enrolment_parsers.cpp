@@ -96,8 +96,8 @@ bool ParseSchoolLine(std::string_view raw, EnrolmentRow& row) {
   // The class is the rest of the line, further commas included, cut to 30
   // characters.
   const std::string rest = vb::Trim(vb::Mid(line, c3 + 1));
-  row.RollClass = Quoted(rest) ? vb::Trim(vb::Left(Unquote(rest), 30))
-                                : vb::Trim(vb::Mid(line, c3 + 1, 30));
+  row.RollClass =
+      Quoted(rest) ? vb::Trim(vb::Left(Unquote(rest), 30)) : vb::Trim(vb::Mid(line, c3 + 1, 30));
   row.NoRollClass = row.RollClass.empty();
   return true;
 }

@@ -152,8 +152,8 @@ TEST_F(EnrolmentImport, ConsoleExport) {
 
   // The rows of year YR and YR13 show their names but are written nowhere.
   const std::vector<std::string> shown_names = {
-      "3:Jane Smith",   "3:Liam O'Brien", "3:Anne-Marie Zo\xEB", "3:Sam Walker",
-      "3:Nobody Gone", "3:Pat Older",    "3:Kit Pre",          "3:Ivy Hall"};
+      "3:Jane Smith",  "3:Liam O'Brien", "3:Anne-Marie Zo\xEB", "3:Sam Walker",
+      "3:Nobody Gone", "3:Pat Older",    "3:Kit Pre",           "3:Ivy Hall"};
   std::vector<std::string> names;
   for (const auto& event : progress_.events) {
     if (event.rfind("3:", 0) == 0) names.push_back(event);
