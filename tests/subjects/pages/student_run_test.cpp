@@ -2,6 +2,7 @@
 // for one student: the folder tree, the page count and error 75 between them.
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <set>
 
 #include "builder/core/build_run.h"
@@ -19,6 +20,36 @@ class StudentRun : public SubjectSite {
     builder::PassOver75([&] { subjects::WriteStudentHomePage(run); });
     builder::PassOver75([&] { subjects::WriteSubjectPages(run); });
     builder::PassOver75([&] { subjects::WriteTopicPages(run); });
+  }
+
+  // The pages above a student's folder, and the images where the placement
+  // puts them.
+  void MakeSiteAround(const fs::path& student) {
+    const fs::path root = Native("D:\\orvane");
+    for (const fs::path& folder : {root, root / "2026", root / "2026" / "year7", root / "2026" / "year7" / "class1"}) {
+      testing_support::WriteFile(folder / "index.htm", "page");
+    }
+    const fs::path images = settings.placement == builder::ImagePlacement::Shared ? root / "ovimages" : student;
+    for (const char* name : {"but-yrpg.jpg", "but-clpg.jpg", "but-home.jpg", "but-stpg.jpg", "but-mypg.jpg",
+                             "but-clik.jpg", "owl.gif"}) {
+      testing_support::WriteFile(images / name, "image");
+    }
+  }
+
+  // Every href and src of every page under `folder` that names nothing there.
+  static std::vector<std::string> BrokenLinks(const fs::path& folder) {
+    static const std::regex link("(href|src)=\"([^\"]*)\"");
+    std::vector<std::string> broken;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+      if (entry.path().extension() != ".htm") continue;
+      const std::string page = testing_support::ReadFile(entry.path());
+      for (std::sregex_iterator it(page.begin(), page.end(), link), end; it != end; ++it) {
+        if (!fs::exists(entry.path().parent_path() / (*it)[2].str())) {
+          broken.push_back(fs::relative(entry.path(), folder).string() + ": " + (*it)[2].str());
+        }
+      }
+    }
+    return broken;
   }
 
   static std::set<std::string> Tree(const fs::path& folder) {
@@ -50,6 +81,19 @@ TEST_F(StudentRun, MasterThenStudentWithFourGroupsAndFourTopics) {
   EXPECT_EQ(ctx.PageCount, 2 * (1 + 4 + 16));
   EXPECT_EQ(Tree(student), expected);
   EXPECT_EQ(ctx.MasterPath, "D:\\orvane\\2026\\masterstudent\\subj4");
+}
+
+TEST_F(StudentRun, EveryLinkAndPictureOfAStudentResolves) {
+  SetNumberedGroups(4, 4);
+  for (const auto placement : {builder::ImagePlacement::Shared, builder::ImagePlacement::Replicated}) {
+    settings.placement = placement;
+    const fs::path student = EnterStudent();
+    fs::remove_all(student);
+    fs::create_directories(student);
+    MakeSiteAround(student);
+    RunWriters();
+    EXPECT_EQ(BrokenLinks(student), std::vector<std::string>{});
+  }
 }
 
 TEST_F(StudentRun, SecondStudentInTheSameFolderKeepsTheFirstHomePage) {
