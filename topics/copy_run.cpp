@@ -4,12 +4,12 @@
 #include <filesystem>
 #include <optional>
 
+#include "common/open_with.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "platform/vb_error.h"
 #include "topics/destination.h"
-#include "topics/open_file.h"
 #include "topics/student_list.h"
 
 namespace fs = std::filesystem;
@@ -193,7 +193,7 @@ void RunTopicsCopy(Variant variant, TopicsSite& site, CopyForm form, const Statu
   } catch (const vb::Error&) {
     // What reached the disk is what the user sees.
   }
-  OpenWithDesktop(site.LogFile());
+  common::OpenWithAssociatedProgram("Open", site.LogFile(), std::nullopt, std::nullopt, 1);
 }
 
 }  // namespace topics

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "common/open_with.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "platform/qt/drive_list_box.h"
@@ -20,7 +21,6 @@
 #include "platform/vb_error.h"
 #include "topics/copy_run.h"
 #include "topics/logo.h"
-#include "topics/open_file.h"
 #include "topics/topics_combo.h"
 
 namespace topics {
@@ -68,6 +68,8 @@ TopicsWindow::TopicsWindow(Variant variant, TopicsSite site, QWidget* parent)
   Command3 = Named(new QPushButton("&Help", this), "Command3",
                    "Click for Help on creating Custom class groups...");
   Label9 = Named(new QLabel(this), "Label9");
+  // Long destination paths must not widen the window.
+  Label9->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   Label9->setText(variant_ == Variant::kPrimary
                       ? kStatusHint
                       : "1. Locate the file or folder to be copied.  2. Choose the file copy option.  "
@@ -413,7 +415,8 @@ void TopicsWindow::Command4_Click() {
       "format with a different name.  The Orvane Topics Utility will now close.  You will need to reopen "
       "it after you have edited the CSV file in Excel...",
       vb::vbInformation, "Editing the Custom Group");
-  OpenWithDesktop(site_.YearFolder() + Combo4->Text());
+  common::OpenWithAssociatedProgram("Open", site_.YearFolder() + Combo4->Text(), std::nullopt,
+                                    std::nullopt, 1);
   vb::End();
 }
 

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <regex>
+#include <thread>
 
 #include "tests/support/scripted_messages.h"
 #include "tests/topics/site_fixture.h"
@@ -108,6 +110,19 @@ TEST_F(CopyRunTest, ReplacesATopicForAYearMasterFoldersIncluded) {
       << lines[0];
   EXPECT_EQ(lines[1], "The following errors were encountered:");
   EXPECT_EQ(lines[2], " ");
+}
+
+TEST_F(CopyRunTest, TheLogIsOpenedAfterTheRun) {
+  Start(Variant::kPrimary);
+  const fs::path opened = fixture_->source("opened.txt");
+  const fs::path opener = fixture_->source("opener.sh");
+  WriteFile(opener, "#!/bin/sh\nprintf '%s' \"$1\" > '" + opened.string() + ".tmp' && mv '" +
+                        opened.string() + ".tmp' '" + opened.string() + "'\n");
+  fs::permissions(opener, fs::perms::owner_all);
+  ::setenv("ORVANE_OPEN_COMMAND", opener.c_str(), 1);
+  Run();
+  for (int i = 0; i < 100 && !fs::exists(opened); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  EXPECT_EQ(ReadFile(opened), (fixture_->root() / "ovtopicslog.txt").string());
 }
 
 TEST_F(CopyRunTest, ClassSelectsEveryLevelAndFailuresAreLogged) {
