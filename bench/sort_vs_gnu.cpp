@@ -1,0 +1,226 @@
+// Times XRsortLib.so against GNU sort on the same generated inputs, budgets
+// and temporary folder, checks that both give the same lines, and prints
+// the wall times, their ratio and both peak resident sizes.
+//
+//   sort_vs_gnu [--mb 100] [--dir FOLDER] [--lib PATH/XRsortLib.so]
+#include <dlfcn.h>
+#include <spawn.h>
+#include <stdlib.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cinttypes>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "sortlib/XRsortLib.h"
+
+extern char** environ;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr uint64_t kMiB = 1024 * 1024;
+
+struct RunResult {
+  bool ok = false;
+  double seconds = 0;
+  double peak_mib = 0;
+};
+
+// Runs `argv` in `folder` with `env`, timing it and taking its peak RSS.
+RunResult Spawn(const std::vector<std::string>& argv, const fs::path& folder,
+                const std::vector<std::string>& env) {
+  std::vector<char*> args, envp;
+  for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+  args.push_back(nullptr);
+  for (const std::string& e : env) envp.push_back(const_cast<char*>(e.c_str()));
+  envp.push_back(nullptr);
+  const fs::path here = fs::current_path();
+  fs::current_path(folder);
+  const auto start = std::chrono::steady_clock::now();
+  pid_t pid;
+  RunResult result;
+  const int spawned = posix_spawnp(&pid, args[0], nullptr, nullptr, args.data(), envp.data());
+  fs::current_path(here);
+  if (spawned != 0) return result;
+  int status = 0;
+  struct rusage usage;
+  if (wait4(pid, &status, 0, &usage) < 0) return result;
+  result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  result.peak_mib = static_cast<double>(usage.ru_maxrss) / 1024.0;
+  result.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  return result;
+}
+
+// The child: one SortFile call through the loaded library.
+int RunLibrary(const char* library, const char* command_line) {
+  void* handle = dlopen(library, RTLD_NOW | RTLD_LOCAL);
+  if (handle == nullptr) {
+    std::fprintf(stderr, "%s\n", dlerror());
+    return 2;
+  }
+  auto sort_file = reinterpret_cast<XRSortFileProc>(dlsym(handle, "SortFile"));
+  auto last_error = reinterpret_cast<XRGetLastErrorStrProc>(dlsym(handle, "GetLastErrorStr"));
+  if (sort_file(command_line, nullptr) == -1) return 0;
+  char text[512];
+  if (last_error(text, sizeof text - 1)) std::fprintf(stderr, "SortFile: %s\n", text);
+  return 1;
+}
+
+std::vector<std::string> RandomLines(uint64_t bytes, std::mt19937_64& random) {
+  std::vector<std::string> lines;
+  uint64_t total = 0;
+  while (total < bytes) {
+    std::string line(10 + random() % 91, ' ');
+    for (char& c : line) c = static_cast<char>(0x20 + random() % 95);
+    total += line.size() + 1;
+    lines.push_back(std::move(line));
+  }
+  return lines;
+}
+
+uint64_t WriteLines(const fs::path& file, const std::vector<std::string>& lines) {
+  std::ofstream out(file, std::ios::binary);
+  uint64_t charge = 0;
+  for (const std::string& line : lines) {
+    out << line << '\n';
+    charge += line.size() + 10;
+  }
+  return charge;
+}
+
+// The two outputs hold the same lines once CR is taken out.
+bool SameLines(const fs::path& library_out, const fs::path& gnu_out) {
+  std::ifstream a(library_out, std::ios::binary), b(gnu_out, std::ios::binary);
+  std::vector<char> x(1 << 16), y(1 << 16);
+  std::string left, right;
+  for (;;) {
+    a.read(x.data(), static_cast<std::streamsize>(x.size()));
+    b.read(y.data(), static_cast<std::streamsize>(y.size()));
+    for (std::streamsize i = 0; i < a.gcount(); ++i) {
+      if (x[static_cast<size_t>(i)] != '\r') left += x[static_cast<size_t>(i)];
+    }
+    right.append(y.data(), static_cast<size_t>(b.gcount()));
+    const size_t n = std::min(left.size(), right.size());
+    if (left.compare(0, n, right, 0, n) != 0) return false;
+    left.erase(0, n);
+    right.erase(0, n);
+    if (a.gcount() == 0 && b.gcount() == 0) return left.empty() && right.empty();
+  }
+}
+
+// Writes the four inputs of about `megabytes` MB into `dir`, and in
+// charges.txt each input's name and its budget charge (length + 10 a line).
+int Generate(const fs::path& dir, uint64_t megabytes) {
+  std::mt19937_64 random(20261208);
+  std::vector<std::string> lines = RandomLines(megabytes * 1000 * 1000, random);
+  std::ofstream charges(dir / "charges.txt");
+  charges << "random " << WriteLines(dir / "random.txt", lines) << "\n";
+  std::vector<std::string> dups;
+  {
+    const std::vector<std::string> pool(lines.begin(), lines.begin() + lines.size() / 10);
+    for (size_t i = 0; i < lines.size(); ++i) dups.push_back(pool[random() % pool.size()]);
+  }
+  charges << "dup90 " << WriteLines(dir / "dup90.txt", dups) << "\n";
+  dups.clear();
+  dups.shrink_to_fit();
+  std::sort(lines.begin(), lines.end());
+  charges << "sorted " << WriteLines(dir / "sorted.txt", lines) << "\n";
+  std::reverse(lines.begin(), lines.end());
+  charges << "reversed " << WriteLines(dir / "reversed.txt", lines) << "\n";
+  return charges ? 0 : 1;
+}
+
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 4 && std::strcmp(argv[1], "--child") == 0) return RunLibrary(argv[2], argv[3]);
+  if (argc == 4 && std::strcmp(argv[1], "--generate") == 0) {
+    return Generate(argv[2], std::strtoull(argv[3], nullptr, 10));
+  }
+
+  uint64_t megabytes = 100;
+  std::string library = SORT_VS_GNU_LIBRARY;
+  fs::path base;
+  for (int i = 1; i + 1 < argc; i += 2) {
+    if (std::strcmp(argv[i], "--mb") == 0) megabytes = std::strtoull(argv[i + 1], nullptr, 10);
+    if (std::strcmp(argv[i], "--dir") == 0) base = argv[i + 1];
+    if (std::strcmp(argv[i], "--lib") == 0) library = argv[i + 1];
+  }
+  if (base.empty()) {
+    const char* tmp = std::getenv("TMPDIR");
+    base = tmp && *tmp ? tmp : "/tmp";
+  }
+  std::string pattern = (base / "sort_vs_gnu.XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) {
+    std::perror("mkdtemp");
+    return 1;
+  }
+  const fs::path dir = pattern;
+  fs::create_directory(dir / "work");
+  const std::string self = fs::read_symlink("/proc/self/exe").string();
+
+  std::vector<std::string> env;
+  for (char** e = environ; *e; ++e) {
+    if (std::strncmp(*e, "LC_ALL=", 7) != 0) env.emplace_back(*e);
+  }
+  env.emplace_back("LC_ALL=C");
+
+  // The inputs are made by a child, so that this process stays small: a
+  // spawned child's peak size starts from its parent's.
+  if (!Spawn({self, "--generate", dir.string(), std::to_string(megabytes)}, dir, env).ok) {
+    std::fprintf(stderr, "could not make the inputs\n");
+    return 1;
+  }
+  struct Input {
+    std::string name;
+    uint64_t charge;
+  };
+  std::vector<Input> inputs;
+  {
+    std::ifstream charges(dir / "charges.txt");
+    Input input;
+    while (charges >> input.name >> input.charge) inputs.push_back(input);
+  }
+
+  std::printf("%" PRIu64 " MB inputs in %s; library %s\n", megabytes, dir.c_str(), library.c_str());
+  std::printf("%-9s %9s %9s %9s %7s %9s %9s %9s %s\n", "input", "budget", "lib s", "gnu s",
+              "ratio", "lib MiB", "gnu MiB", "RSS cap", "check");
+  bool all_same = true;
+  for (const Input& input : inputs) {
+    const uint64_t fit = (input.charge * 5 / 4 + kMiB - 1) / kMiB * kMiB;
+    for (uint64_t budget : {kMiB, 16 * kMiB, fit}) {
+      const std::string kib = std::to_string(budget / 1024);
+      const std::string in = input.name + ".txt";
+      fs::remove(dir / "lib.out");
+      fs::remove(dir / "gnu.out");
+      const RunResult lib = Spawn(
+          {self, "--child", library, "/Q /M=" + kib + " /T=work " + in + " lib.out"}, dir, env);
+      const RunResult gnu = Spawn({"sort", "--parallel=1", "-S", kib + "K", "-T", "work", "-o",
+                                   "gnu.out", in},
+                                  dir, env);
+      const bool same = lib.ok && gnu.ok && SameLines(dir / "lib.out", dir / "gnu.out");
+      all_same = all_same && same;
+      const double cap = 1.25 * static_cast<double>(budget) / kMiB + 8;
+      std::printf("%-9s %7" PRIu64 "Mi %9.2f %9.2f %7.2f %9.1f %9.1f %9.1f %s\n",
+                  input.name.c_str(), budget / kMiB, lib.seconds, gnu.seconds,
+                  lib.seconds / gnu.seconds, lib.peak_mib, gnu.peak_mib, cap,
+                  same ? "same" : "DIFFERENT");
+      std::fflush(stdout);
+    }
+  }
+  std::error_code ec;
+  fs::remove_all(dir, ec);
+  return all_same ? 0 : 1;
+}
