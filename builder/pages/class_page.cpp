@@ -21,20 +21,21 @@ void TeacherBox(PageFrameWriter& page, const std::string& clik_image) {
   page.Line(16, "<div align=\"center\">");
   page.Line(18, "<table border=\"0\" width=\"30%\">");
   page.Line(20, "<tr>");
-  page.Line(22, "<td width=\"22%\"><a href=\"teacher.htm\"><img border=\"0\" src=\"" +
-                    clik_image + "\"");
-  page.Line(22, "width=\"60\" height=\"60\" alt=\"Click to view the Teacher's News page\"></a></td>");
+  page.Line(
+      22, "<td width=\"22%\"><a href=\"teacher.htm\"><img border=\"0\" src=\"" + clik_image + "\"");
+  page.Line(22,
+            "width=\"60\" height=\"60\" alt=\"Click to view the Teacher's News page\"></a></td>");
   page.Line(22, "<td width=\"78%\">");
-  page.Line(22, "<p align=\"center\"><font face=\"" + font +
-                    "\"><b>Teacher's News</b></font></p>");
+  page.Line(22, "<p align=\"center\"><font face=\"" + font + "\"><b>Teacher's News</b></font></p>");
   page.Line(22, "</td>");
   page.Line(20, "</tr>");
   page.Line(18, "</table>");
   page.Line(16, "</div>");
-  page.Line(16, "<p align=\"center\"><font face=\"" + font +
-                    "\" size=\"2\">Click on a Student's name");
+  page.Line(16,
+            "<p align=\"center\"><font face=\"" + font + "\" size=\"2\">Click on a Student's name");
   page.Line(16, "to view their homepage<br>");
-  page.Line(16, "<b>WARNING:</b> Do <b><u>NOT</u></b> edit ANY webpages other than your own!</font>");
+  page.Line(16,
+            "<b>WARNING:</b> Do <b><u>NOT</u></b> edit ANY webpages other than your own!</font>");
 }
 
 }  // namespace

@@ -28,8 +28,9 @@ void MainSchoolPage(BuildRun& run) {
   page.Line(6, "</center>");
   page.Line(8, "<p align=\"center\"><font face=\"" + look.font_face +
                    "\" size=\"2\"><b><a href=\"" + run.settings.SiteYear() + "/index.htm\">");
-  page.Line(8, "<img src=\"ovimages/but-yrpg.jpg\" width=\"127\" height=\"25\" border=\"0\" "
-               "alt=\"Click to view the Year Pages...\">");
+  page.Line(8,
+            "<img src=\"ovimages/but-yrpg.jpg\" width=\"127\" height=\"25\" border=\"0\" "
+            "alt=\"Click to view the Year Pages...\">");
   page.Line(8, "</a></b></font></p>");
   page.Line(8, "<p align=\"center\">&nbsp;</p>");
   page.Line(6, "</td>");

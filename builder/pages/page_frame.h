@@ -27,11 +27,11 @@ struct FrameLook {
 
 // How the bottom row writes its buttons and closes its cell.
 struct BottomRowForm {
-  bool spaced = false;            // "&nbsp; " before the first button
-  int further_link_blanks = 12;   // indent of the link lines after the first
+  bool spaced = false;                  // "&nbsp; " before the first button
+  int further_link_blanks = 12;         // indent of the link lines after the first
   bool break_before_anchor_end = true;  // last button "...><br>" then "</a><font ...>";
                                         // otherwise "...></a><br>" then "<font ...>"
-  bool paragraph_cell = false;    // name closed by "</p>", then "<p>&nbsp;" and "</td>"
+  bool paragraph_cell = false;          // name closed by "</p>", then "<p>&nbsp;" and "</td>"
 };
 
 // "../" repeated `levels` times.

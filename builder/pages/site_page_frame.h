@@ -23,7 +23,7 @@ NavButton MakeButton(Button button, int depth, ImagePlacement placement);
 
 struct FrameSlots {
   std::string title;
-  int depth = 0;                       // folders between the page and the site root
+  int depth = 0;  // folders between the page and the site root
   std::vector<Button> buttons;
   std::optional<std::string> heading;  // none: the middle column starts with the content
   bool heading_two_lines = false;

@@ -26,8 +26,9 @@ void Greeting(PageFrameWriter& page, const std::string& name, const std::string&
   page.Line(16, "folder</a> / <a href=\"images/\" target=\"_blank\">Images folder</a></font></p>");
   page.Line(22, "</td>");
   page.Line(22, "<td width=\"30%\" valign=\"middle\" align=\"center\"><img border=\"0\" src=\"" +
-                    photo + "\" width=\"179\" height=\"191\" alt=\"Replace this picture with a "
-                            "photo of yourself!\"></td>");
+                    photo +
+                    "\" width=\"179\" height=\"191\" alt=\"Replace this picture with a "
+                    "photo of yourself!\"></td>");
   page.Line(20, "</tr>");
   page.Line(18, "</table>");
   page.Line(18, "</center>");

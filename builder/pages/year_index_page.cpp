@@ -42,8 +42,8 @@ void YearIndexPage(BuildRun& run) {
       if (!run.settings.YearLevel(row)) continue;
       const YearLevelRow& level = YearLevelTable[row];
       PassOver75([&] { vb::MkDir(year_folder + "\\" + std::string(level.folder)); });
-      page.Line(16, "<p align=\"center\"><font face=\"" + font +
-                        "\" size=\"2\"><b><a href=\"" + std::string(level.folder) + "/index.htm\">");
+      page.Line(16, "<p align=\"center\"><font face=\"" + font + "\" size=\"2\"><b><a href=\"" +
+                        std::string(level.folder) + "/index.htm\">");
       page.Line(16, std::string(level.link_text) + "</a></b></font></p>");
     }
     if (run.settings.LastYearLink()) {
@@ -51,7 +51,8 @@ void YearIndexPage(BuildRun& run) {
       page.Line(16, "<p align=\"center\"><a href=\"../" + last + "/index.htm\">");
       page.Line(16, "<img border=\"0\" src=\"../ovimages/but-" + last +
                         ".jpg\" width=\"127\" height=\"25\" alt=\"Click here to see the Student "
-                        "Pages from " + last + "!\"></a></p>");
+                        "Pages from " +
+                        last + "!\"></a></p>");
     }
   });
 }

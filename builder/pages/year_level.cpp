@@ -15,10 +15,11 @@ namespace builder {
 namespace {
 
 constexpr const char* kLevelSet[] = {"but-yrpg.jpg", "but-clpg.jpg", "but-home.jpg"};
-constexpr const char* kClassSet[] = {"but-yrpg.jpg", "but-clik.jpg", "but-clpg.jpg",
-                                     "but-home.jpg", "but-stpg.jpg"};
+constexpr const char* kClassSet[] = {"but-yrpg.jpg", "but-clik.jpg", "but-clpg.jpg", "but-home.jpg",
+                                     "but-stpg.jpg"};
 constexpr const char* kStudentSet[] = {"but-yrpg.jpg", "but-clpg.jpg", "but-home.jpg",
-                                       "but-stpg.jpg", "but-mypg.jpg", "but-clik.jpg", "owl.gif"};
+                                       "but-stpg.jpg", "but-mypg.jpg", "but-clik.jpg",
+                                       "owl.gif"};
 
 class LevelBuild {
  public:

@@ -4,37 +4,13 @@
 #include <filesystem>
 
 #include "builder/pages/page_writers.h"
+#include "expected_frame.h"
 #include "platform/paths.h"
 #include "school_fixture.h"
 #include "tests/support/temp_drives.h"
 
 using namespace builder;
-using pages_test::SchoolFixture;
-using Lines = std::vector<std::string>;
-
-namespace {
-
-Lines Head(const std::string& title) {
-  return {"<html>",
-          "",
-          "<head>",
-          "<meta http-equiv=\"Content-Language\" content=\"en-us\">",
-          "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">",
-          "<meta name=\"GENERATOR\" content=\"Microsoft FrontPage 4.0\">",
-          "<meta name=\"ProgId\" content=\"FrontPage.Editor.Document\">",
-          "<title>" + title + "</title>",
-          "</head>",
-          "",
-          "<body>",
-          ""};
-}
-
-Lines Join(Lines first, const Lines& second) {
-  first.insert(first.end(), second.begin(), second.end());
-  return first;
-}
-
-}  // namespace
+using namespace pages_test;
 
 TEST(HomePage, HomeFormWithTheYearAsTyped) {
   SchoolFixture school;
@@ -44,34 +20,35 @@ TEST(HomePage, HomeFormWithTheYearAsTyped) {
   MainSchoolPage(school.run);
 
   EXPECT_EQ(school.ctx.PageCount, 1);
-  EXPECT_EQ(school.Lines("index.htm"),
-            Join(Head(" Hill School  Home Page"),
-                 {"<div align=\"center\">",
-                  "<table border=\"0\" width=\"100%\">",
-                  "<tr>",
-                  "<center>",
-                  "<td width=\"10%\" bgcolor=\"#999966\">&nbsp;</td>",
-                  "</center>",
-                  "<td width=\"80%\">",
-                  "<center>",
-                  "<p align=\"center\"><font face=\"Arial\" size=\"6\">",
-                  "<b> Hill School </b></font></p>",
-                  "<p align=\"center\"><font face=\"Arial\">Home Page</font>",
-                  "</center>",
-                  "<p align=\"center\"><font face=\"Arial\" size=\"2\"><b><a href=\"2026/index.htm\">",
-                  "<img src=\"ovimages/but-yrpg.jpg\" width=\"127\" height=\"25\" border=\"0\" "
-                  "alt=\"Click to view the Year Pages...\">",
-                  "</a></b></font></p>",
-                  "<p align=\"center\">&nbsp;</p>",
-                  "</td>",
-                  "<td width=\"10%\" bgcolor=\"#999966\">&nbsp;</td>",
-                  "</tr>",
-                  "</table>",
-                  "</div>",
-                  "",
-                  "</body>",
-                  "",
-                  "</html>"}));
+  const Lines expected =
+      Head(" Hill School  Home Page") +
+      Lines{"<div align=\"center\">",
+            "<table border=\"0\" width=\"100%\">",
+            "<tr>",
+            "<center>",
+            "<td width=\"10%\" bgcolor=\"#999966\">&nbsp;</td>",
+            "</center>",
+            "<td width=\"80%\">",
+            "<center>",
+            "<p align=\"center\"><font face=\"Arial\" size=\"6\">",
+            "<b> Hill School </b></font></p>",
+            "<p align=\"center\"><font face=\"Arial\">Home Page</font>",
+            "</center>",
+            "<p align=\"center\"><font face=\"Arial\" size=\"2\"><b><a href=\"2026/index.htm\">",
+            "<img src=\"ovimages/but-yrpg.jpg\" width=\"127\" height=\"25\" border=\"0\" "
+            "alt=\"Click to view the Year Pages...\">",
+            "</a></b></font></p>",
+            "<p align=\"center\">&nbsp;</p>",
+            "</td>",
+            "<td width=\"10%\" bgcolor=\"#999966\">&nbsp;</td>",
+            "</tr>",
+            "</table>",
+            "</div>",
+            "",
+            "</body>",
+            "",
+            "</html>"};
+  EXPECT_EQ(school.Lines("index.htm"), expected);
 }
 
 TEST(YearPages, TickedLevelsInTableOrderAndLastYearLink) {
@@ -82,63 +59,64 @@ TEST(YearPages, TickedLevelsInTableOrderAndLastYearLink) {
   school.StartYear();
 
   EXPECT_EQ(school.ctx.PageCount, 1);
-  const Lines expected = Join(
-      Head("Year Pages"),
-      {"<div align=\"center\">",
-       "<table border=\"0\" width=\"100%\">",
-       "<tr>",
-       "<td width=\"100%\">",
-       "<p align=\"center\"><font face=\"Arial\" size=\"2\">",
-       "<b>Hill Street School<br>",
-       "</b></font><a href=\"../index.htm\"><img border=\"0\" src=\"but-home.jpg\"",
-       "alt=\"Click to return to our School's Home Page\" width=\"127\" height=\"25\"></a>",
-       "</td>",
-       "</tr>",
-       "<tr>",
-       "<td width=\"100%\">",
-       "<div align=\"center\">",
-       "<table border=\"0\" width=\"100%\">",
-       "<tr>",
-       "<center>",
-       "<td width=\"10%\" bgcolor=\"#999966\">&nbsp;</td>",
-       "</center><td width=\"80%\"><center>",
-       "<p align=\"center\"><font face=\"Arial\" size=\"6\"><b>Years</b></font></p>",
-       "<p align=\"center\"><font face=\"Arial\">Click on a Year to see the",
-       "Class Pages for 2026</font>",
-       "</center>",
-       "<p align=\"center\"><font face=\"Arial\" size=\"2\"><b><a href=\"presch/index.htm\">",
-       "Preschool</a></b></font></p>",
-       "<p align=\"center\"><font face=\"Arial\" size=\"2\"><b><a href=\"year1/index.htm\">",
-       "Year 1</a></b></font></p>",
-       "<p align=\"center\"><font face=\"Arial\" size=\"2\"><b><a href=\"year12/index.htm\">",
-       "Year 12</a></b></font></p>",
-       "<p align=\"center\"><a href=\"../2025/index.htm\">",
-       "<img border=\"0\" src=\"../ovimages/but-2025.jpg\" width=\"127\" height=\"25\" "
-       "alt=\"Click here to see the Student Pages from 2025!\"></a></p>",
-       "<p align=\"center\">&nbsp;",
-       "<center>",
-       "</center>",
-       "</td>",
-       "<td width=\"10%\" bgcolor=\"#999966\">&nbsp;</td>",
-       "</tr>",
-       "</table>",
-       "</div>",
-       "</td>",
-       "</tr>",
-       "<tr>",
-       "<td width=\"100%\">",
-       "<p align=\"center\">&nbsp; <a href=\"../index.htm\"><img border=\"0\" src=\"but-home.jpg\"",
-       "alt=\"Click to return to our School's Home Page\" width=\"127\" height=\"25\"><br>",
-       "</a><font face=\"Arial\" size=\"2\">",
-       "<b>Hill Street School</b></font></td>",
-       "</tr>",
-       "</table>",
-       "",
-       "</div>",
-       "",
-       "</body>",
-       "",
-       "</html>"});
+  const Lines expected =
+      Head("Year Pages") +
+      Lines{"<div align=\"center\">",
+            "<table border=\"0\" width=\"100%\">",
+            "<tr>",
+            "<td width=\"100%\">",
+            "<p align=\"center\"><font face=\"Arial\" size=\"2\">",
+            "<b>Hill Street School<br>",
+            "</b></font><a href=\"../index.htm\"><img border=\"0\" src=\"but-home.jpg\"",
+            "alt=\"Click to return to our School's Home Page\" width=\"127\" height=\"25\"></a>",
+            "</td>",
+            "</tr>",
+            "<tr>",
+            "<td width=\"100%\">",
+            "<div align=\"center\">",
+            "<table border=\"0\" width=\"100%\">",
+            "<tr>",
+            "<center>",
+            "<td width=\"10%\" bgcolor=\"#999966\">&nbsp;</td>",
+            "</center><td width=\"80%\"><center>",
+            "<p align=\"center\"><font face=\"Arial\" size=\"6\"><b>Years</b></font></p>",
+            "<p align=\"center\"><font face=\"Arial\">Click on a Year to see the",
+            "Class Pages for 2026</font>",
+            "</center>",
+            "<p align=\"center\"><font face=\"Arial\" size=\"2\"><b><a href=\"presch/index.htm\">",
+            "Preschool</a></b></font></p>",
+            "<p align=\"center\"><font face=\"Arial\" size=\"2\"><b><a href=\"year1/index.htm\">",
+            "Year 1</a></b></font></p>",
+            "<p align=\"center\"><font face=\"Arial\" size=\"2\"><b><a href=\"year12/index.htm\">",
+            "Year 12</a></b></font></p>",
+            "<p align=\"center\"><a href=\"../2025/index.htm\">",
+            "<img border=\"0\" src=\"../ovimages/but-2025.jpg\" width=\"127\" height=\"25\" "
+            "alt=\"Click here to see the Student Pages from 2025!\"></a></p>",
+            "<p align=\"center\">&nbsp;",
+            "<center>",
+            "</center>",
+            "</td>",
+            "<td width=\"10%\" bgcolor=\"#999966\">&nbsp;</td>",
+            "</tr>",
+            "</table>",
+            "</div>",
+            "</td>",
+            "</tr>",
+            "<tr>",
+            "<td width=\"100%\">",
+            "<p align=\"center\">&nbsp; <a href=\"../index.htm\"><img border=\"0\" "
+            "src=\"but-home.jpg\"",
+            "alt=\"Click to return to our School's Home Page\" width=\"127\" height=\"25\"><br>",
+            "</a><font face=\"Arial\" size=\"2\">",
+            "<b>Hill Street School</b></font></td>",
+            "</tr>",
+            "</table>",
+            "",
+            "</div>",
+            "",
+            "</body>",
+            "",
+            "</html>"};
   EXPECT_EQ(school.Lines("2026/index.htm"), expected);
   EXPECT_EQ(school.Tree(), (Lines{"index.htm", "masterstudent/", "presch/", "year1/", "year12/"}));
 }

@@ -93,7 +93,7 @@ std::vector<std::string> SchoolFixture::Lines(const std::string& relative) const
     if (end == std::string::npos) end = bytes.size();
     std::string line = bytes.substr(start, end - start);
     line.erase(0, line.find_first_not_of(' ') == std::string::npos ? line.size()
-                                                                     : line.find_first_not_of(' '));
+                                                                   : line.find_first_not_of(' '));
     lines.push_back(line);
     start = end + 2;
   }

@@ -53,22 +53,23 @@ TEST(YearList, ListInputRules) {
 
 TEST(YearList, EndInsideARowRaises62) {
   EXPECT_EQ(ErrorOf([] { ReadYearList("Smith,Jo\r\n"); }), 62);
-  EXPECT_EQ(ErrorOf([] { ReadYearList("Smith,Jo,3A\r\n\r\n"); }), 62);   // trailing empty line
-  EXPECT_EQ(ErrorOf([] { ReadYearList("Smith,Jo,3A,\r\n"); }), 62);      // trailing comma
+  EXPECT_EQ(ErrorOf([] { ReadYearList("Smith,Jo,3A\r\n\r\n"); }), 62);  // trailing empty line
+  EXPECT_EQ(ErrorOf([] { ReadYearList("Smith,Jo,3A,\r\n"); }), 62);     // trailing comma
   EXPECT_EQ(ErrorOf([] { ReadYearList("Smith,Jo,3A\r\n"); }), 0);
 }
 
 TEST(YearList, FiveHundredRowsAndOneHundredClasses) {
   EXPECT_EQ(ReadYearList(Rows(500, "C", false)).size(), 500u);
   EXPECT_EQ(ErrorOf([] { ReadYearList(Rows(501, "C", false)); }), 9);
-  EXPECT_EQ(CollectClasses(ReadYearList(Rows(100, "C", true)), FolderNaming::Generic).size(),
-            100u);
-  EXPECT_EQ(ErrorOf([] { CollectClasses(ReadYearList(Rows(101, "C", true)), FolderNaming::Generic); }),
-            9);
+  EXPECT_EQ(CollectClasses(ReadYearList(Rows(100, "C", true)), FolderNaming::Generic).size(), 100u);
+  EXPECT_EQ(
+      ErrorOf([] { CollectClasses(ReadYearList(Rows(101, "C", true)), FolderNaming::Generic); }),
+      9);
 }
 
 TEST(YearList, ClassesInOrderOfFirstRowComparedExactly) {
-  const auto rows = ReadYearList("A,a,3B\r\nB,b,3a\r\nC,c,3B\r\nD,d,3A\r\nE,e,5/6 B\r\nF,f, . \r\n");
+  const auto rows =
+      ReadYearList("A,a,3B\r\nB,b,3a\r\nC,c,3B\r\nD,d,3A\r\nE,e,5/6 B\r\nF,f, . \r\n");
   const auto generic = CollectClasses(rows, FolderNaming::Generic);
   ASSERT_EQ(generic.size(), 5u);
   EXPECT_EQ(generic[0].ClassName, "3B");
