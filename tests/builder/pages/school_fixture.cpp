@@ -27,7 +27,7 @@ SchoolFixture::SchoolFixture() : drives_("CD") {
   for (const char* image : kImages) WriteFile(prog / "fire" / image, std::string("img ") + image);
   WriteFile(prog / "writing.doc", "{\\rtf1 writing}");
   WriteFile(site() / "writing.htm", "<html>writing</html>\r\n");
-  fs::create_directories(site() / "ovimages");
+  for (const char* image : kImages) WriteFile(site() / "ovimages" / image, image);
 
   ctx.TargetDrive = "D:";
   ctx.ThemeFolder = "\\fire";
