@@ -3,13 +3,16 @@
 #include <QApplication>
 
 #include "builder/ui/form1.h"
+#include "common/open_with.h"
 #include "platform/paths.h"
+#include "platform/qt/open_with_dialog.h"
 #include "platform/qt/widgets.h"
 #include "platform/text.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   vb::InstallQtMessageBoxes();
+  common::SetOpenWithChooser(vb::ChooseProgramAndOpen);
 
   std::string command_line;
   for (int i = 1; i < argc; ++i) {
