@@ -7,6 +7,8 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <fstream>
+#include <limits>
 #include <vector>
 
 #include "sortlib/xr_errors.h"
@@ -41,6 +43,15 @@ bool SameFile(const std::string& a, const std::string& b) {
 }
 
 unsigned DefaultFileMode() {
+  // Read rather than set and reset, which would briefly change it for every
+  // thread of the caller.
+  std::ifstream status("/proc/self/status");
+  std::string key;
+  std::string value;
+  while (status >> key >> value) {
+    if (key == "Umask:") return 0666u & ~static_cast<unsigned>(std::stoul(value, nullptr, 8));
+    status.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+  }
   const mode_t mask = ::umask(0);
   ::umask(mask);
   return 0666u & ~static_cast<unsigned>(mask);
