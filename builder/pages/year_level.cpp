@@ -1,6 +1,5 @@
 // One year level: its folder, list and classes, the class-list page, and the
 // class and student loops with the year's master pages.
-#include "builder/core/tables.h"
 #include "builder/pages/level_writers.h"
 #include "builder/pages/page_writers.h"
 #include "builder/pages/progress_quips.h"
