@@ -27,9 +27,16 @@ const char kYearsNote[] =
     "entire Orvane Year and create a new one. You should create a new Orvane for the desired "
     "grades in your school at the start of each year.";
 
+// Sets a colour; a text colour is set for enabled controls only, so that
+// disabled ones keep their greyed text.
 void Colour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
   QPalette palette = widget->palette();
-  palette.setColor(role, colour);
+  if (role == QPalette::WindowText) {
+    palette.setColor(QPalette::Active, role, colour);
+    palette.setColor(QPalette::Inactive, role, colour);
+  } else {
+    palette.setColor(role, colour);
+  }
   widget->setPalette(palette);
 }
 
