@@ -37,7 +37,10 @@ int ShowQtBox(const MessageBoxRequest& request) {
     case vbInformation: icon = QMessageBox::Information; break;
   }
   const bool yes_no = (request.style & 7) == vbYesNo;
-  QMessageBox box(icon, ToQt(request.title), ToQt(request.text),
+  // Some messages break their lines with LF CR; show that as one line break.
+  QString text = ToQt(request.text);
+  text.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+  QMessageBox box(icon, ToQt(request.title), text,
                   yes_no ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok,
                   QApplication::activeWindow());
   const int answer = box.exec();
