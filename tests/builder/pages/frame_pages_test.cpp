@@ -59,27 +59,10 @@ TEST(YearPages, TickedLevelsInTableOrderAndLastYearLink) {
   school.StartYear();
 
   EXPECT_EQ(school.ctx.PageCount, 1);
+  const std::vector<ExpectedButton> home = {Btn("home", 1, false)};
   const Lines expected =
-      Head("Year Pages") +
-      Lines{"<div align=\"center\">",
-            "<table border=\"0\" width=\"100%\">",
-            "<tr>",
-            "<td width=\"100%\">",
-            "<p align=\"center\"><font face=\"Arial\" size=\"2\">",
-            "<b>Hill Street School<br>",
-            "</b></font><a href=\"../index.htm\"><img border=\"0\" src=\"but-home.jpg\"",
-            "alt=\"Click to return to our School's Home Page\" width=\"127\" height=\"25\"></a>",
-            "</td>",
-            "</tr>",
-            "<tr>",
-            "<td width=\"100%\">",
-            "<div align=\"center\">",
-            "<table border=\"0\" width=\"100%\">",
-            "<tr>",
-            "<center>",
-            "<td width=\"10%\" bgcolor=\"#999966\">&nbsp;</td>",
-            "</center><td width=\"80%\"><center>",
-            "<p align=\"center\"><font face=\"Arial\" size=\"6\"><b>Years</b></font></p>",
+      Head("Year Pages") + TopRow("Hill Street School", home) + MiddleOpen(true) +
+      Lines{"<p align=\"center\"><font face=\"Arial\" size=\"6\"><b>Years</b></font></p>",
             "<p align=\"center\"><font face=\"Arial\">Click on a Year to see the",
             "Class Pages for 2026</font>",
             "</center>",
@@ -94,29 +77,8 @@ TEST(YearPages, TickedLevelsInTableOrderAndLastYearLink) {
             "alt=\"Click here to see the Student Pages from 2025!\"></a></p>",
             "<p align=\"center\">&nbsp;",
             "<center>",
-            "</center>",
-            "</td>",
-            "<td width=\"10%\" bgcolor=\"#999966\">&nbsp;</td>",
-            "</tr>",
-            "</table>",
-            "</div>",
-            "</td>",
-            "</tr>",
-            "<tr>",
-            "<td width=\"100%\">",
-            "<p align=\"center\">&nbsp; <a href=\"../index.htm\"><img border=\"0\" "
-            "src=\"but-home.jpg\"",
-            "alt=\"Click to return to our School's Home Page\" width=\"127\" height=\"25\"><br>",
-            "</a><font face=\"Arial\" size=\"2\">",
-            "<b>Hill Street School</b></font></td>",
-            "</tr>",
-            "</table>",
-            "",
-            "</div>",
-            "",
-            "</body>",
-            "",
-            "</html>"};
+            "</center>"} +
+      MiddleClose() + BottomRow("Hill Street School", home, true, false) + Tail(false);
   EXPECT_EQ(school.Lines("2026/index.htm"), expected);
   EXPECT_EQ(school.Tree(), (Lines{"index.htm", "masterstudent/", "presch/", "year1/", "year12/"}));
 }
