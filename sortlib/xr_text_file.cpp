@@ -225,8 +225,8 @@ void TXRTextFile::PutText(std::string_view a, std::string_view b) {
   }
   if (buffer_pos_ + n > static_cast<size_t>(buffer_size_)) Flush();
   char* out = buffer_.data() + buffer_pos_;
-  std::memcpy(out, a.data(), a.size());
-  std::memcpy(out + a.size(), b.data(), b.size());
+  if (!a.empty()) std::memcpy(out, a.data(), a.size());
+  if (!b.empty()) std::memcpy(out + a.size(), b.data(), b.size());
   buffer_pos_ += static_cast<int32_t>(n);
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 #include <vector>
 
 #include "sortlib/xr_errors.h"
@@ -93,6 +94,22 @@ TEST_F(TextFileTest, LinesAgainstTheBuffer) {
     bytes += expected.back() + (i % 3 == 0 ? "\n" : "\r\n");
   }
   EXPECT_EQ(ReadAll(bytes, 255), expected);
+}
+
+TEST_F(TextFileTest, TheBufferSizeNeverChangesTheLines) {
+  std::mt19937 random(3);
+  for (int round = 0; round < 200; ++round) {
+    std::string bytes;
+    const int size = static_cast<int>(random() % 2000);
+    for (int i = 0; i < size; ++i) {
+      const unsigned pick = random() % 20;
+      bytes += pick < 2 ? '\r' : pick < 4 ? '\n' : pick < 5 ? '\x1a' : static_cast<char>('a' + pick);
+    }
+    const Lines whole = ReadAll(bytes);
+    for (int buffer : {255, 256, 300, 777}) {
+      ASSERT_EQ(ReadAll(bytes, buffer), whole) << round << " " << buffer;
+    }
+  }
 }
 
 TEST_F(TextFileTest, FixedRecords) {
