@@ -117,5 +117,34 @@ TEST_F(Form3Test, ClosedWindowComesBackWithItsDesignValues) {
   EXPECT_EQ(rule_runs_, 1);
 }
 
+TEST_F(Form3Test, LeavingForAnotherBuilderWindowRefreshes) {
+  QWidget main_window;
+  main_window.show();
+  auto activate = [](QWidget* window) {
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+  };
+  form_.show();
+  ASSERT_TRUE(activate(&form_));
+  form_.Text10->clear();
+  ASSERT_TRUE(activate(&main_window));
+  ASSERT_EQ(messages_.shown().size(), 1u);
+  EXPECT_EQ(messages_.shown()[0].title, "Problem:");
+  EXPECT_FALSE(Groups().SubjectGroupsReady);
+  EXPECT_EQ(rule_runs_, 1);
+
+  form_.Text10->setText("TAS");
+  ASSERT_TRUE(activate(&form_));
+  EXPECT_EQ(rule_runs_, 1) << "coming back refreshes nothing";
+  ASSERT_TRUE(activate(&main_window));
+  EXPECT_TRUE(Groups().SubjectGroupsReady);
+  EXPECT_EQ(rule_runs_, 2);
+
+  ASSERT_TRUE(activate(&form_));
+  form_.hide();
+  ASSERT_TRUE(activate(&main_window));
+  EXPECT_EQ(rule_runs_, 2) << "hidden by the main window, it refreshes nothing";
+}
+
 }  // namespace
 }  // namespace subjects
