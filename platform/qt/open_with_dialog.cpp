@@ -12,7 +12,6 @@ void ChooseProgramAndOpen(const std::string& native_file) {
   QFileDialog dialog(nullptr, QStringLiteral("Open With - %1").arg(QFileInfo(file).fileName()),
                      QStringLiteral("/usr/bin"));
   dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.setFilter(QDir::Files | QDir::Executable | QDir::NoDotAndDotDot);
   dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Open"));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   StartDetached(dialog.selectedFiles().front().toStdString(), {native_file});
