@@ -188,6 +188,21 @@ TEST_F(InstallTest, MissingYearListEndsTheProgram) {
   EXPECT_EQ(messages.shown().back().text.rfind("An Error Code 53 has occurred.", 0), 0u);
 }
 
+TEST_F(InstallTest, TooManyStudentsEndsTheProgramAndKeepsTheWorkFiles) {
+  std::vector<std::string> rows;
+  for (int i = 0; i < 501; ++i) rows.push_back("Pupil" + std::to_string(i) + ",Kim,PA");
+  WriteFile(Program() / "presch.txt", CrLf(rows));
+  EXPECT_THROW(Install(), vb::EndProgram);
+  ASSERT_EQ(Titles(), (std::vector<std::string>{"Severe Error"}));
+  EXPECT_EQ(messages.shown()[0].text,
+            "Sorry, you have exceeded the number of supported students per class, or classes per "
+            "year.  This is common if you have vertical roll classes.  Orvane will now close.  You "
+            "should delete the partially created Orvane folder.");
+  EXPECT_TRUE(window.calls.empty());
+  EXPECT_TRUE(fs::exists(Program() / "presch.txt"));
+  EXPECT_TRUE(fs::exists(Site() / "ovshrtct.srt"));
+}
+
 TEST_F(InstallTest, DriveErrorFinishesTheSiteOnceWithoutLooping) {
   // The student list cannot be written, and neither can a template page's
   // temporary file: one drive message for each, and the builder then closes.
@@ -207,15 +222,13 @@ TEST_F(InstallTest, DriveErrorFinishesTheSiteOnceWithoutLooping) {
   EXPECT_FALSE(AnyTextFileIn(Program()));
 }
 
-TEST_F(InstallTest, DriveErrorWhileBuildingStillSortsWhatWasWritten) {
-  fs::create_directories(Site());
-  fs::create_directory(Site() / "ovshrtct.ini");  // cannot be written as a file
-  fs::create_directories(Site() / "2026" / "masterstudent");
-  fs::permissions(Site() / "2026", fs::perms::owner_all);
+TEST_F(InstallTest, FolderInPlaceOfTheSettingsFileIsPassedOver) {
+  fs::create_directories(Site() / "ovshrtct.ini");
   Install();
-  // The ini is passed over as an access error of its own kind; the build goes on.
   EXPECT_EQ(Titles(), (std::vector<std::string>{"Orvane Results"}));
+  EXPECT_TRUE(fs::is_directory(Site() / "ovshrtct.ini"));
   EXPECT_EQ(sort_commands.size(), 1u);
+  EXPECT_TRUE(fs::exists(Site() / "2026" / "ovshrtct.dat"));
 }
 
 TEST_F(InstallTest, FailedSortKeepsTheListAndCopiesNoStaleOne) {
