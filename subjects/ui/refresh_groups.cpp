@@ -49,7 +49,10 @@ std::string SubjectFolderName(std::string_view name) {
   const std::string cut = vb::Trim(vb::LCase(vb::Left(name, 11)));
   std::string folder;
   for (char c : cut) {
-    if (c != '/' && c != ' ' && c != '*' && c != '.' && c != ',' && c != '?') folder += c;
+    // Besides the rule's own characters, those no Windows file name may hold
+    // ("\" would make a folder inside a folder and fail the build).
+    if (static_cast<unsigned char>(c) < 32) continue;
+    if (std::string_view("/ *.,?\\:\"<>|").find(c) == std::string_view::npos) folder += c;
   }
   return folder;
 }
