@@ -15,6 +15,12 @@ namespace {
 
 using builder::PageFrameWriter;
 
+// A folder of the page that is there already (a student sharing the folder
+// of an earlier one) is used as it is.
+void MakeFolder(const std::string& name) {
+  if (!vb::FolderExists(name)) vb::MkDir(name);
+}
+
 // The preview's flag never outlives one sample page, whatever happens.
 struct PreviewModeReset {
   builder::BuildContext& ctx;
@@ -89,10 +95,8 @@ void WriteStudentHomePage(builder::BuildRun& run) {
   if (mode != SubjectPageMode::Preview) {
     run.ctx.PageCount += 1;
     const int count = Groups().SubjectGroupCount;
-    for (int k = 1; k <= count; ++k) vb::MkDir(GroupSlot(Groups().SubjectGroupFolders, k));
-    vb::MkDir("work");
-    vb::MkDir("images");
-    vb::MkDir("powerpoints");
+    for (int k = 1; k <= count; ++k) MakeFolder(GroupSlot(Groups().SubjectGroupFolders, k));
+    for (const char* name : {"work", "images", "powerpoints"}) MakeFolder(name);
     file = "index.htm";
   }
   const std::string title = mode == SubjectPageMode::Named

@@ -155,12 +155,25 @@ TEST_F(StudentHomePage, NoGroupsGivesOnlyTheHeadingAndClosingRows) {
             std::string::npos);
 }
 
-TEST_F(StudentHomePage, ExistingSubjectFolderStopsTheWriterAfterCounting) {
+TEST_F(StudentHomePage, ExistingFoldersAreUsedAsTheyAre) {
   const fs::path folder = EnterStudent();
-  fs::create_directories(folder / "english");
+  testing_support::WriteFile(folder / "english" / "essay.doc", "kept");
+  fs::create_directories(folder / "work");
+  subjects::WriteStudentHomePage(run);
+  EXPECT_EQ(ReadFile(folder / "index.htm"), NamedPage());
+  EXPECT_EQ(ReadFile(folder / "english" / "essay.doc"), "kept");
+  for (const char* name : {"maths", "images", "powerpoints"}) {
+    EXPECT_TRUE(fs::is_directory(folder / name)) << name;
+  }
+  EXPECT_EQ(ctx.PageCount, 1);
+}
+
+TEST_F(StudentHomePage, FileWhereAFolderGoesStopsTheWriterAfterCounting) {
+  const fs::path folder = EnterStudent();
+  testing_support::WriteFile(folder / "maths", "not a folder");
   builder::PassOver75([&] { subjects::WriteStudentHomePage(run); });
   EXPECT_EQ(ctx.PageCount, 1);
-  EXPECT_FALSE(fs::exists(folder / "maths"));
+  EXPECT_TRUE(fs::is_directory(folder / "english"));
   EXPECT_FALSE(fs::exists(folder / "work"));
   EXPECT_FALSE(fs::exists(folder / "index.htm"));
 }
