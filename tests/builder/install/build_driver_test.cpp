@@ -88,6 +88,8 @@ TEST_F(InstallTest, NormalBuildMakesTheSiteRootAndCloses) {
   EXPECT_GE(ctx.PageCount, 70);
   EXPECT_EQ(ctx.OpenFile, "D:\\orvane\\index.htm");
 
+  EXPECT_EQ(progress.label1, "Creating Orvane Folder System");
+  EXPECT_EQ(progress.label3, "Creating new school intranet pages...");
   EXPECT_EQ(window.calls, (std::vector<std::string>{"unload", "hide", "close"}));
   EXPECT_EQ(waits, (std::vector<std::chrono::milliseconds>{std::chrono::seconds(5)}));
   EXPECT_FALSE(AnyTextFileIn(Program()));
