@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "builder/core/build_run.h"
@@ -31,6 +32,8 @@ void TeachersNews(BuildRun& run);
 
 // The student's (or, with MasterFlag 0, the master's) index.htm.
 void WriteK6HomePage(BuildRun& run);
+// The same page under another name or path, as the theme folders' samples.
+void WriteK6HomePage(BuildRun& run, std::string_view file_name);
 
 // topic<t>.htm of the student or master.
 void WriteTopicPage(BuildRun& run, int topic_index);

@@ -74,7 +74,9 @@ void TopicTable(PageFrameWriter& page, const std::string& clik_image, bool portf
 
 }  // namespace
 
-void WriteK6HomePage(BuildRun& run) {
+void WriteK6HomePage(BuildRun& run) { WriteK6HomePage(run, "index.htm"); }
+
+void WriteK6HomePage(BuildRun& run, std::string_view file_name) {
   const bool master = run.ctx.MasterFlag == 0;
   const std::string name =
       master ? "New Student" : run.ctx.CurrentPreferredName + " " + run.ctx.CurrentSurname;
@@ -88,7 +90,7 @@ void WriteK6HomePage(BuildRun& run) {
   slots.centre_line = true;
   slots.paragraph_cell = true;
 
-  SitePageFrame(run, "index.htm", slots, [&](PageFrameWriter& page) {
+  SitePageFrame(run, file_name, slots, [&](PageFrameWriter& page) {
     // The photo is the shared image folder's with Shared placement, since
     // nothing is copied beside the page then.
     Greeting(page, name, ImageSource(placement, 4, "owl.gif"));
