@@ -38,7 +38,8 @@ void ShowLog(const std::string& log_path) {
 
 // One attempt: from opening the export to the end of the import.
 std::array<bool, 14> ReadExport(const EnrolmentSource& source, const std::string& program_folder,
-                                ProgressWindow& progress) {
+                                ProgressWindow& progress,
+                                const std::function<void()>& show_main_window) {
   std::unique_ptr<vb::LineReader> export_file = OpenExport(source.EnrolmentPath);
   if (export_file->Lof() < 100) {
     vb::MsgBox(ShortExportMessage(source.Format), vb::vbCritical, kSevereProblemTitle);
@@ -61,6 +62,7 @@ std::array<bool, 14> ReadExport(const EnrolmentSource& source, const std::string
   const bool had_errors = lists.FinishLog();
 
   progress.Hide();
+  if (show_main_window) show_main_window();
   lists.Close();
   export_file.reset();
 
@@ -74,13 +76,14 @@ std::array<bool, 14> ReadExport(const EnrolmentSource& source, const std::string
 }  // namespace
 
 std::array<bool, 14> ImportEnrolment(const EnrolmentSource& source,
-                                     const std::string& program_folder, ProgressWindow& progress) {
+                                     const std::string& program_folder, ProgressWindow& progress,
+                                     const std::function<void()>& show_main_window) {
   progress.SetLabel1(source.EnrolmentPath);
   progress.Show();
   progress.Repaint();
   for (;;) {
     try {
-      return ReadExport(source, program_folder, progress);
+      return ReadExport(source, program_folder, progress, show_main_window);
     } catch (const vb::Error& error) {
       // Every file of the attempt is closed by now.
       switch (error.number()) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -40,9 +41,11 @@ EnrolmentSource ParseEnrolmentOption(std::string_view command_line);
 //
 // The progress window is shown here, with the export path, before the export
 // is opened, and hidden here when the lists are complete; after a fatal error
-// it stays up until the program is gone. The caller shows the main window
-// when this returns: the box that reports faulty rows comes up before it.
+// it stays up until the program is gone. `show_main_window` runs right after
+// it is hidden, so that the box that reports faulty rows stands over the main
+// window.
 std::array<bool, 14> ImportEnrolment(const EnrolmentSource& source,
-                                     const std::string& program_folder, ProgressWindow& progress);
+                                     const std::string& program_folder, ProgressWindow& progress,
+                                     const std::function<void()>& show_main_window = {});
 
 }  // namespace builder

@@ -4,12 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "builder/core/support_address.h"
 #include "builder/import/enrolment_import.h"
 
 namespace builder {
 
 // Where the unexpected-error message asks the user to report a problem.
-inline constexpr std::string_view kSupportAddress = "support@orvane.example";
 
 inline constexpr std::string_view kSevereProblemTitle = "Severe Problem";
 inline constexpr std::string_view kFloppyTitle = "Where's the Floppy?";

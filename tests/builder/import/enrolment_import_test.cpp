@@ -232,6 +232,20 @@ TEST_F(EnrolmentImport, ALogViewerThatCannotStartIsNoError) {
             "In your school.csv file, Adams does not have a preferred name entered.");
 }
 
+TEST_F(EnrolmentImport, MainWindowComesUpBeforeTheErrorsBox) {
+  const vb::MessageBoxHandler previous = vb::SetMessageBoxHandler([this](const auto& box) {
+    progress_.events.push_back("box:" + box.title);
+    return vb::vbOK;
+  });
+  WriteFile(drives_.drive('d') / "export.csv",
+            "Adams,,1,1B\r\nBaker,Cleo,2,2R\r\n" + std::string(100, ' ') + "\r\n");
+  builder::ImportEnrolment({"D:\\export.csv", EnrolmentFormat::School}, folder_, progress_,
+                           [this] { progress_.events.push_back("main"); });
+  vb::SetMessageBoxHandler(previous);
+  const std::vector<std::string> last(progress_.events.end() - 3, progress_.events.end());
+  EXPECT_EQ(last, (std::vector<std::string>{"hide", "main", "box:Errors in Enrolment Data"}));
+}
+
 TEST_F(EnrolmentImport, ShortExportEndsTheProgram) {
   const std::string row = "Smith,Jane,F,2019-03-02,YRK,RCKB,Active\r\n";  // 41 bytes
   std::string bytes = row + row + std::string(17, ' ');
