@@ -20,7 +20,7 @@ class DriveListBox : public QComboBox {
   // a drive not in the list raises 68.
   void SetDrive(std::string_view drive);
 
- // Runs whenever the drive changes, by the user or by the program.
+  // Runs whenever the drive changes, by the user or by the program.
   void OnChange(std::function<void()> handler) { on_change_ = std::move(handler); }
 
  private:

@@ -1,5 +1,6 @@
 #include "platform/qt/file_list_box.h"
 
+#include <QMouseEvent>
 #include <algorithm>
 #include <filesystem>
 #include <vector>
@@ -14,9 +15,25 @@ namespace fs = std::filesystem;
 namespace vb {
 
 FileListBox::FileListBox(QWidget* parent) : QListWidget(parent) {
-  connect(this, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
-    if (!filling_ && item != nullptr && on_click_) on_click_();
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  // A file is highlighted when it is selected; the focus alone only marks one.
+  connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+    if (filling_ || selectedItems().isEmpty()) return;
+    changed_by_press_ = true;
+    Fire();
   });
+  connect(this, &QListWidget::itemClicked, this, [this] {
+    if (!changed_by_press_) Fire();
+  });
+}
+
+void FileListBox::mousePressEvent(QMouseEvent* event) {
+  changed_by_press_ = false;
+  QListWidget::mousePressEvent(event);
+}
+
+void FileListBox::Fire() {
+  if (on_click_) on_click_();
 }
 
 void FileListBox::SetPath(std::string_view path) {
@@ -43,8 +60,8 @@ void FileListBox::SetPath(std::string_view path) {
 }
 
 std::string FileListBox::FileName() const {
-  const QListWidgetItem* item = currentItem();
-  return item != nullptr && item->isSelected() ? FromQt(item->text()) : std::string();
+  const QList<QListWidgetItem*> selected = selectedItems();
+  return selected.isEmpty() ? std::string() : FromQt(selected.first()->text());
 }
 
 }  // namespace vb

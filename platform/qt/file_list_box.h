@@ -20,11 +20,19 @@ class FileListBox : public QListWidget {
   // The highlighted file's name, or "".
   std::string FileName() const;
 
- // Runs when the user highlights a file.
+  // Runs when the user highlights a file, by a click (on the highlighted
+  // file too) or with the keys.
   void OnClick(std::function<void()> handler) { on_click_ = std::move(handler); }
 
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+
  private:
+  void Fire();
+
   std::function<void()> on_click_;
+  // The press under way has already highlighted a file.
+  bool changed_by_press_ = false;
   std::string path_;
   bool filling_ = false;
 };

@@ -20,7 +20,7 @@ class FolderListBox : public QListWidget {
   // folder that does not exist raises 76 and changes nothing.
   void SetPath(std::string_view path);
 
- // Runs whenever the path changes, by the user or by the program.
+  // Runs whenever the path changes, by the user or by the program.
   void OnChange(std::function<void()> handler) { on_change_ = std::move(handler); }
 
  protected:
