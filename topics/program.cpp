@@ -2,8 +2,10 @@
 
 #include <QApplication>
 
+#include "common/open_with.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
+#include "platform/qt/open_with_dialog.h"
 #include "platform/qt/widgets.h"
 #include "topics/startup.h"
 #include "topics/topics_window.h"
@@ -13,6 +15,7 @@ namespace topics {
 int RunTopicsProgram(Variant variant, int argc, char** argv) {
   QApplication app(argc, argv);
   vb::InstallQtMessageBoxes();
+  common::SetOpenWithChooser(vb::ChooseProgramAndOpen);
   TopicsSite site;
   site.site_root = SiteRootOf(vb::ProgramFolderOfExecutable());
   if (auto refusal = StartTopics(variant, site)) {

@@ -81,9 +81,19 @@ TEST(FileListBox, ListsFilesOnlyAndReportsWhatItCannotRead) {
   files.SetPath("D:\\lessons");
   EXPECT_EQ(Texts(files), (std::vector<std::string>{"A.htm", "b.txt"}));
   EXPECT_EQ(files.FileName(), "");
-  files.setCurrentRow(1);
+  files.show();
+  files.setCurrentRow(0, QItemSelectionModel::NoUpdate);  // what taking the focus does
+  EXPECT_EQ(files.FileName(), "");
+  EXPECT_EQ(clicks, 0);
+  const QPoint second = files.visualItemRect(files.item(1)).center();
+  QTest::mouseClick(files.viewport(), Qt::LeftButton, {}, second);
   EXPECT_EQ(files.FileName(), "b.txt");
   EXPECT_EQ(clicks, 1);
+  QTest::mouseClick(files.viewport(), Qt::LeftButton, {}, second);
+  EXPECT_EQ(clicks, 2);  // a click on the highlighted file counts again
+  QTest::keyClick(&files, Qt::Key_Up);
+  EXPECT_EQ(files.FileName(), "A.htm");
+  EXPECT_EQ(clicks, 3);
   EXPECT_EQ(ErrorOf([&] { files.SetPath("D:\\gone"); }), 76);
   EXPECT_EQ(files.Path(), "D:\\lessons");
 }

@@ -52,12 +52,14 @@ class TopicsWindowTest : public ::testing::Test {
   QRadioButton* Option(const char* name) const { return Get<QRadioButton>(name); }
   TopicsCombo* Combo(const char* name) const { return Get<TopicsCombo>(name); }
 
-  // Highlights a file in the file list as a click would.
+  // Highlights a file in the file list with a click.
   void Highlight(const std::string& name) {
+    window_->show();
     auto* files = Get<vb::FileListBox>("File1");
     const auto found = files->findItems(vb::ToQt(name), Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1) << name;
-    files->setCurrentItem(found[0]);
+    files->scrollToItem(found[0]);
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(found[0]).center());
   }
 
   std::vector<std::string> Items(TopicsCombo* combo) const {
