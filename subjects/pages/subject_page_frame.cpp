@@ -1,5 +1,7 @@
 #include "subjects/pages/subject_page_frame.h"
 
+#include <vector>
+
 #include "builder/pages/site_page_frame.h"
 #include "platform/files.h"
 
@@ -18,6 +20,9 @@ std::string ButtonImagePath(builder::ImagePlacement placement, int depth, std::s
   return builder::Climb(depth - kStudentFolderDepth) + std::string(image);
 }
 
+namespace {
+
+// The buttons of a page at `depth` with the image placement chosen now.
 std::vector<builder::NavButton> NavButtons(const builder::BuildRun& run, int depth,
                                            std::span<const ButtonLink> links) {
   std::vector<builder::NavButton> buttons;
@@ -28,6 +33,8 @@ std::vector<builder::NavButton> NavButtons(const builder::BuildRun& run, int dep
   }
   return buttons;
 }
+
+}  // namespace
 
 void WriteSubjectPage(const builder::BuildRun& run, std::string_view file, std::string_view title,
                       const SubjectPageLayout& layout,

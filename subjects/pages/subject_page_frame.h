@@ -6,7 +6,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "builder/core/build_run.h"
 #include "builder/pages/page_frame.h"
@@ -59,10 +58,6 @@ inline constexpr ButtonLink kSubjectPageButton = {"index.htm", "but-mypg.jpg",
 inline constexpr builder::BottomRowForm kHomeBottomRow{false, 12, true, true};
 inline constexpr builder::BottomRowForm kIndexBottomRow{false, 10, false, true};
 inline constexpr builder::BottomRowForm kTopicBottomRow{false, 10, false, false};
-
-// The buttons of a page at `depth` with the image placement chosen now.
-std::vector<builder::NavButton> NavButtons(const builder::BuildRun& run, int depth,
-                                           std::span<const ButtonLink> links);
 
 struct SubjectPageLayout {
   int depth;

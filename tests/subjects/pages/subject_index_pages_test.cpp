@@ -81,14 +81,7 @@ std::string NamedEnglishPage() {
               kSideCellsClose + kBottomRow + kTail);
 }
 
-class SubjectIndexPages : public SubjectSite {
- protected:
-  // The run's subject folders, as the home-page writer leaves them.
-  void MakeSubjectFolders(const fs::path& folder) {
-    const subjects::SubjectGroups& g = subjects::Groups();
-    for (int k = 1; k <= g.SubjectGroupCount; ++k) fs::create_directories(folder / g.SubjectGroupFolders[k]);
-  }
-};
+using SubjectIndexPages = SubjectSite;
 
 TEST_F(SubjectIndexPages, NamedStudentPageLineForLine) {
   const fs::path folder = EnterStudent();

@@ -95,6 +95,12 @@ class SubjectSite : public ::testing::Test {
     return Native(folder);
   }
 
+  // The run's subject folders in `folder`, as the home-page writer leaves them.
+  static void MakeSubjectFolders(const std::filesystem::path& folder) {
+    const subjects::SubjectGroups& g = subjects::Groups();
+    for (int k = 1; k <= g.SubjectGroupCount; ++k) std::filesystem::create_directories(folder / g.SubjectGroupFolders[k]);
+  }
+
   static std::filesystem::path Native(const std::string& path) { return vb::Resolve(path); }
 
   testing_support::TempDrives drives{"CD"};

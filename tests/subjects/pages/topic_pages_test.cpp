@@ -84,13 +84,7 @@ std::string NamedTopic2(bool evaluation) {
               (evaluation ? kEvaluationTable : "") + kSideCellsClose + kBottomRow + kTail);
 }
 
-class TopicPages : public SubjectSite {
- protected:
-  void MakeSubjectFolders(const fs::path& folder) {
-    const subjects::SubjectGroups& g = subjects::Groups();
-    for (int k = 1; k <= g.SubjectGroupCount; ++k) fs::create_directories(folder / g.SubjectGroupFolders[k]);
-  }
-};
+using TopicPages = SubjectSite;
 
 TEST_F(TopicPages, NamedStudentPageLineForLine) {
   const fs::path folder = EnterStudent();
