@@ -9,8 +9,6 @@
 
 namespace builder {
 
-// Where the unexpected-error message asks the user to report a problem.
-
 inline constexpr std::string_view kSevereProblemTitle = "Severe Problem";
 inline constexpr std::string_view kFloppyTitle = "Where's the Floppy?";
 inline constexpr std::string_view kEnrolmentErrorsTitle = "Errors in Enrolment Data";

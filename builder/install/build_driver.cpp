@@ -7,6 +7,7 @@
 #include <string>
 
 #include "builder/core/build_run.h"
+#include "builder/core/support_address.h"
 #include "builder/core/tables.h"
 #include "builder/install/copy_one.h"
 #include "builder/install/site_files.h"
@@ -24,7 +25,6 @@ namespace builder {
 
 namespace {
 
-constexpr char kSupportAddress[] = "support@orvane.example.org";
 
 bool IsDriveError(int number) {
   return number == 52 || number == 61 || number == 57 || number == 71 || number == 70;
@@ -177,7 +177,7 @@ class Build {
           vb::vbCritical, "Severe Error");
     } else {
       ctx_.MessageText = "An Error Code " + std::to_string(number) +
-                         " has occurred.  Please contact Ondrel Venth at " + kSupportAddress +
+                         " has occurred.  Please contact Ondrel Venth at " + std::string(kSupportAddress) +
                          " reporting the problem and what you were trying to do.  Orvane will now "
                          "close.";
       vb::MsgBox(ctx_.MessageText, vb::vbCritical, "Severe Problem");
