@@ -51,6 +51,13 @@ class Build {
         run_{ctx, settings, progress} {}
 
   void Run() {
+    // A subject-based site needs its groups; without them every student page
+    // would be written with no subject in it.
+    if (settings_.PageLayout() == PageLayout::Subject && subjects::Groups().SubjectGroupCount < 2) {
+      vb::MsgBox("Please confirm at least two Subject Groups in the High School Layout Options window.",
+                 vb::vbCritical, "Sorry");
+      return;
+    }
     ctx_.TargetDrive = settings_.TargetDriveLetter() + ":";
     if (!DriveListsAnything()) {
       vb::MsgBox("The drive letter specified is unavailable!", vb::vbCritical, "Drive Problem");

@@ -126,6 +126,22 @@ TEST_F(InstallTest, SubjectLayoutWritesTheGroupsAndTheHighSchoolTool) {
   EXPECT_NE(SiteFile("index.htm").find("href=\"209/index.htm\""), std::string::npos);
 }
 
+TEST_F(InstallTest, SubjectLayoutWithoutTwoGroupsIsRefusedBeforeAnythingIsWritten) {
+  settings.layout = builder::PageLayout::Subject;
+  subjects::Groups().SubjectGroupCount = 0;
+  subjects::Groups().SubjectGroupsReady = true;
+
+  Install();
+
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].text,
+            "Please confirm at least two Subject Groups in the High School Layout Options window.");
+  EXPECT_EQ(messages.shown()[0].title, "Sorry");
+  EXPECT_EQ(messages.shown()[0].style, vb::vbCritical);
+  EXPECT_FALSE(fs::exists(Site()));
+  EXPECT_TRUE(window.calls.empty());
+}
+
 TEST_F(InstallTest, YearBuiltBeforeIsRefusedButTheTemplateIsCopied) {
   WriteFile(Site() / "2026" / "index.htm", "<html>Year Pages</html>");
   WriteFile(Site() / "2026" / "ovshrtct.dat", "year list\r\n");
