@@ -167,11 +167,13 @@ TEST_F(CopyRunTest, FolderCopiesMergeAndAMissingSubfolderIsLogged) {
   const fs::path copied = fixture_->student("year3", "3b", "smith_anna") / "images/maths";
   WriteFile(copied / "sheet.txt", "sheet v1");
   WriteFile(copied / "mine.txt", "kept");
+  fs::create_directory_symlink(fixture_->source("lessons"), fixture_->source("lessons/maths/link"));
   Run();
   Run();
   EXPECT_EQ(ReadFile(copied / "sheet.txt"), "sheet v2");
   EXPECT_EQ(ReadFile(copied / "more/deep.txt"), "deep");
   EXPECT_EQ(ReadFile(copied / "mine.txt"), "kept");
+  EXPECT_FALSE(fs::exists(fs::symlink_status(copied / "link")));
   EXPECT_EQ(Failures(), std::vector<std::string>{});
 
   form_.subfolder = Subfolder::kWriting;
@@ -224,8 +226,17 @@ TEST_F(CopyRunTest, RefusalsLeaveEverythingUntouched) {
   form_.group_text = "gone.csv";
   Run();
 
+  form_.destination = Destination::kYear;
+  fs::remove(fixture_->root() / "ovtopicslog.txt");
+  fs::create_directories(fixture_->root() / "ovtopicslog.txt");
+  Run();
+  fs::remove(fixture_->root() / "ovtopicslog.txt");
+  WriteFile(fixture_->root() / "ovtopicslog.txt", "previous run\r\n");
+
   const auto& shown = messages_.shown();
-  ASSERT_EQ(shown.size(), 7u);
+  ASSERT_EQ(shown.size(), 9u);
+  EXPECT_EQ(shown[8].text, "The error log " + fixture_->site_root() + "ovtopicslog.txt could not be created.");
+  EXPECT_EQ(shown[8].title, "Sorry");
   EXPECT_EQ(shown[0].title, "Are you sure?");
   EXPECT_EQ(shown[1].title, "Please complete the form");
   EXPECT_EQ(shown[1].style, 64);
