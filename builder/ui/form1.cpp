@@ -7,15 +7,21 @@
 #include <QRadioButton>
 #include <ctime>
 
+#include "builder/core/build_run.h"
+#include "builder/core/tables.h"
 #include "builder/import/enrolment_import.h"
 #include "builder/ui/form2.h"
 #include "builder/ui/install_rule.h"
+#include "common/open_with.h"
 #include "platform/files.h"
+#include "platform/msgbox.h"
+#include "platform/paths.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/widgets.h"
 #include "platform/text.h"
 #include "platform/vb_error.h"
 #include "subjects/core/subject_groups.h"
+#include "subjects/pages/subject_writers.h"
 #include "subjects/ui/form3.h"
 
 namespace builder {
@@ -31,6 +37,15 @@ int CalendarYear() {
   std::tm local{};
   localtime_r(&now, &local);
   return local.tm_year + 1900;
+}
+
+// A path as the user knows it on this system.
+std::string ShownPath(const std::string& path) {
+  try {
+    return vb::NativeToText(vb::Resolve(path));
+  } catch (const vb::Error&) {
+    return path;
+  }
 }
 
 }  // namespace
@@ -79,6 +94,7 @@ void Form1::ConnectEvents() {
   connect(Option13, &QRadioButton::clicked, this, event(&Form1::Option13_Click));
   connect(Command1, &QPushButton::clicked, this, event(&Form1::Command1_Click));
   connect(Command2, &QPushButton::clicked, this, event(&Form1::Command2_Click));
+  connect(Command3, &QPushButton::clicked, this, event(&Form1::Command3_Click));
 }
 
 void Form1::EnableInstall() {
@@ -138,6 +154,41 @@ void Form1::Command2_Click() {
   form2_->close();
   form3_->close();
   close();
+}
+
+// Preview: opens a sample student home page of the chosen theme, font and
+// layout from the theme's folder; the subject layout's page is written anew.
+void Form1::Command3_Click() {
+  context_.PreviewMode = 0;
+  const ThemeRow& theme = ThemeTable[static_cast<size_t>(Theme())];
+  const FontRow& font = FontTable[static_cast<size_t>(FontChoice())];
+  // The table names the theme's folder with a leading "\".
+  const std::string folder = context_.ProgramFolder + std::string(theme.folder.substr(1)) + "\\";
+  const std::string suffix = std::string(1, font.preview_letter) + ".htm";
+
+  if (PageLayout() == PageLayout::K6) {
+    context_.OpenFile = folder + "index" + suffix;
+  } else {
+    context_.ThemeColour1 = std::string(theme.colour1);
+    context_.ThemeColour2 = std::string(theme.colour2);
+    context_.FontFace = std::string(font.face);
+    context_.OpenFile = folder + "hsindex" + suffix;
+    context_.PreviewMode = 1;
+    BuildRun run{context_, *this, *form2_};
+    try {
+      subjects::WriteStudentHomePage(run);  // PreviewMode is 0 again however it ends
+    } catch (const vb::Error&) {
+      vb::MsgBox("The preview page could not be written: " + ShownPath(context_.OpenFile),
+                 vb::vbCritical, "Sorry");
+      return;
+    }
+  }
+
+  context_.OpenOperation = "Open";
+  context_.OpenParameters.reset();
+  context_.OpenDirectory.reset();
+  common::OpenWithAssociatedProgram(context_.OpenOperation, context_.OpenFile,
+                                    context_.OpenParameters, context_.OpenDirectory, 1);
 }
 
 // Closing the window from its title bar leaves as Exit does.

@@ -81,6 +81,7 @@ class Form1 : public QWidget, public BuildSettings {
   void Option13_Click();
   void Command1_Click();  // Install
   void Command2_Click();  // Exit
+  void Command3_Click();  // Preview
 
   std::array<QCheckBox*, 14> year_boxes_{};  // Check1..Check14
   BuildContext context_;
