@@ -23,7 +23,14 @@ void RaiseFrom(const std::error_code& ec, FileOp op, const fs::path& path) {
   RaiseErrno(ec.value(), op, path);
 }
 
-// Copies one regular file by bytes; the target gets ordinary permissions.
+// A copy of a program stays runnable: the target may be run wherever it may be read.
+void KeepRunnable(int out) {
+  struct stat st {};
+  if (::fstat(out, &st) == 0) ::fchmod(out, (st.st_mode & 07777) | ((st.st_mode & 0444) >> 2));
+}
+
+// Copies one regular file by bytes; the target gets ordinary permissions,
+// and those of a program when the source is one.
 void CopyFileBytes(const fs::path& from, const fs::path& to) {
   const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
   if (in < 0) RaiseErrno(errno, FileOp::OpenRead, from);
@@ -38,6 +45,7 @@ void CopyFileBytes(const fs::path& from, const fs::path& to) {
     ::close(in);
     RaiseErrno(err == ELOOP ? EACCES : err, FileOp::OpenWrite, to);
   }
+  if ((st.st_mode & 0111) != 0) KeepRunnable(out);
   char buffer[1 << 16];
   for (;;) {
     const ssize_t n = ::read(in, buffer, sizeof buffer);

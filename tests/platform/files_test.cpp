@@ -109,3 +109,21 @@ TEST(Files, FolderCopyMergesAndReplacesWithoutFollowingLinks) {
   EXPECT_EQ(ReadFile(d / "outside/secret"), "secret");
   EXPECT_FALSE(fs::is_symlink(d / "dst/work/a.doc"));
 }
+
+TEST(Files, ACopiedProgramStaysRunnable) {
+  TempDrives drives("D");
+  const fs::path d = drives.drive('d');
+  WriteFile(d / "tool", "program");
+  WriteFile(d / "page.htm", "page");
+  WriteFile(d / "old", "older copy");
+  fs::permissions(d / "tool", fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
+  fs::permissions(d / "old", fs::perms::owner_read | fs::perms::owner_write);
+  vb::FileCopy("D:\\tool", "D:\\copy");
+  vb::FileCopy("D:\\tool", "D:\\old");
+  vb::FileCopy("D:\\page.htm", "D:\\page2.htm");
+  const auto exec = fs::perms::owner_exec;
+  EXPECT_NE(fs::status(d / "copy").permissions() & exec, fs::perms::none);
+  EXPECT_NE(fs::status(d / "old").permissions() & exec, fs::perms::none);
+  EXPECT_EQ(fs::status(d / "old").permissions() & fs::perms::others_exec, fs::perms::none);
+  EXPECT_EQ(fs::status(d / "page2.htm").permissions() & exec, fs::perms::none);
+}
