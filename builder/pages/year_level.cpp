@@ -82,27 +82,26 @@ class LevelBuild {
       run_.ctx.CurrentStudentFolder = level_.row_student_folders[r];
       // The build's first row is written twice: as the year's master pages,
       // then as its own student.
-      while (true) {
-        std::string folder;
-        if (run_.ctx.MasterFlag == 0) {
-          run_.ctx.MasterPath = year_folder_ + "\\masterstudent";
-          folder = run_.ctx.MasterPath;
-        } else {
-          if (row.RollClass != class_name) break;
-          folder = ClassFolder() + "\\" + run_.ctx.CurrentStudentFolder;
-        }
-        EnterFolder(folder);
-        CopyButtons(kStudentSet, folder);
-        if (run_.settings.PageLayout() == PageLayout::Subject) {
-          PassOver75([&] { subjects::WriteStudentHomePage(run_); });
-          PassOver75([&] { subjects::WriteSubjectPages(run_); });
-          PassOver75([&] { subjects::WriteTopicPages(run_); });
-        } else {
-          StudentPages();
-        }
-        if (run_.ctx.MasterFlag != 0) break;
+      if (run_.ctx.MasterFlag == 0) {
+        run_.ctx.MasterPath = year_folder_ + "\\masterstudent";
+        StudentPass(run_.ctx.MasterPath);
         run_.ctx.MasterFlag = 1;
       }
+      if (row.RollClass != class_name) continue;
+      StudentPass(ClassFolder() + "\\" + run_.ctx.CurrentStudentFolder);
+    }
+  }
+
+  // One student (or the master) in `folder`: its buttons and its pages.
+  void StudentPass(std::string folder) {
+    EnterFolder(folder);
+    CopyButtons(kStudentSet, folder);
+    if (run_.settings.PageLayout() == PageLayout::Subject) {
+      PassOver75([&] { subjects::WriteStudentHomePage(run_); });
+      PassOver75([&] { subjects::WriteSubjectPages(run_); });
+      PassOver75([&] { subjects::WriteTopicPages(run_); });
+    } else {
+      StudentPages();
     }
   }
 
@@ -146,7 +145,6 @@ void BuildYearLevel(BuildRun& run, const std::string& year_list_path) {
   LevelBuild build(run, level);
   build.PrepareLevelFolder();
   level.rows = ReadYearList(list);
-  level.row_student_folders.assign(level.rows.size(), std::string());
   level.classes = CollectClasses(level.rows, run.settings.FolderNaming());
   build.MakeClassFolders();
   WriteClassListPage(run, level);
