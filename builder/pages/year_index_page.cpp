@@ -1,25 +1,10 @@
 // The Year Pages page of the year being built, with the year's master folder
 // and one folder for every ticked year level.
-#include <chrono>
-
 #include "builder/core/tables.h"
 #include "builder/pages/page_writers.h"
 #include "builder/pages/site_page_frame.h"
-#include "platform/text.h"
 
 namespace builder {
-
-namespace {
-
-// The start-up sets LastYear; a build started without it takes the clock's.
-std::string LastYearText(const BuildContext& ctx) {
-  if (!ctx.LastYear.empty()) return ctx.LastYear;
-  const auto today = std::chrono::year_month_day(
-      std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now()));
-  return vb::NumberText(static_cast<int>(today.year()) - 1);
-}
-
-}  // namespace
 
 void YearIndexPage(BuildRun& run) {
   const std::string year_folder = run.ctx.TargetDrive + "\\orvane\\" + run.settings.SiteYear();
@@ -47,7 +32,7 @@ void YearIndexPage(BuildRun& run) {
       page.Line(16, std::string(level.link_text) + "</a></b></font></p>");
     }
     if (run.settings.LastYearLink()) {
-      const std::string last = LastYearText(run.ctx);
+      const std::string& last = run.ctx.LastYear;
       page.Line(16, "<p align=\"center\"><a href=\"../" + last + "/index.htm\">");
       page.Line(16, "<img border=\"0\" src=\"../ovimages/but-" + last +
                         ".jpg\" width=\"127\" height=\"25\" alt=\"Click here to see the Student "
