@@ -10,7 +10,6 @@ void MainSchoolPage(BuildRun& run) {
   run.ctx.PageCount += 1;
   vb::LineWriter out("index.htm");
   const FrameLook look = LookOf(run);
-  const std::string side = "<td width=\"10%\" bgcolor=\"" + look.colour + "\">&nbsp;</td>";
   PageFrameWriter page(out, look);
 
   page.Head(look.school_name + " Home Page");
@@ -18,7 +17,7 @@ void MainSchoolPage(BuildRun& run) {
   page.Line(2, "<table border=\"0\" width=\"100%\">");
   page.Line(4, "<tr>");
   page.Line(4, "<center>");
-  page.Line(6, side);
+  page.Line(6, page.SideCell());
   page.Line(4, "</center>");
   page.Line(6, "<td width=\"80%\">");
   page.Line(6, "<center>");
@@ -34,7 +33,7 @@ void MainSchoolPage(BuildRun& run) {
   page.Line(8, "</a></b></font></p>");
   page.Line(8, "<p align=\"center\">&nbsp;</p>");
   page.Line(6, "</td>");
-  page.Line(6, side);
+  page.Line(6, page.SideCell());
   page.Line(4, "</tr>");
   page.Line(2, "</table>");
   page.Line(0, "</div>");

@@ -19,6 +19,10 @@ void PageFrameWriter::Line(int blanks, std::string_view text) {
   out_.Print(line);
 }
 
+std::string PageFrameWriter::SideCell() const {
+  return "<td width=\"10%\" bgcolor=\"" + look_.colour + "\">&nbsp;</td>";
+}
+
 void PageFrameWriter::Head(std::string_view title) {
   Line(0, "<html>");
   Line(0, "");
@@ -61,7 +65,6 @@ void PageFrameWriter::TopRow(const std::vector<NavButton>& buttons) {
 void PageFrameWriter::CentreLine() { Line(4, "<center>"); }
 
 void PageFrameWriter::SideCellsOpen(bool centred_column) {
-  const std::string side = "<td width=\"10%\" bgcolor=\"" + look_.colour + "\">&nbsp;</td>";
   Line(4, "<tr>");
   Line(6, "<td width=\"100%\">");
   Line(8, "<div align=\"center\">");
@@ -69,10 +72,10 @@ void PageFrameWriter::SideCellsOpen(bool centred_column) {
   Line(12, "<tr>");
   if (centred_column) {
     Line(12, "<center>");
-    Line(14, side);
+    Line(14, SideCell());
     Line(14, "</center><td width=\"80%\"><center>");
   } else {
-    Line(14, side);
+    Line(14, SideCell());
     Line(14, "<td width=\"80%\">");
   }
 }
@@ -95,7 +98,7 @@ void PageFrameWriter::CentredColumnEnd() {
 
 void PageFrameWriter::SideCellsClose() {
   Line(14, "</td>");
-  Line(14, "<td width=\"10%\" bgcolor=\"" + look_.colour + "\">&nbsp;</td>");
+  Line(14, SideCell());
   Line(12, "</tr>");
   Line(10, "</table>");
   Line(8, "</div>");

@@ -47,6 +47,8 @@ class PageFrameWriter {
 
   // One line with `blanks` leading blanks.
   void Line(int blanks, std::string_view text);
+  // A narrow cell in the theme's colour beside the page's content.
+  std::string SideCell() const;
 
   void Head(std::string_view title);
   void TopRow(const std::vector<NavButton>& buttons);
