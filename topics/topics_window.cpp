@@ -57,6 +57,10 @@ TopicsWindow::TopicsWindow(Variant variant, TopicsSite site, QWidget* parent)
   setObjectName("Form1");
   setWindowTitle(variant_ == Variant::kPrimary ? "Ond's Orvane Topics Utility 2005 (K-6) v2.2"
                                                : "Ond's Orvane High School Topics Utility v2.2");
+  // The source picker starts at the program's drive and folder; a folder
+  // under no drive letter has the file-system root for its drive.
+  const char letter = vb::DriveOfNative(vb::Resolve(site_.site_root));
+  program_drive_ = letter != 0 ? std::string(1, vb::LCaseChar(letter)) + ":" : std::string("/");
   BuildFrame3();
   BuildFrame2();
   BuildFrame1();
@@ -91,9 +95,6 @@ TopicsWindow::TopicsWindow(Variant variant, TopicsSite site, QWidget* parent)
   layout->addLayout(buttons);
   layout->addWidget(Label9);
 
-  // The drive and folder of the program start the source picker.
-  const char letter = vb::DriveOfNative(vb::Resolve(site_.site_root));
-  program_drive_ = letter != 0 ? std::string(1, vb::LCaseChar(letter)) + ":" : std::string("/");
   Drive1->SetDrive(program_drive_);
   Dir1->SetPath(site_.site_root);
   File1->SetPath(Dir1->Path());
@@ -101,9 +102,9 @@ TopicsWindow::TopicsWindow(Variant variant, TopicsSite site, QWidget* parent)
 }
 
 void TopicsWindow::BuildFrame3() {
-  Frame3 = Frame("Frame3", "1. File or Folder to be Copied into Orvane Structure:", QColor(0xC0, 0xC0, 0xC0), this);
-  const bool native_root = vb::DriveOfNative(vb::Resolve(site_.site_root)) == 0;
-  Drive1 = Named(new vb::DriveListBox(native_root, Frame3), "Drive1");
+  Frame3 = Frame("Frame3", "1. File or Folder to be Copied into Orvane Structure:", QColor(0xC0, 0xC0, 0xC0),
+                 this);
+  Drive1 = Named(new vb::DriveListBox(program_drive_ == "/", Frame3), "Drive1");
   Dir1 = Named(new vb::FolderListBox(Frame3), "Dir1");
   File1 = Named(new vb::FileListBox(Frame3), "File1");
   Option9 = Named(new QRadioButton("HIGHLIGHT a File to Copy", Frame3), "Option9",

@@ -30,7 +30,6 @@ class TopicsWindow : public QWidget {
   TopicsWindow(Variant variant, TopicsSite site, QWidget* parent = nullptr);
 
   const std::string& SelectedFilePath() const { return selected_file_path_; }
-  const TopicsSite& site() const { return site_; }
 
  private:
   void BuildFrame3();
