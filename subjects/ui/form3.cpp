@@ -98,7 +98,7 @@ Form3::Form3(std::function<void()> enable_install2)
   layout->addLayout(rows);
   layout->addSpacing(8);
   layout->addLayout(bottom);
-  resize(460, 0);
+  resize(480, heightForWidth(480));
 
   ShowDesignValues();
   connect(Command1, &QPushButton::clicked, this, [this] { vb::GuardEvent([this] { Command1_Click(); }); });
@@ -144,9 +144,9 @@ void Form3::EnableInstall2() {
 
 // The refresh on leaving runs only when the user moves from this window to
 // another window of the builder: not to another program, not to a message
-// box, and never inside a refresh that is already running.
+// box, not to a box's own menu, and never inside a refresh already running.
 void Form3::FocusWindowChanged(QWindow* now) {
-  if (now == nullptr) return;
+  if (now == nullptr || now->type() == Qt::Popup || now->type() == Qt::ToolTip) return;
   if (now == windowHandle()) {
     active_ = true;
     return;

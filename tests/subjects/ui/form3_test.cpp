@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -141,6 +143,16 @@ TEST_F(Form3Test, LeavingForAnotherBuilderWindowRefreshes) {
   EXPECT_EQ(rule_runs_, 2);
 
   ASSERT_TRUE(activate(&form_));
+  const QPoint inside(5, 5);
+  QContextMenuEvent right_click(QContextMenuEvent::Mouse, inside, form_.Text1->mapToGlobal(inside));
+  QApplication::sendEvent(form_.Text1, &right_click);
+  QWidget* menu = QApplication::activePopupWidget();
+  ASSERT_NE(menu, nullptr);
+  QTest::qWait(20);
+  EXPECT_EQ(rule_runs_, 2) << "a name box's own menu is part of this window";
+  menu->close();
+  ASSERT_TRUE(activate(&form_));
+
   form_.hide();
   ASSERT_TRUE(activate(&main_window));
   EXPECT_EQ(rule_runs_, 2) << "hidden by the main window, it refreshes nothing";
