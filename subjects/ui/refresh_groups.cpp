@@ -14,10 +14,11 @@ const char kOddGroups[] =
     "Choice' group name, or if you already have one, remove it to leave an even number of groups.";
 const char kSameFolder[] = "There MUST be a different folder name for every Subject Group.";
 
-// Names that would break the build or the settings file: a double quote ends
-// a value in ovshrtct.ini and in the pages' attributes, and a name without a
-// folder name would leave the names and folders unpaired.
-std::string NameProblem(const std::array<std::string, 13>& names,
+// Groups that would break the build or the settings file: a double quote
+// ends a value in ovshrtct.ini and in the pages' attributes, a name without a
+// folder name would leave the names and folders unpaired, and two groups in
+// one folder would make the second folder fail for every student.
+std::string GroupsProblem(const std::array<std::string, 13>& names,
                         const std::array<std::string, 13>& folders) {
   for (int k = 1; k <= 12; ++k) {
     if (names[k].find('"') != std::string::npos) {
@@ -31,16 +32,12 @@ std::string NameProblem(const std::array<std::string, 13>& names,
              " gives no folder name.  Please use letters or digits in its name.";
     }
   }
-  return {};
-}
-
-bool SameFolderTwice(const std::array<std::string, 13>& folders) {
   for (int i = 1; i <= 12; ++i) {
     for (int j = i + 1; j <= 12; ++j) {
-      if (!folders[i].empty() && folders[i] == folders[j]) return true;
+      if (!folders[i].empty() && folders[i] == folders[j]) return kSameFolder;
     }
   }
-  return false;
+  return {};
 }
 
 }  // namespace
@@ -79,15 +76,12 @@ RefreshOutcome RefreshGroups(const std::array<std::string, 13>& boxes, std::stri
   outcome.boxes = boxes;
   outcome.labels = groups.SubjectGroupFolders;
   outcome.topic_box = std::string(topic_box);
-  outcome.problem = NameProblem(groups.SubjectGroupNames, groups.SubjectGroupFolders);
-  if (outcome.problem.empty()) {
-    if (groups.SubjectGroupCount < 2) {
-      outcome.problem = kTooFewGroups;
-    } else if (groups.SubjectGroupCount % 2 != 0) {
-      outcome.problem = kOddGroups;
-    } else if (SameFolderTwice(groups.SubjectGroupFolders)) {
-      outcome.problem = kSameFolder;
-    }
+  if (groups.SubjectGroupCount < 2) {
+    outcome.problem = kTooFewGroups;
+  } else if (groups.SubjectGroupCount % 2 != 0) {
+    outcome.problem = kOddGroups;
+  } else {
+    outcome.problem = GroupsProblem(groups.SubjectGroupNames, groups.SubjectGroupFolders);
   }
   if (!outcome.problem.empty()) return outcome;
 

@@ -132,6 +132,12 @@ TEST(RefreshGroups, RefusesNamesTheBuildCannotUse) {
   EXPECT_NE(out.problem.find("double quote"), std::string::npos);
   EXPECT_FALSE(groups.SubjectGroupsReady);
   EXPECT_EQ(out.boxes[2], "Big \"Maths\"");
+
+  // A count that is refused anyway gets the count's own message.
+  EXPECT_EQ(RefreshGroups(Rows({{1, "English"}, {2, "???"}}), "4", groups).problem,
+            "There MUST be a minimum of TWO Subject Groups specified.");
+  out = RefreshGroups(Rows({{1, "English"}, {2, "Art"}, {3, "Big \"Maths\""}}), "4", groups);
+  EXPECT_EQ(out.problem.rfind("There MUST be an EVEN number", 0), 0u);
 }
 
 }  // namespace
