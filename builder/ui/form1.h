@@ -1,5 +1,5 @@
 // The builder's main window "Ond's Orvane!": the user's choices for a build,
-// read live by the build, the rule that enables Install, Preview and Exit.
+// read live by the build, and the rule that enables Install and Preview.
 #pragma once
 
 #include <QWidget>

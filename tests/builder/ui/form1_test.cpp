@@ -191,8 +191,15 @@ TEST_F(Form1Test, LayoutChoiceShowsTheGroupsAndSwitchesThePortfolio) {
 
   form_->Option12->click();
   EXPECT_TRUE(Enabled()) << "K-6 does not need the groups";
+  form_->Check16->click();
+  ASSERT_FALSE(form_->Check16->isChecked());
   form_->Option12->click();
-  EXPECT_TRUE(form_->Check16->isChecked());
+  EXPECT_TRUE(form_->Check16->isChecked()) << "choosing K-6 again ticks it anew";
+
+  form_->Option13->click();
+  groups_window.close();
+  form_->Option13->click();
+  EXPECT_TRUE(groups_window.isVisible()) << "choosing the subject layout again reopens it";
 }
 
 TEST_F(Form1Test, GroupsRefreshAppliesTheMainWindowsRule) {
