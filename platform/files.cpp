@@ -233,7 +233,7 @@ LineWriter::LineWriter(std::string_view path, Mode mode) {
   const fs::path native = Resolve(path);
   native_ = native.string();
   std::error_code ec;
-  if (fs::is_directory(native, ec)) Raise(75, native_ + ": is a folder");
+  if (fs::is_directory(native, ec)) Raise(70, native_ + ": is a folder");
   const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | (mode == Append ? O_APPEND : O_TRUNC);
   const int fd = ::open(native.c_str(), flags, 0666);
   if (fd < 0) RaiseErrno(errno == ELOOP ? EACCES : errno, FileOp::OpenWrite, native);

@@ -32,7 +32,9 @@ int ErrorNumberFromErrno(int err, FileOp op, const std::filesystem::path& path) 
     case EEXIST:
       return op == FileOp::Rename ? 58 : 75;
     case EISDIR:
-      return 75;
+      // A folder where a file is to be written cannot be passed over as an
+      // existing folder is: it is a failure to write.
+      return op == FileOp::OpenWrite || op == FileOp::Write ? 70 : 75;
     case EACCES:
     case EPERM:
     case EROFS:

@@ -51,6 +51,10 @@ TEST(Files, FolderAndFileErrorsCarryTheirNumbers) {
   vb::LineWriter("D:\\orvane\\a.txt").Close();
   vb::LineWriter("D:\\orvane\\b.htm").Close();
   EXPECT_EQ(ErrorOf([] { vb::Name("D:\\orvane\\a.txt", "D:\\orvane\\b.htm"); }), 58);
+  // A folder where a page is to be written is a failure to write, never an
+  // existing folder to pass over.
+  EXPECT_EQ(ErrorOf([] { vb::LineWriter w("D:\\orvane"); }), 70);
+  EXPECT_EQ(ErrorOf([] { vb::FileCopy("D:\\orvane\\a.txt", "D:\\orvane"); }), 70);
   if (::geteuid() != 0) {
     fs::permissions(drives.drive('d') / "orvane/b.htm", fs::perms::owner_read);
     EXPECT_EQ(ErrorOf([] { vb::LineWriter w("D:\\orvane\\b.htm"); }), 70);
