@@ -39,7 +39,7 @@ void ShowLog(const std::string& log_path) {
 // One attempt: from opening the export to the end of the import.
 std::array<bool, 14> ReadExport(const EnrolmentSource& source, const std::string& program_folder,
                                 ProgressWindow& progress,
-                                const std::function<void()>& show_main_window) {
+                                const std::function<void(const std::array<bool, 14>&)>& show_main_window) {
   std::unique_ptr<vb::LineReader> export_file = OpenExport(source.EnrolmentPath);
   if (export_file->Lof() < 100) {
     vb::MsgBox(ShortExportMessage(source.Format), vb::vbCritical, kSevereProblemTitle);
@@ -62,7 +62,7 @@ std::array<bool, 14> ReadExport(const EnrolmentSource& source, const std::string
   const bool had_errors = lists.FinishLog();
 
   progress.Hide();
-  if (show_main_window) show_main_window();
+  if (show_main_window) show_main_window(lists.Filed());
   lists.Close();
   export_file.reset();
 
@@ -77,7 +77,7 @@ std::array<bool, 14> ReadExport(const EnrolmentSource& source, const std::string
 
 std::array<bool, 14> ImportEnrolment(const EnrolmentSource& source,
                                      const std::string& program_folder, ProgressWindow& progress,
-                                     const std::function<void()>& show_main_window) {
+                                     const std::function<void(const std::array<bool, 14>&)>& show_main_window) {
   progress.SetLabel1(source.EnrolmentPath);
   progress.Show();
   progress.Repaint();

@@ -42,10 +42,10 @@ EnrolmentSource ParseEnrolmentOption(std::string_view command_line);
 // The progress window is shown here, with the export path, before the export
 // is opened, and hidden here when the lists are complete; after a fatal error
 // it stays up until the program is gone. `show_main_window` runs right after
-// it is hidden, so that the box that reports faulty rows stands over the main
-// window.
+// it is hidden, with what the import returns, so that the box that reports
+// faulty rows stands over the main window with its year boxes enabled.
 std::array<bool, 14> ImportEnrolment(const EnrolmentSource& source,
                                      const std::string& program_folder, ProgressWindow& progress,
-                                     const std::function<void()>& show_main_window = {});
+                                     const std::function<void(const std::array<bool, 14>&)>& show_main_window = {});
 
 }  // namespace builder

@@ -74,10 +74,14 @@ Form1::~Form1() = default;
 
 void Form1::Form_Load() {
   const EnrolmentSource source = ParseEnrolmentOption(command_line_);
-  const std::array<bool, 14> filed = ImportEnrolment(source, context_.ProgramFolder, *form2_);
-  for (size_t row = 0; row < filed.size(); ++row) {
-    if (filed[row]) year_boxes_[row]->setEnabled(true);
-  }
+  // The main window comes up with its year boxes before the box that
+  // reports faulty rows.
+  ImportEnrolment(source, context_.ProgramFolder, *form2_, [this](const std::array<bool, 14>& filed) {
+    for (size_t row = 0; row < filed.size(); ++row) {
+      if (filed[row]) year_boxes_[row]->setEnabled(true);
+    }
+    show();
+  });
 }
 
 void Form1::ConnectEvents() {

@@ -240,7 +240,7 @@ TEST_F(EnrolmentImport, MainWindowComesUpBeforeTheErrorsBox) {
   WriteFile(drives_.drive('d') / "export.csv",
             "Adams,,1,1B\r\nBaker,Cleo,2,2R\r\n" + std::string(100, ' ') + "\r\n");
   builder::ImportEnrolment({"D:\\export.csv", EnrolmentFormat::School}, folder_, progress_,
-                           [this] { progress_.events.push_back("main"); });
+                           [this](const auto&) { progress_.events.push_back("main"); });
   vb::SetMessageBoxHandler(previous);
   const std::vector<std::string> last(progress_.events.end() - 3, progress_.events.end());
   EXPECT_EQ(last, (std::vector<std::string>{"hide", "main", "box:Errors in Enrolment Data"}));

@@ -159,12 +159,18 @@ TEST_F(SubjectIndexPages, MissingSubjectFolderIsPathNotFound) {
   EXPECT_EQ(ctx.PageCount, 1);
 }
 
-TEST_F(SubjectIndexPages, PageThatCannotBeOpenedSkipsTheRestUncounted) {
+TEST_F(SubjectIndexPages, PageThatCannotBeOpenedRaisesAWriteErrorUncounted) {
   SetNumberedGroups(4, 2);
   const fs::path folder = EnterStudent();
   MakeSubjectFolders(folder);
   fs::create_directories(folder / "subj2" / "index.htm");  // a folder where the page goes
-  builder::PassOver75([&] { subjects::WriteSubjectPages(run); });
+  // A page that cannot be written is a write failure for the build's handler.
+  try {
+    subjects::WriteSubjectPages(run);
+    ADD_FAILURE() << "no error";
+  } catch (const vb::Error& error) {
+    EXPECT_EQ(error.number(), 70);
+  }
   EXPECT_EQ(ctx.PageCount, 1);
   EXPECT_TRUE(fs::exists(folder / "subj1" / "index.htm"));
   EXPECT_FALSE(fs::exists(folder / "subj3" / "index.htm"));

@@ -141,11 +141,17 @@ TEST_F(TopicPages, NoTopicsStillEntersEverySubject) {
   EXPECT_EQ(ctx.MasterPath, "D:\\orvane\\2026\\masterstudent\\maths");
 }
 
-TEST_F(TopicPages, PageThatCannotBeOpenedIsCountedAndSkipsTheRest) {
+TEST_F(TopicPages, PageThatCannotBeOpenedIsCountedAndRaisesAWriteError) {
   const fs::path folder = EnterStudent();
   MakeSubjectFolders(folder);
   fs::create_directories(folder / "english" / "topic2.htm");
-  builder::PassOver75([&] { subjects::WriteTopicPages(run); });
+  // A page that cannot be written is a write failure for the build's handler.
+  try {
+    subjects::WriteTopicPages(run);
+    ADD_FAILURE() << "no error";
+  } catch (const vb::Error& error) {
+    EXPECT_EQ(error.number(), 70);
+  }
   EXPECT_EQ(ctx.PageCount, 2);
   EXPECT_TRUE(fs::exists(folder / "english" / "topic1.htm"));
   EXPECT_FALSE(fs::exists(folder / "maths" / "topic1.htm"));
