@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+
+#include "tests/support/error_of.h"
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -13,18 +15,7 @@ using testing_support::ReadFile;
 using testing_support::TempDrives;
 using testing_support::WriteFile;
 
-namespace {
-
-int ErrorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const vb::Error& e) {
-    return e.number();
-  }
-  return 0;
-}
-
-}  // namespace
+using testing_support::ErrorOf;
 
 TEST(ErrnoMapping, DependsOnTheOperation) {
   TempDrives drives("D");

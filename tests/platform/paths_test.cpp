@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/error_of.h"
+
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/vb_error.h"
@@ -8,18 +10,7 @@
 namespace fs = std::filesystem;
 using testing_support::TempDrives;
 
-namespace {
-
-int ErrorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const vb::Error& e) {
-    return e.number();
-  }
-  return 0;
-}
-
-}  // namespace
+using testing_support::ErrorOf;
 
 TEST(Paths, DriveLettersMapToFoldersUnderTheRoot) {
   TempDrives drives("CD");

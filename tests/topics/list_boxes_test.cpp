@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/error_of.h"
+
 #include <QTest>
 
 #include "platform/qt/drive_list_box.h"
@@ -22,14 +24,7 @@ std::vector<std::string> Texts(const QListWidget& list) {
   return texts;
 }
 
-int ErrorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const vb::Error& e) {
-    return e.number();
-  }
-  return 0;
-}
+using testing_support::ErrorOf;
 
 }  // namespace
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/error_of.h"
+
 #include "platform/vb_error.h"
 #include "tests/support/temp_drives.h"
 #include "topics/list_input.h"
@@ -8,14 +10,7 @@
 
 namespace {
 
-int ErrorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const vb::Error& e) {
-    return e.number();
-  }
-  return 0;
-}
+using testing_support::ErrorOf;
 
 std::vector<std::string> AllValues(const std::string& bytes, bool skip_blank_lines) {
   topics::ListInput in(bytes, skip_blank_lines);

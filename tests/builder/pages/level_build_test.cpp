@@ -2,6 +2,8 @@
 // count, the progress quips, the master copies and the table bounds.
 #include <gtest/gtest.h>
 
+#include "tests/support/error_of.h"
+
 #include <algorithm>
 #include <filesystem>
 
@@ -44,14 +46,7 @@ Lines Sorted(Lines entries) {
   return entries;
 }
 
-int ErrorOf(const std::function<void()>& statement) {
-  try {
-    statement();
-  } catch (const vb::Error& error) {
-    return error.number();
-  }
-  return 0;
-}
+using testing_support::ErrorOf;
 
 }  // namespace
 

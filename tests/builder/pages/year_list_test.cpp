@@ -2,20 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/error_of.h"
+
 #include "platform/vb_error.h"
 
 using namespace builder;
 
 namespace {
 
-int ErrorOf(const std::function<void()>& statement) {
-  try {
-    statement();
-  } catch (const vb::Error& error) {
-    return error.number();
-  }
-  return 0;
-}
+using testing_support::ErrorOf;
 
 std::vector<std::string> Flat(const std::vector<LevelRow>& rows) {
   std::vector<std::string> values;
