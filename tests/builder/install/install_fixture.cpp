@@ -21,6 +21,19 @@ std::string CrLf(const std::vector<std::string>& lines) {
   return text;
 }
 
+bool CopyShippedProgram(const fs::path& to) {
+  const char* shipped = std::getenv("ORVANE_TEST_PROGRAM_DIR");
+  if (shipped == nullptr || !fs::exists(fs::path(shipped) / "ovintranet") ||
+      !fs::exists(fs::path(shipped) / "XRsortLib.so")) {
+    return false;
+  }
+  fs::copy(shipped, to, fs::copy_options::recursive);
+  for (const char* tool : {"ovtopics", "ovhstopics"}) {
+    if (!fs::exists(to / tool)) WriteFile(to / tool, "topics tool");
+  }
+  return true;
+}
+
 namespace {
 
 // The shipped files a build reads, small but complete.

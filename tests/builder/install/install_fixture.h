@@ -57,4 +57,9 @@ class InstallTest : public ::testing::Test {
 // Writes a page file with CR LF line ends from lines.
 std::string CrLf(const std::vector<std::string>& lines);
 
+// Copies the program folder that the build assembled (the shipped files and
+// the real sorting library) to `to`, with stand-ins for topics tools not
+// built; false when there is no assembled folder.
+bool CopyShippedProgram(const std::filesystem::path& to);
+
 }  // namespace install_testing

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <regex>
 #include <set>
 
 #include "builder/install/build_driver.h"
@@ -14,44 +13,24 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "tests/builder/install/install_fixture.h"
+#include "tests/builder/install/site_pages.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using install_testing::CrLf;
+using install_testing::kWrittenByTools;
+using install_testing::LocalLinks;
 using install_testing::RecordingWindow;
 using testing_support::ReadFile;
 using testing_support::WriteFile;
 
-// The relative links and image sources of a page that should name a file.
-std::vector<std::string> LocalLinks(const std::string& page) {
-  static const std::regex kLink(R"((?:href|src|background)\s*=\s*"([^"]*)\")", std::regex::icase);
-  std::vector<std::string> links;
-  for (std::sregex_iterator it(page.begin(), page.end(), kLink), end; it != end; ++it) {
-    std::string link = (*it)[1];
-    link = link.substr(0, link.find_first_of("#?"));
-    if (link.empty() || link.find(':') != std::string::npos || link[0] == '/') continue;
-    links.push_back(link);
-  }
-  return links;
-}
-
-// Pages that the bulletin tools write into the template's areas later.
-const std::set<std::string> kWrittenByTools{"term1cal.htm", "term2cal.htm", "term3cal.htm",
-                                            "term4cal.htm", "ovnews.htm",   "ovtask.htm"};
-
 TEST(ShippedBuildTest, SiteFromTheProgramFolderHangsTogether) {
-  const char* shipped = std::getenv("ORVANE_TEST_PROGRAM_DIR");
-  if (shipped == nullptr || !fs::exists(fs::path(shipped) / "ovintranet") ||
-      !fs::exists(fs::path(shipped) / "XRsortLib.so")) {
-    GTEST_SKIP() << "the program folder is not assembled";
-  }
   testing_support::TempDrives drives("CD");
   testing_support::ScriptedMessages messages;
   const fs::path program = drives.root() / "program";
-  fs::copy(shipped, program, fs::copy_options::recursive);
-  for (const char* tool : {"ovtopics", "ovhstopics"}) {
-    if (!fs::exists(program / tool)) WriteFile(program / tool, "topics tool");
+  if (!install_testing::CopyShippedProgram(program)) {
+    GTEST_SKIP() << "the program folder is not assembled";
   }
   WriteFile(program / "year3.txt", CrLf({"Smith,John,3A", "adams,Zoe,3A", "Brown,Amy,3B"}));
   WriteFile(program / "kinder.txt", CrLf({"Ng,Lily,KB"}));
