@@ -73,6 +73,9 @@ struct SampleBuild {
   int font;
   bool evaluation;
   bool portfolio;
+  // Whether the template brings its own home page; without one the home
+  // page that the build writes stays the site's.
+  bool template_home = true;
 };
 
 void PrintTo(const SampleBuild& build, std::ostream* out) { *out << build.name; }
@@ -150,6 +153,7 @@ class SampleSiteTest : public ::testing::TestWithParam<SampleBuild> {
   }
 
   void Install(const SampleBuild& build) {
+    if (!build.template_home) fs::remove(program_ / "ovintranet" / "orvane" / "index.htm");
     settings_.school_name = "Hillside Public School";
     settings_.layout = build.layout;
     settings_.placement = build.placement;
@@ -239,6 +243,10 @@ TEST_P(SampleSiteTest, EveryPageHangsTogetherAndTheSettingsFileDescribesTheBuild
   ASSERT_EQ(messages_.shown().size(), 1u) << messages_.shown()[0].text;
   ASSERT_EQ(messages_.shown()[0].title, "Orvane Results") << messages_.shown()[0].text;
 
+  if (!build.template_home) {
+    const std::string home = ReadFile(Site() / "index.htm");
+    EXPECT_NE(home.find("<title>Hillside Public School Home Page</title>"), std::string::npos);
+  }
   Findings findings;
   const int pages = WalkSite(findings);
   // Each student's home page and topic pages (in the subject layout one index
@@ -279,18 +287,17 @@ TEST_P(SampleSiteTest, EveryPageHangsTogetherAndTheSettingsFileDescribesTheBuild
 
 INSTANTIATE_TEST_SUITE_P(
     Builds, SampleSiteTest,
-    ::testing::Values(SampleBuild{"K6SharedGeneric", PageLayout::K6, ImagePlacement::Shared,
-                                  FolderNaming::Generic, 0, 0, true, true},
-                      SampleBuild{"K6SharedFromNames", PageLayout::K6, ImagePlacement::Shared,
-                                  FolderNaming::FromNames, 1, 1, false, false},
-                      SampleBuild{"K6ReplicatedGeneric", PageLayout::K6, ImagePlacement::Replicated,
-                                  FolderNaming::Generic, 2, 2, false, true},
-                      SampleBuild{"K6ReplicatedFromNames", PageLayout::K6,
-                                  ImagePlacement::Replicated, FolderNaming::FromNames, 3, 1, true,
-                                  false},
-                      SampleBuild{"SubjectSharedFromNames", PageLayout::Subject,
-                                  ImagePlacement::Shared, FolderNaming::FromNames, 2, 0, true,
-                                  false}),
+    ::testing::Values(
+        SampleBuild{"K6SharedGeneric", PageLayout::K6, ImagePlacement::Shared,
+                    FolderNaming::Generic, 0, 0, true, true},
+        SampleBuild{"K6SharedFromNames", PageLayout::K6, ImagePlacement::Shared,
+                    FolderNaming::FromNames, 1, 1, false, false},
+        SampleBuild{"K6ReplicatedGeneric", PageLayout::K6, ImagePlacement::Replicated,
+                    FolderNaming::Generic, 2, 2, false, true, false},
+        SampleBuild{"K6ReplicatedFromNames", PageLayout::K6, ImagePlacement::Replicated,
+                    FolderNaming::FromNames, 3, 1, true, false},
+        SampleBuild{"SubjectSharedFromNames", PageLayout::Subject, ImagePlacement::Shared,
+                    FolderNaming::FromNames, 2, 0, true, false}),
     [](const ::testing::TestParamInfo<SampleBuild>& info) { return std::string(info.param.name); });
 
 }  // namespace
