@@ -96,7 +96,7 @@ class Findings {
   std::string Report() const {
     std::string text;
     for (const auto& [what, where] : faults_) {
-      text += "\n  " + what + "  (" + std::to_string(where.first) + " pages, first " +
+      text += "\n  " + what + "  (" + std::to_string(where.first) + " times, first on " +
               where.second + ")";
     }
     return text;
