@@ -240,13 +240,16 @@ TEST_F(InstallTest, DriveErrorFinishesTheSiteOnceWithoutLooping) {
   EXPECT_FALSE(AnyTextFileIn(Program()));
 }
 
-TEST_F(InstallTest, FolderInPlaceOfTheSettingsFileIsPassedOver) {
+TEST_F(InstallTest, FolderInPlaceOfTheSettingsFileIsAWriteFailure) {
+  // Not an existing folder to pass over: the settings file cannot be written,
+  // so the user is told and the site is finished with what there is.
   fs::create_directories(Site() / "ovshrtct.ini");
   Install();
-  EXPECT_EQ(Titles(), (std::vector<std::string>{"Orvane Results"}));
+  EXPECT_EQ(Titles(), (std::vector<std::string>{"Check Selected Drive", "Orvane Results"}));
+  EXPECT_EQ(messages.shown()[0].text, kDriveMessage);
   EXPECT_TRUE(fs::is_directory(Site() / "ovshrtct.ini"));
-  EXPECT_EQ(sort_commands.size(), 1u);
-  EXPECT_TRUE(fs::exists(Site() / "2026" / "ovshrtct.dat"));
+  EXPECT_TRUE(sort_commands.empty());
+  EXPECT_EQ(window.calls, (std::vector<std::string>{"unload", "hide", "close"}));
 }
 
 TEST_F(InstallTest, FailedSortKeepsTheListAndCopiesNoStaleOne) {
