@@ -26,7 +26,9 @@ void CopyOne(const std::string& source, const std::string& target) {
     const int err = errno;
     std::error_code ec;
     std::filesystem::remove(beside, ec);
-    vb::RaiseErrno(err, vb::FileOp::Rename, native);
+    // The copy takes the target's place as its writing would: a folder there
+    // is a failure to write, not an existing folder to pass over.
+    vb::RaiseErrno(err, vb::FileOp::Write, native);
   }
 }
 

@@ -5,6 +5,7 @@
 #include "builder/install/copy_one.h"
 #include "builder/install/site_files.h"
 #include "platform/paths.h"
+#include "platform/vb_error.h"
 #include "subjects/core/subject_groups.h"
 #include "tests/support/temp_drives.h"
 
@@ -64,7 +65,7 @@ TEST(CopyOneTest, ReplacesTheTargetAndNotWhatALinkPointsTo) {
   EXPECT_EQ(std::distance(fs::directory_iterator(drives.drive('D') / "orvane"), fs::directory_iterator()), 1);
 }
 
-TEST(CopyOneTest, MissingSourceOrFolderRaisesItsNumber) {
+TEST(CopyOneTest, MissingSourceOrFolderOrAFolderInTheWayRaisesItsNumber) {
   TempDrives drives("D");
   fs::create_directories(drives.drive('D') / "orvane");
   try {
@@ -81,6 +82,14 @@ TEST(CopyOneTest, MissingSourceOrFolderRaisesItsNumber) {
     EXPECT_EQ(e.number(), 76);
   }
   EXPECT_TRUE(fs::is_empty(drives.drive('D') / "orvane"));
+  fs::create_directories(drives.drive('D') / "orvane" / "writing.htm" / "kept");
+  try {
+    builder::CopyOne("D:\\a.htm", "D:\\orvane\\writing.htm");
+    FAIL();
+  } catch (const vb::Error& e) {
+    EXPECT_EQ(e.number(), 70);  // a folder in the target's place is no existing folder to reuse
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(drives.drive('D') / "orvane"), fs::directory_iterator()), 1);
 }
 
 }  // namespace
