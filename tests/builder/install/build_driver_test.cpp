@@ -44,7 +44,9 @@ TEST_F(InstallTest, NormalBuildMakesTheSiteRootAndCloses) {
   settings.levels[5 - 1] = true;  // Year 3 as well
   const fs::path recorder = drives.root() / "opener.sh";
   const fs::path opened = drives.root() / "opened.txt";
-  WriteFile(recorder, "#!/bin/sh\nprintf '%s' \"$1\" > \"" + opened.string() + "\"\n");
+  // The trace appears whole: the reader may look before the opener has written it.
+  WriteFile(recorder, "#!/bin/sh\nprintf '%s' \"$1\" > \"" + opened.string() + ".tmp\" && mv \"" +
+                          opened.string() + ".tmp\" \"" + opened.string() + "\"\n");
   fs::permissions(recorder, fs::perms::owner_all);
   setenv("ORVANE_OPEN_COMMAND", recorder.c_str(), 1);
 
