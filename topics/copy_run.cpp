@@ -101,7 +101,11 @@ class CopyRun {
     }
     status_(destination);
     if (into_itself) return Log(kOtherFailure, destination);
-    if (!vb::FolderExists(destination)) return Log(kPathMissing, destination);
+    if (!vb::FolderExists(destination)) {
+      // Only a missing student or sub-folder is a missing path; a folder that
+      // could not be made in an existing one is any other failure.
+      return Log(vb::FolderExists(ParentOf(destination)) ? kOtherFailure : kPathMissing, destination);
+    }
     try {
       vb::CopyFolderContents(form_.opened_folder, destination);
     } catch (const std::exception&) {

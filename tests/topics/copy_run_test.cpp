@@ -186,6 +186,21 @@ TEST_F(CopyRunTest, FolderCopiesMergeAndAMissingSubfolderIsLogged) {
   EXPECT_EQ(Failures(), expected);
 }
 
+TEST_F(CopyRunTest, AFolderThatCannotBeMadeInAStudentsFolderIsNoMissingPath) {
+  Start(Variant::kPrimary);
+  form_.file_mode = false;
+  form_.replace_topic = false;
+  form_.subfolder = Subfolder::kWork;
+  form_.destination = Destination::kClass;
+  form_.class_text = "3c";
+  WriteFile(fixture_->student("year3", "3c", "brown_tom") / "work/maths", "a file, not a folder");
+  Run();
+  EXPECT_EQ(ReadFile(fixture_->student("year3", "3c", "masterstudent") / "work/maths/sheet.txt"), "sheet v2");
+  const std::vector<std::string> expected = {std::string(topics::kOtherFailure) +
+                                             Student("year3", "3c", "brown_tom") + "work/maths"};
+  EXPECT_EQ(Failures(), expected);
+}
+
 TEST_F(CopyRunTest, NeverCopiesAFolderIntoItself) {
   Start(Variant::kPrimary);
   form_.file_mode = false;
