@@ -9,8 +9,9 @@
 namespace common {
 
 // Opens `file` (a Windows-form or native path) with the desktop's opener,
-// started detached with an argument list. When the opener cannot be started,
-// the installed chooser is offered the file. Never raises, never waits.
+// started with an argument list. When the opener cannot be started, or
+// reports failure within two seconds, the installed chooser is offered the
+// file if it exists. Never raises; never waits for the program opened.
 // `operation`, `parameters`, `directory` and `show_command` are kept for the
 // callers' sake; the desktop's opener takes none of them.
 void OpenWithAssociatedProgram(const std::string& operation, const std::string& file,

@@ -52,12 +52,34 @@ TEST_F(OpenWithTest, HandsTheResolvedPathAsOneArgument) {
   EXPECT_FALSE(chooser_called);
 }
 
-TEST_F(OpenWithTest, OffersTheChooserWhenNoOpenerStarts) {
-  setenv("ORVANE_OPEN_COMMAND", (drives.root() / "no-such-opener").c_str(), 1);
-  std::string offered;
-  common::SetOpenWithChooser([&](const std::string& file) { offered = file; });
-  common::OpenWithAssociatedProgram("Open", "D:\\orvane\\index.htm", std::nullopt, std::nullopt, 1);
-  EXPECT_EQ(offered, (drives.drive('D') / "orvane" / "index.htm").string());
+TEST_F(OpenWithTest, OffersTheChooserWhenTheOpenerCannotOpenAnExistingFile) {
+  WriteFile(drives.drive('D') / "orvane" / "index.htm", "x");
+  const std::filesystem::path failing = drives.root() / "failing.sh";
+  const std::filesystem::path lasting = drives.root() / "lasting.sh";
+  WriteFile(failing, "#!/bin/sh\nexit 3\n");
+  WriteFile(lasting, "#!/bin/sh\nsleep 3\nexit 3\n");  // a program still showing the file
+  for (const auto& p : {failing, lasting}) {
+    std::filesystem::permissions(p, std::filesystem::perms::owner_all);
+  }
+  struct Case {
+    std::filesystem::path opener;
+    const char* file;
+    bool offered;
+  };
+  const Case cases[] = {
+      {drives.root() / "no-such-opener", "D:\\orvane\\index.htm", true},
+      {failing, "D:\\orvane\\index.htm", true},
+      {failing, "D:\\orvane\\missing.htm", false},
+      {lasting, "D:\\orvane\\index.htm", false},
+  };
+  for (const Case& c : cases) {
+    setenv("ORVANE_OPEN_COMMAND", c.opener.c_str(), 1);
+    std::string offered;
+    common::SetOpenWithChooser([&](const std::string& file) { offered = file; });
+    common::OpenWithAssociatedProgram("Open", c.file, std::nullopt, std::nullopt, 1);
+    EXPECT_EQ(offered, c.offered ? (drives.drive('D') / "orvane" / "index.htm").string() : "")
+        << c.opener << " " << c.file;
+  }
 }
 
 TEST_F(OpenWithTest, NeverRaisesIntoTheCaller) {
