@@ -262,8 +262,14 @@ void TopicsWindow::Connect() {
 void TopicsWindow::ResetToProgramDrive() {
   if (Drive1->Drive() != program_drive_) {
     Drive1->SetDrive(program_drive_);
-  } else {
-    Drive1_Change();
+    return;
+  }
+  // The drive is the program's already, so it fires no change: the folder
+  // list goes back to the program's folder, and if that fails too the lists
+  // stay as they are (one message is enough).
+  try {
+    Dir1->SetPath(site_.site_root);
+  } catch (const vb::Error&) {
   }
 }
 

@@ -178,6 +178,17 @@ TEST_F(TopicsWindowTest, AnUnreadableDriveReturnsToTheProgramsFolder) {
   EXPECT_EQ(Get<vb::FolderListBox>("Dir1")->Path(), "D:\\orvane");
 }
 
+TEST_F(TopicsWindowTest, AProgramFolderThatWentAwayIsReportedOnce) {
+  Open(Variant::kPrimary);
+  auto* drives = Get<vb::DriveListBox>("Drive1");
+  drives->SetDrive("c:");
+  fs::remove_all(fixture_->root());
+  drives->SetDrive("d:");
+  ASSERT_EQ(messages_.shown().size(), 1u);
+  EXPECT_EQ(messages_.shown()[0].text, "The selected disk is either unavailable or cannot be read.");
+  EXPECT_EQ(drives->Drive(), "d:");
+}
+
 TEST_F(TopicsWindowTest, GoCopiesTheHighlightedPage) {
   Open(Variant::kPrimary);
   Get<vb::DriveListBox>("Drive1")->SetDrive("c:");
