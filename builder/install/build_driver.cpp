@@ -25,7 +25,6 @@ namespace builder {
 
 namespace {
 
-
 bool IsDriveError(int number) {
   return number == 52 || number == 61 || number == 57 || number == 71 || number == 70;
 }
@@ -193,15 +192,17 @@ class Build {
     vb::End();
   }
 
-  // Closes the student list, passing over what its last write could not do.
-  void CloseAllFiles() {
+  // Closes the student list; a failure of its last write is raised.
+  void CloseStudentList() {
     run_.student_list = nullptr;
-    if (student_list_) {
-      try {
-        student_list_->Close();
-      } catch (const vb::Error&) {
-      }
-      student_list_.reset();
+    if (student_list_) student_list_->Close();
+  }
+
+  // On the ways out: what the list's last write could not do is passed over.
+  void CloseAllFiles() {
+    try {
+      CloseStudentList();
+    } catch (const vb::Error&) {
     }
   }
 
@@ -214,13 +215,8 @@ class Build {
       vb::ChDir(ctx_.TargetDrive + "\\");
       vb::ChDrive(ctx_.ProgramFolder);
       vb::ChDir(ctx_.ProgramFolder);
-      const bool list_written = student_list_.has_value();
-      if (student_list_) {
-        run_.student_list = nullptr;
-        PassOver75([&] { student_list_->Close(); });
-        student_list_.reset();
-      }
-      const bool sorted = !refused && list_written && SortStudentList();
+      CloseStudentList();
+      const bool sorted = !refused && student_list_.has_value() && SortStudentList();
       CopyTemplateSite(run_);
       PersonaliseTemplate(run_);
       if (sorted) {
@@ -315,7 +311,7 @@ class Build {
   InstallWindow& window_;
   const InstallServices& services_;
   BuildRun run_;
-  std::optional<vb::LineWriter> student_list_;  // ovshrtct.srt, from step 7 to F4
+  std::optional<vb::LineWriter> student_list_;  // ovshrtct.srt, opened at step 7, closed at F4
   bool finish_message_shown_ = false;
 };
 
