@@ -106,8 +106,12 @@ void FolderListBox::OpenItem(QListWidgetItem* item) {
   try {
     SetPath(target);
   } catch (const Error&) {
-    // The folder went away since it was listed: show what is there now.
-    SetPath(path_);
+    // The folder went away since it was listed: show what is there now, or,
+    // when the opened folder went too, leave the list as it is.
+    try {
+      SetPath(path_);
+    } catch (const Error&) {
+    }
   }
 }
 

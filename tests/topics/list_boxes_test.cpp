@@ -65,6 +65,18 @@ TEST(FolderListBox, ShowsAncestorsAndSubfoldersAndOpensOnEnter) {
   EXPECT_EQ(vb::FolderPathText("/"), "/");
 }
 
+TEST(FolderListBox, AFolderGoneWithItsParentLeavesTheListAsItWas) {
+  TempDrives drives("D");
+  fs::create_directories(drives.drive('d') / "lessons/maths");
+  vb::FolderListBox dirs;
+  dirs.SetPath("D:\\lessons");
+  fs::remove_all(drives.drive('d') / "lessons");
+  dirs.setCurrentRow(2);
+  QTest::keyClick(&dirs, Qt::Key_Return);
+  EXPECT_EQ(dirs.Path(), "D:\\lessons");
+  EXPECT_EQ(dirs.count(), 3);
+}
+
 TEST(FileListBox, ListsFilesOnlyAndReportsWhatItCannotRead) {
   TempDrives drives("D");
   fs::create_directories(drives.drive('d') / "lessons/maths");
