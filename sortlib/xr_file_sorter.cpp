@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <clocale>
 #include <memory>
 
@@ -15,8 +16,6 @@
 namespace xrsort {
 
 namespace {
-
-constexpr int32_t kBufferSize = 32768;
 
 bool IsBlankLine(const std::string& line) {
   return std::all_of(line.begin(), line.end(), IsBlankByte);
@@ -85,14 +84,14 @@ void TXRFileSorter::Sort(const std::string& command_line) {
 
   const std::string input_name = NativePath(Parser.InputFile);
   if (!IsFile(input_name)) RaiseError("File " + Parser.InputFile + " not found");
-  input->Open(input_name, Parser.RecordLength, kBufferSize);
+  input->Open(input_name, Parser.RecordLength, kSortBufferSize);
   input->Reset();
   DoMessage("Memory used: " + GroupedNumber(Parser.MemoryLimit) + " bytes");
   DoMessage("Reading...");
 
   // Room for one run, taken once: a run's text never exceeds its budget.
   const uint64_t size = static_cast<uint64_t>(input->Size());
-  ChunkLines.Reserve(std::min<uint64_t>(Parser.MemoryLimit, size) + kBufferSize,
+  ChunkLines.Reserve(std::min<uint64_t>(Parser.MemoryLimit, size) + kSortBufferSize,
                      std::min<uint64_t>(Parser.MemoryLimit / 10, size) + 2);
 
   int64_t line_count = 0;
@@ -150,7 +149,7 @@ void TXRFileSorter::WriteRun() {
     Merger.TempPath = work_->Path();
   }
   TXRTextFile run;
-  run.Open(Merger.RunFileName(RunCount), Parser.RecordLength, kBufferSize);
+  run.Open(Merger.RunFileName(RunCount), Parser.RecordLength, kSortBufferSize);
   run.Rewrite(0, false, true);
   for (int64_t i = 0; i < count; ++i) run.WriteLine(ChunkLines.Line(static_cast<size_t>(i)));
   run.Close();
@@ -170,7 +169,7 @@ void TXRFileSorter::MakeOutput(const std::string& final_name, const std::string&
   int64_t written;
   if (Parser.RemoveDuplicates || Parser.HeaderLines != 0) {
     const std::string target = in_place ? MakeSiblingFile(output) : output;
-    if (in_place && target.empty()) RaiseError("Error copying last file");
+    if (in_place && target.empty()) RaiseIoErrno(errno, true);
     try {
       written = FinishOutput(final_name, target);
       if (in_place) {
@@ -197,10 +196,10 @@ void TXRFileSorter::MakeOutput(const std::string& final_name, const std::string&
 int64_t TXRFileSorter::FinishOutput(const std::string& final_name, const std::string& target) {
   DoMessage("Processing last file...");
   TXRTextFile last;
-  last.Open(final_name, Parser.RecordLength, kBufferSize);
+  last.Open(final_name, Parser.RecordLength, kSortBufferSize);
   last.Reset();
   TXRTextFile out;
-  out.Open(target, Parser.RecordLength, kBufferSize);
+  out.Open(target, Parser.RecordLength, kSortBufferSize);
   out.Rewrite(0, false);
   for (const std::string& header : HeaderTexts) out.WriteLine(header);
   int64_t written = static_cast<int64_t>(HeaderTexts.size());
@@ -209,7 +208,7 @@ int64_t TXRFileSorter::FinishOutput(const std::string& final_name, const std::st
     TXRTextFile dups;
     const bool with_dups = !Parser.DuplicatesFile.empty();
     if (with_dups) {
-      dups.Open(NativePath(Parser.DuplicatesFile), Parser.RecordLength, kBufferSize);
+      dups.Open(NativePath(Parser.DuplicatesFile), Parser.RecordLength, kSortBufferSize);
       dups.Rewrite(0, false);
     }
     TSortSpecs& keys = Parser.Keys;

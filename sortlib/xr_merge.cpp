@@ -13,8 +13,6 @@ namespace xrsort {
 
 namespace {
 
-constexpr int32_t kBufferSize = 32768;
-
 // Renames without replacing: fails when `to` exists.
 bool MoveFileNoReplace(const std::string& from, const std::string& to) {
   if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
@@ -36,7 +34,7 @@ bool TXRFile::Open(const std::string& file_name, bool for_write) {
     if (for_write) {
       Active = false;
       TextFile = std::make_unique<TXRTextFile>();
-      TextFile->Open(FileName, RecordLength, kBufferSize);
+      TextFile->Open(FileName, RecordLength, kSortBufferSize);
       TextFile->Rewrite(0, false, true);
       Active = true;
       return true;
@@ -44,7 +42,7 @@ bool TXRFile::Open(const std::string& file_name, bool for_write) {
     Active = ::access(FileName.c_str(), F_OK) == 0;
     if (!Active) return false;
     TextFile = std::make_unique<TXRTextFile>();
-    TextFile->Open(FileName, RecordLength, kBufferSize);
+    TextFile->Open(FileName, RecordLength, kSortBufferSize);
     TextFile->Reset();
     return true;
   } catch (const Exception&) {
@@ -145,6 +143,8 @@ void TXRFileMerge::Abandon() {
 }
 
 bool TXRFileMerge::MergeRuns(int32_t first, int32_t last, TSortSpecs& keys, int32_t target) {
+  // One slot per run, and no more runs than the slots in use.
+  if (Width < 2 || Width > 5 || last - first >= Width) return false;
   DoMessage("Merging files " + std::to_string(first) + " - " + std::to_string(last) + " into " +
             std::to_string(target));
   for (TXRFile& slot : Slots) {

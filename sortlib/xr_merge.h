@@ -43,7 +43,8 @@ class TXRFileMerge {
   // The input slot (1..Width) whose line sorts first, the lower one on equal
   // keys; -1 when none has a line.
   int SmallestSlot(TSortSpecs& keys) const;
-  // Merges runs first..last into run `target` and deletes them.
+  // Merges runs first..last, at most Width of them, into run `target` and
+  // deletes them.
   bool MergeRuns(int32_t first, int32_t last, TSortSpecs& keys, int32_t target);
   // Merges runs first..last down to one and renames it to `final_name`,
   // which must not exist.

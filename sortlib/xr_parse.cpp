@@ -5,6 +5,7 @@
 #include <fstream>
 #include <limits>
 
+#include "platform/text.h"
 #include "sortlib/xr_paths.h"
 
 namespace xrsort {
@@ -52,10 +53,7 @@ bool TXRCmdParser::SplitArgument(const std::string& token, std::string& name,
     value.clear();
     return false;
   }
-  std::string upper = token;
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-  }
+  const std::string upper = vb::UCaseAscii(token);
   const size_t eq = token.find('=');
   if (eq != std::string::npos) {
     name = upper.substr(1, eq - 1);

@@ -1,8 +1,10 @@
 #include "sortlib/xr_sort_parser.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
+#include "platform/text.h"
 #include "sortlib/xr_paths.h"
 
 namespace xrsort {
@@ -12,6 +14,7 @@ namespace {
 constexpr uint32_t kSmallestBudget = 102400;
 constexpr uint32_t kLargestDefault = 1048576;
 
+// The value of a hex digit, -1 for any other character.
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -21,33 +24,39 @@ int HexDigit(char c) {
 
 }  // namespace
 
-bool StrToInt(const std::string& text, int32_t& result) {
+bool StrToInt64(const std::string& text, int64_t& result) {
+  // Far beyond any count the sorter can use, and far from overflowing.
+  constexpr int64_t kLargest = int64_t{1} << 40;
   size_t i = 0;
   while (i < text.size() && text[i] == ' ') ++i;
-  int64_t value = 0;
-  if (i < text.size() && (text[i] == '$' || (text[i] == '0' && i + 1 < text.size() &&
-                                             (text[i + 1] == 'x' || text[i + 1] == 'X')))) {
-    i += text[i] == '$' ? 1 : 2;
-    if (i == text.size()) return false;
-    for (; i < text.size(); ++i) {
-      const int digit = HexDigit(text[i]);
-      if (digit < 0) return false;
-      value = value * 16 + digit;
-      if (value > std::numeric_limits<int32_t>::max()) return false;
-    }
-    result = static_cast<int32_t>(value);
-    return true;
-  }
   bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  if (i == text.size()) return false;
-  for (; i < text.size(); ++i) {
-    if (text[i] < '0' || text[i] > '9') return false;
-    value = value * 10 + (text[i] - '0');
-    if (value > int64_t{std::numeric_limits<int32_t>::max()} + 1) return false;
+  int base = 10;
+  if (i < text.size() && text[i] == '$') {
+    base = 16;
+    ++i;
+  } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    base = 16;
+    i += 2;
+  } else if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i++] == '-';
   }
-  if (negative) value = -value;
-  if (value > std::numeric_limits<int32_t>::max()) return false;
+  if (i == text.size()) return false;
+  int64_t value = 0;
+  for (; i < text.size(); ++i) {
+    const int digit = HexDigit(text[i]);
+    if (digit < 0 || digit >= base) return false;
+    value = std::min(value * base + digit, kLargest);
+  }
+  result = negative ? -value : value;
+  return true;
+}
+
+bool StrToInt(const std::string& text, int32_t& result) {
+  int64_t value;
+  if (!StrToInt64(text, value) || value < std::numeric_limits<int32_t>::min() ||
+      value > std::numeric_limits<int32_t>::max()) {
+    return false;
+  }
   result = static_cast<int32_t>(value);
   return true;
 }
@@ -121,31 +130,23 @@ void TXRSortParser::DoSwitch(const std::string& name, const std::string& value) 
 
 void TXRSortParser::SetMemoryLimit(const std::string& value) {
   static const char* const kInvalid = "Invalid memory usage value /M=";
-  std::string upper = value;
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-  }
-  int32_t n;
+  const std::string upper = vb::UCaseAscii(value);
+  int64_t n;
   uint64_t bytes;
   if (!upper.empty() && upper.back() == 'P') {
-    if (!StrToInt(upper.substr(0, upper.size() - 1), n) || n < 1 || n > 100) RaiseError(kInvalid);
+    if (!StrToInt64(upper.substr(0, upper.size() - 1), n) || n < 1 || n > 100) RaiseError(kInvalid);
     bytes = uint64_t{AvailPhysMemory() / 100} * static_cast<uint64_t>(n);
   } else {
-    if (!StrToInt(upper, n) || n < 0) RaiseError(kInvalid);
+    // A count whose bytes do not fit 32 bits gets the largest budget.
+    if (!StrToInt64(upper, n) || n < 0) RaiseError(kInvalid);
     bytes = static_cast<uint64_t>(n) * 1024;
   }
-  const uint64_t most = std::numeric_limits<uint32_t>::max();
-  if (bytes > most) bytes = most;
-  if (bytes < kSmallestBudget) bytes = kSmallestBudget;
+  bytes = std::clamp<uint64_t>(bytes, kSmallestBudget, std::numeric_limits<uint32_t>::max());
   MemoryLimit = static_cast<uint32_t>(bytes);
 }
 
 void TXRSortParser::SetTempPath(const std::string& value) {
-  std::string upper = value;
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-  }
-  if (upper == "TMP") {
+  if (vb::UCaseAscii(value) == "TMP") {
     if (auto folder = SystemTempFolder()) TempPath = *folder;
     if (TempPath.empty()) RaiseError("Can't determine Windows temporary file path");
   } else {

@@ -55,8 +55,10 @@ class TXRSortParser : public TXRCmdParser {
 };
 
 // A whole number as the command line writes it: blanks, an optional sign and
-// decimal digits that fit 32 bits, or "$"/"0x" and hex digits. False when
-// `text` is anything else.
+// decimal digits, or "$"/"0x" and hex digits. False when `text` is anything
+// else. StrToInt64 takes any length of digits, holding a huge value at 2^40;
+// StrToInt also requires that the number fits 32 bits.
+bool StrToInt64(const std::string& text, int64_t& result);
 bool StrToInt(const std::string& text, int32_t& result);
 
 }  // namespace xrsort

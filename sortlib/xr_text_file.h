@@ -9,6 +9,9 @@
 
 namespace xrsort {
 
+// The buffer of every file that the sorter opens.
+constexpr int32_t kSortBufferSize = 32768;
+
 class TXRTextFile {
  public:
   TXRTextFile() = default;

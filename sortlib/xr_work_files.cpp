@@ -6,9 +6,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <limits>
 #include <vector>
 
 #include "sortlib/xr_errors.h"
@@ -46,11 +46,10 @@ unsigned DefaultFileMode() {
   // Read rather than set and reset, which would briefly change it for every
   // thread of the caller.
   std::ifstream status("/proc/self/status");
-  std::string key;
-  std::string value;
-  while (status >> key >> value) {
-    if (key == "Umask:") return 0666u & ~static_cast<unsigned>(std::stoul(value, nullptr, 8));
-    status.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind("Umask:", 0) == 0) {
+      return 0666u & ~static_cast<unsigned>(std::strtoul(line.c_str() + 6, nullptr, 8));
+    }
   }
   const mode_t mask = ::umask(0);
   ::umask(mask);

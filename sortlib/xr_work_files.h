@@ -33,7 +33,7 @@ bool SameFile(const std::string& a, const std::string& b);
 // The mode of a new file under the process's umask.
 unsigned DefaultFileMode();
 // A new empty file beside `target` ("<target>.XXXXXX"); "" when none can be
-// made.
+// made, errno then telling why.
 std::string MakeSiblingFile(const std::string& target);
 // Copies `from` over `to` through a sibling file renamed into place, so that
 // `to` is either whole or untouched; the copy gets the default mode.

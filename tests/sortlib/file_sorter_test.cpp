@@ -251,6 +251,13 @@ TEST_F(SortFileTest, InPlaceSortAndTheOutputsMode) {
     return n;
   }();
   EXPECT_EQ(names, (std::vector<std::string>{"list.txt", "tmp"}));
+  // No room beside it for the new file: the create error, the input whole.
+  const std::string longest = std::string(249, 'n');
+  WriteFile(D(longest), "b\r\na\r\n");
+  EXPECT_EQ(Sort("/D D:\\" + longest + " D:\\" + longest), 0);
+  EXPECT_EQ(LastError(), "Invalid filename");
+  EXPECT_EQ(ReadFile(D(longest)), "b\r\na\r\n");
+  fs::remove(D(longest));
 
   const fs::perms normal = fs::perms::owner_read | fs::perms::owner_write |
                            fs::perms::group_read | fs::perms::others_read;

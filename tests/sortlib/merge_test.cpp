@@ -99,6 +99,13 @@ TEST_F(MergeTest, AMissingRunOrAnOccupiedOutputFailsTheMerge) {
   WriteFile(merger_.RunFileName(2), "someone else's\r\n");
   EXPECT_FALSE(merger_.MergeRuns(0, 1, no_keys_, 2));
   EXPECT_EQ(ReadFile(merger_.RunFileName(2)), "someone else's\r\n");
+  // More runs than slots are refused, not merged into slots that do not exist.
+  for (int i = 3; i < 10; ++i) WriteRun(i, "c\r\n");
+  EXPECT_FALSE(merger_.MergeRuns(3, 9, no_keys_, 10));
+  merger_.Width = 2;
+  EXPECT_FALSE(merger_.MergeRuns(3, 5, no_keys_, 10));
+  EXPECT_FALSE(fs::exists(merger_.RunFileName(10)));
+  EXPECT_TRUE(fs::exists(merger_.RunFileName(3)));
 }
 
 TEST_F(MergeTest, FixedRecordsMergeWithoutLineEnds) {

@@ -90,8 +90,13 @@ TEST(SortCommandLine, MemoryBudget) {
   EXPECT_EQ(limit("/M=0", 0), 102400u);
   EXPECT_EQ(limit("/M=4096", 0), 4194304u);
   EXPECT_EQ(limit("/M=4194304", 0), 4294967295u);
+  // Counts past 32 bits, however long, get the largest budget too.
+  EXPECT_EQ(limit("/M=4294967296", 0), 4294967295u);
+  EXPECT_EQ(limit("/M=99999999999999999999999", 0), 4294967295u);
+  EXPECT_EQ(limit("/M=$FFFFFFFFFF", 0), 4294967295u);
   EXPECT_EQ(limit("/M=100P", 4294967295u), 4294967200u);
-  for (const char* bad : {"/M=0P", "/M=101P", "/M=10K", "/M", "/M=P", "/M=-5", "/M=1.5"}) {
+  for (const char* bad : {"/M=0P", "/M=101P", "/M=10K", "/M", "/M=P", "/M=-5", "/M=1.5",
+                          "/M=-99999999999", "/M=4294967296P"}) {
     EXPECT_EQ(Refusal(std::string(bad) + " in out"), "Invalid memory usage value /M=") << bad;
   }
 }
@@ -170,4 +175,10 @@ TEST(SortCommandLine, WholeNumbers) {
                            "\t1"}) {
     EXPECT_FALSE(xrsort::StrToInt(text, n)) << text;
   }
+  int64_t wide = 0;
+  EXPECT_TRUE(xrsort::StrToInt64("$80000000", wide));
+  EXPECT_EQ(wide, int64_t{1} << 31);
+  EXPECT_TRUE(xrsort::StrToInt64("-4294967296", wide));
+  EXPECT_EQ(wide, -(int64_t{1} << 32));
+  EXPECT_FALSE(xrsort::StrToInt64("-$1", wide));
 }
