@@ -22,27 +22,16 @@ const std::array<std::string_view, 40> SiteImageList{
 
 namespace {
 
-std::string SiteRoot(const BuildContext& ctx) { return ctx.TargetDrive + "\\orvane\\"; }
-
 // Runs one copy of the build; an error 75 passes over it.
 void Copy(const std::string& source, const std::string& target) {
   PassOver75([&] { CopyOne(source, target); });
-}
-
-void ReplaceInRootPage(BuildContext& ctx, std::string_view marker, const std::string& text) {
-  ctx.ReplaceFolder = SiteRoot(ctx);
-  ctx.ReplaceFileName = "writing.htm";
-  ctx.ReplaceMarker = std::string(marker);
-  ctx.ReplaceText = text;
-  ctx.ReplaceMarkerLength = static_cast<std::int16_t>(marker.size());
-  PassOver75([&] { ReplaceInFile(ctx); });
 }
 
 }  // namespace
 
 void CopySiteFiles(BuildRun& run) {
   BuildContext& ctx = run.ctx;
-  const std::string root = SiteRoot(ctx);
+  const std::string root = ctx.TargetDrive + "\\orvane\\";
   const std::string_view topics =
       run.settings.PageLayout() == PageLayout::K6 ? kTopicsProgram : kHighSchoolTopicsProgram;
   Copy(ctx.ProgramFolder + std::string(topics), root + std::string(kTopicsProgram));
@@ -55,8 +44,11 @@ void CopySiteFiles(BuildRun& run) {
 }
 
 void PersonaliseWritingPage(BuildRun& run) {
-  ReplaceInRootPage(run.ctx, "#999966", run.ctx.ThemeColour1);
-  ReplaceInRootPage(run.ctx, "Sample Public School", vb::Trim(run.settings.SiteSchoolName()));
+  BuildContext& ctx = run.ctx;
+  SetReplaceMarker(ctx, "#999966", ctx.ThemeColour1);
+  RewritePage(ctx, "\\orvane\\", "writing.htm");
+  SetReplaceMarker(ctx, "Sample Public School", vb::Trim(run.settings.SiteSchoolName()));
+  RewritePage(ctx, "\\orvane\\", "writing.htm");
 }
 
 void WriteShortcutSettings(BuildRun& run, const subjects::SubjectGroups& groups) {
@@ -75,6 +67,18 @@ void WriteShortcutSettings(BuildRun& run, const subjects::SubjectGroups& groups)
 void ReplaceInFile(BuildContext& ctx) {
   common::ReplaceInFile(ctx.ReplaceFolder, ctx.ReplaceFileName, ctx.ReplaceMarker, ctx.ReplaceText,
                         ctx.ReplaceMarkerLength);
+}
+
+void SetReplaceMarker(BuildContext& ctx, std::string_view marker, const std::string& text) {
+  ctx.ReplaceMarker = std::string(marker);
+  ctx.ReplaceText = text;
+  ctx.ReplaceMarkerLength = static_cast<std::int16_t>(marker.size());
+}
+
+void RewritePage(BuildContext& ctx, std::string_view folder, std::string_view page) {
+  ctx.ReplaceFolder = ctx.TargetDrive + std::string(folder);
+  ctx.ReplaceFileName = std::string(page);
+  PassOver75([&] { ReplaceInFile(ctx); });
 }
 
 }  // namespace builder

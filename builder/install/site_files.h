@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "builder/core/build_run.h"
@@ -30,5 +31,11 @@ void WriteShortcutSettings(BuildRun& run, const subjects::SubjectGroups& groups)
 
 // Rewrites one page with the five replacement members of the build context.
 void ReplaceInFile(BuildContext& ctx);
+
+// Sets the marker, its replacement and its length for the pages that follow.
+void SetReplaceMarker(BuildContext& ctx, std::string_view marker, const std::string& text);
+// Rewrites `page` in `folder` below the target drive ("\orvane\school\")
+// with the marker set; an error 75 passes over the call.
+void RewritePage(BuildContext& ctx, std::string_view folder, std::string_view page);
 
 }  // namespace builder

@@ -84,23 +84,6 @@ const std::array<TemplatePage, 42> ColourFiles{{
     {"\\orvane\\staff\\ovjobline\\", "taskfoot.htm"},
 }};
 
-namespace {
-
-// Sets the marker and its replacement for a whole pass.
-void SetMarker(BuildContext& ctx, std::string_view marker, const std::string& text) {
-  ctx.ReplaceMarker = std::string(marker);
-  ctx.ReplaceText = text;
-  ctx.ReplaceMarkerLength = static_cast<std::int16_t>(marker.size());
-}
-
-void Rewrite(BuildContext& ctx, const TemplatePage& entry) {
-  ctx.ReplaceFolder = ctx.TargetDrive + std::string(entry.folder);
-  ctx.ReplaceFileName = std::string(entry.page);
-  PassOver75([&] { ReplaceInFile(ctx); });
-}
-
-}  // namespace
-
 void CopyTemplateSite(BuildRun& run) {
   PassOver75([&] {
     vb::CopyFolderContents(run.ctx.ProgramFolder + "\\ovintranet", run.ctx.TargetDrive + "\\");
@@ -110,14 +93,14 @@ void CopyTemplateSite(BuildRun& run) {
 
 void PersonaliseTemplate(BuildRun& run) {
   BuildContext& ctx = run.ctx;
-  SetMarker(ctx, "Sample Public School", vb::Trim(run.settings.SiteSchoolName()));
-  for (const TemplatePage& entry : SchoolNameFiles) Rewrite(ctx, entry);
-  SetMarker(ctx, "#999966", ctx.ThemeColour1);
-  for (const TemplatePage& entry : ColourFiles) Rewrite(ctx, entry);
-  SetMarker(ctx, "2009/", vb::Trim(run.settings.SiteYear()) + "/");
-  Rewrite(ctx, {"\\orvane\\", "index.htm"});
-  SetMarker(ctx, "999911", vb::Trim(run.settings.SiteSchoolCode()) + "11");
-  Rewrite(ctx, {"\\orvane\\school\\library\\", "index.htm"});
+  SetReplaceMarker(ctx, "Sample Public School", vb::Trim(run.settings.SiteSchoolName()));
+  for (const TemplatePage& entry : SchoolNameFiles) RewritePage(ctx, entry.folder, entry.page);
+  SetReplaceMarker(ctx, "#999966", ctx.ThemeColour1);
+  for (const TemplatePage& entry : ColourFiles) RewritePage(ctx, entry.folder, entry.page);
+  SetReplaceMarker(ctx, "2009/", vb::Trim(run.settings.SiteYear()) + "/");
+  RewritePage(ctx, "\\orvane\\", "index.htm");
+  SetReplaceMarker(ctx, "999911", vb::Trim(run.settings.SiteSchoolCode()) + "11");
+  RewritePage(ctx, "\\orvane\\school\\library\\", "index.htm");
 }
 
 }  // namespace builder
