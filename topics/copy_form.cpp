@@ -6,7 +6,6 @@ namespace topics {
 
 namespace {
 
-const char kSelect[] = "[select]";
 const char kSure[] = ".  Are you sure you want to do this?";
 
 bool Incomplete(Variant variant, const CopyForm& f) {
@@ -73,23 +72,6 @@ std::string FormMessage(Variant variant) {
   }
   return "You have not completed the form correctly.  Make sure you select the file or folder to be "
          "copied, how you want it copied and the class, year or custom group you want it copied into.";
-}
-
-std::string DestinationPart(Variant variant, const std::vector<std::string>& subject_folders,
-                            const CopyForm& form) {
-  if (variant == Variant::kHighSchool) {
-    const int p = form.subject_index;
-    const bool picked = p >= 0 && static_cast<size_t>(p) < subject_folders.size();
-    return (picked ? subject_folders[p] : std::string()) + "\\";
-  }
-  switch (form.subfolder) {
-    case Subfolder::kRoot: return "";
-    case Subfolder::kWork: return "work\\";
-    case Subfolder::kImages: return "images\\";
-    case Subfolder::kPowerPoints: return "powerpoints\\";
-    case Subfolder::kWriting: return "writing\\";
-  }
-  return "";
 }
 
 std::string ConfirmationText(Variant variant, const CopyForm& f, const std::string& part) {

@@ -10,6 +10,9 @@
 
 namespace topics {
 
+// The text of a list box the user has not touched.
+inline constexpr char kSelect[] = "[select]";
+
 enum class Destination { kYear, kClass, kCustom };
 // The primary tool's sub-folder options: Root, Work, Images, PowerPoints, Writing.
 enum class Subfolder { kRoot, kWork, kImages, kPowerPoints, kWriting };
@@ -38,12 +41,6 @@ bool IsOneName(const std::string& name);
 // that equals a name exactly is that subject).
 bool CheckForm(Variant variant, const std::vector<std::string>& subject_names, CopyForm& form);
 std::string FormMessage(Variant variant);
-
-// The destination folder as the confirmation shows it: the primary tool's
-// CopySubfolder ("" or "work\" ...) or the high-school tool's
-// SubjectFolderPart ("<folder>\").
-std::string DestinationPart(Variant variant, const std::vector<std::string>& subject_folders,
-                            const CopyForm& form);
 
 // The question of the "Are you sure?" box.
 std::string ConfirmationText(Variant variant, const CopyForm& form, const std::string& part);

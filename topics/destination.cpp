@@ -17,13 +17,24 @@ const char* SubfolderName(Subfolder subfolder) {
   return "";
 }
 
-std::string SubjectFolder(const TopicsSite& site, const CopyForm& form) {
-  const auto& folders = site.settings.subject_group_folders;
+// The folder of the student folder that the variant's choice names: the
+// picked subject's folder, or the primary tool's sub-folder ("" for Root and
+// for a typed subject).
+std::string ChosenFolder(Variant variant, const std::vector<std::string>& subject_folders,
+                         const CopyForm& form) {
+  if (variant == Variant::kPrimary) return SubfolderName(form.subfolder);
   const int p = form.subject_index;
-  return p >= 0 && static_cast<size_t>(p) < folders.size() ? folders[p] : std::string();
+  return p >= 0 && static_cast<size_t>(p) < subject_folders.size() ? subject_folders[p] : std::string();
 }
 
 }  // namespace
+
+std::string DestinationPart(Variant variant, const std::vector<std::string>& subject_folders,
+                            const CopyForm& form) {
+  const std::string folder = ChosenFolder(variant, subject_folders, form);
+  // Root is the empty text; a subject always has its "\".
+  return folder.empty() && variant == Variant::kPrimary ? folder : folder + "\\";
+}
 
 std::string StudentFolderPath(const TopicsSite& site, const StudentRecord& r) {
   const char sep = site.Separator();
@@ -33,9 +44,10 @@ std::string StudentFolderPath(const TopicsSite& site, const StudentRecord& r) {
 std::string FileDestination(Variant variant, const TopicsSite& site, const CopyForm& form,
                             const StudentRecord& r) {
   std::string path = StudentFolderPath(site, r);
-  const std::string folder = variant == Variant::kHighSchool ? SubjectFolder(site, form)
-                             : form.replace_topic           ? std::string()
-                                                            : SubfolderName(form.subfolder);
+  // A replaced topic page of the primary tool always goes to the student folder itself.
+  const bool in_student_folder = variant == Variant::kPrimary && form.replace_topic;
+  const std::string folder =
+      in_student_folder ? std::string() : ChosenFolder(variant, site.settings.subject_group_folders, form);
   if (!folder.empty()) path += folder + site.Separator();
   if (form.replace_topic) return path + vb::Trim(form.topic_text) + ".htm";
   return path + form.file_name;
@@ -52,8 +64,7 @@ std::string FolderDestination(Variant variant, const TopicsSite& site, const Cop
   const char sep = site.Separator();
   std::string path = StudentFolderPath(site, r);
   path.pop_back();
-  const std::string folder = variant == Variant::kHighSchool ? SubjectFolder(site, form)
-                                                             : SubfolderName(form.subfolder);
+  const std::string folder = ChosenFolder(variant, site.settings.subject_group_folders, form);
   if (!folder.empty()) path += sep + folder;
   const std::string name = CopiedFolderName(form.opened_folder, sep);
   return name.size() > 1 ? path + name : path;

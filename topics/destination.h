@@ -3,12 +3,19 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "topics/copy_form.h"
 #include "topics/site.h"
 #include "topics/variant.h"
 
 namespace topics {
+
+// The destination folder as the confirmation shows it: the primary tool's
+// CopySubfolder ("" or "work\" ...) or the high-school tool's
+// SubjectFolderPart ("<folder>\").
+std::string DestinationPart(Variant variant, const std::vector<std::string>& subject_folders,
+                            const CopyForm& form);
 
 // <site root><year>\<level>\<class>\<student>\ with the site's separator.
 std::string StudentFolderPath(const TopicsSite& site, const StudentRecord& r);

@@ -29,6 +29,9 @@ struct TopicsSite {
   std::string LogFile() const { return site_root + "ovtopicslog.txt"; }
 };
 
+// A custom group file's name: it ends in ".CSV", letter case ignored.
+bool IsCustomGroupName(const std::string& name);
+
 // The site root from a program folder: a backslash is appended unless the
 // folder already ends in a separator.
 std::string SiteRootOf(const std::string& program_folder);

@@ -1,7 +1,6 @@
 #include "topics/startup.h"
 
 #include "platform/files.h"
-#include "platform/text.h"
 #include "platform/vb_error.h"
 
 namespace topics {
@@ -35,11 +34,6 @@ StartupRefusal RefusalFor(const vb::Error& error, Step step, Variant variant, co
   return {"Error Code: " + std::to_string(n) + ".  You cannot use the Topics Utility.", "Error!"};
 }
 
-bool EndsInCsv(const std::string& name) {
-  const std::string upper = vb::UCase(name);
-  return upper.size() >= 4 && upper.compare(upper.size() - 4, 4, ".CSV") == 0;
-}
-
 }  // namespace
 
 std::optional<StartupRefusal> StartTopics(Variant variant, TopicsSite& site) {
@@ -57,7 +51,7 @@ std::optional<StartupRefusal> StartTopics(Variant variant, TopicsSite& site) {
 
     step = Step::kOther;
     for (const vb::FolderEntry& entry : vb::ListFolder(site.YearFolder())) {
-      if (!entry.is_folder && EndsInCsv(entry.name)) site.custom_groups.push_back(entry.name);
+      if (!entry.is_folder && IsCustomGroupName(entry.name)) site.custom_groups.push_back(entry.name);
     }
     site.students = LoadStudentList(site.StudentListFile(), false);
     site.distinct = CollectDistinct(site.students);

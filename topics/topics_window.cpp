@@ -27,8 +27,6 @@ namespace topics {
 
 namespace {
 
-const char kSelect[] = "[select]";
-
 QGroupBox* Frame(const char* name, const char* caption, QColor colour, QWidget* parent) {
   auto* frame = new QGroupBox(caption, parent);
   frame->setObjectName(name);
@@ -373,7 +371,7 @@ void TopicsWindow::Option10_Click() {
   Combo4_Change();
 }
 
-void TopicsWindow::Combo4_Change() { Command4->setEnabled(EndsWith(vb::UCase(Combo4->Text()), ".CSV")); }
+void TopicsWindow::Combo4_Change() { Command4->setEnabled(IsCustomGroupName(Combo4->Text())); }
 
 void TopicsWindow::Command1_Click() {
   CopyForm form;
