@@ -84,11 +84,17 @@ TEST_F(OpenWithTest, OffersTheChooserWhenTheOpenerCannotOpenAnExistingFile) {
 
 TEST_F(OpenWithTest, NeverRaisesIntoTheCaller) {
   setenv("ORVANE_OPEN_COMMAND", (drives.root() / "no-such-opener").c_str(), 1);
-  common::SetOpenWithChooser([](const std::string&) { throw std::runtime_error("dialog failed"); });
+  bool offered = false;
+  common::SetOpenWithChooser([&](const std::string&) {
+    offered = true;
+    throw std::runtime_error("dialog failed");
+  });
+  WriteFile(drives.drive('D') / "index.htm", "x");
   EXPECT_NO_THROW(common::OpenWithAssociatedProgram("Open", "Q:\\unmapped\\index.htm", std::nullopt,
                                                     std::nullopt, 1));
-  EXPECT_NO_THROW(common::OpenWithAssociatedProgram("Open", "D:\\missing.htm", std::nullopt,
+  EXPECT_NO_THROW(common::OpenWithAssociatedProgram("Open", "D:\\index.htm", std::nullopt,
                                                     std::nullopt, 1));
+  EXPECT_TRUE(offered);
 }
 
 }  // namespace
