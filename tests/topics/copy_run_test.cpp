@@ -287,3 +287,23 @@ TEST_F(CopyRunTest, HighSchoolCopiesIntoTheSubjectFolder) {
             "You are about to copy page.htm into the Orvane science\\ folder of each student in class 3c.  "
             "Are you sure you want to do this?");
 }
+
+TEST(TopicsLog, HeaderIsMonthDayYearOnTheTwentyFourHourClock) {
+  testing_support::TempDrives drives("D");
+  const char* old_tz = std::getenv("TZ");
+  const std::string saved = old_tz != nullptr ? old_tz : "";
+  ::setenv("TZ", "UTC", 1);
+  ::tzset();
+  const std::time_t when = 1796738709;  // 8 December 2026, 14:05:09
+  for (Variant v : {Variant::kPrimary, Variant::kHighSchool}) {
+    vb::LineWriter log("D:\\log.txt");
+    topics::WriteLogHeader(log, v, when);
+    log.Close();
+    const std::string second = v == Variant::kPrimary ? "The following errors were encountered:\r\n" : "";
+    EXPECT_EQ(ReadFile(drives.drive('d') / "log.txt"),
+              "Error log for Orvane Topics Utility - 12-08-2026 14:05:09\r\n" + second + " \r\n");
+  }
+  if (old_tz != nullptr) ::setenv("TZ", saved.c_str(), 1);
+  else ::unsetenv("TZ");
+  ::tzset();
+}
