@@ -121,8 +121,12 @@ TEST_F(TextFileTest, FixedRecords) {
   std::string records;
   for (int i = 0; i < 512; ++i) records += std::string(64, static_cast<char>('A' + i % 26));
   EXPECT_EQ(ReadAll(records + "\x1a", 32768, 64).size(), 512u);
-  // Records that straddle the buffer are refilled.
+  // Records that straddle the buffer are refilled; a final Ctrl-Z ends the
+  // records wherever the buffer ends.
   EXPECT_EQ(ReadAll(records, 255, 64).size(), 512u);
+  for (int buffer : {255, 300, 320, 32768 - 63}) {
+    EXPECT_EQ(ReadAll(records + "\x1a", buffer, 64).size(), 512u) << buffer;
+  }
 }
 
 TEST_F(TextFileTest, OpenBoundsAndDirection) {
