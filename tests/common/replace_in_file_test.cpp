@@ -1,6 +1,9 @@
 #include "common/replace_in_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include <string>
 
@@ -61,6 +64,29 @@ TEST_F(ReplaceInFileTest, LongLineKeepsItsTail) {
   WriteFile(Page(), std::string(40000, 'a') + "#999966" + tail);
   common::ReplaceInFile("D:\\orvane\\school\\", "index.htm", "#999966", "#808080", 7);
   EXPECT_EQ(ReadFile(Page()), std::string(40000, 'a') + "#808080" + tail + "\r\n");
+}
+
+TEST_F(ReplaceInFileTest, FullDriveLeavesThePageAndNoTemporaryFile) {
+  const std::string page = "<p>Sample Public School</p>\r\n" + std::string(20000, 'x') + "\r\n";
+  WriteFile(Page(), page);
+  // The drive fills up after a few thousand bytes of the new text.
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  const auto saved_signal = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 4096;
+  setrlimit(RLIMIT_FSIZE, &small);
+  int number = 0;
+  try {
+    common::ReplaceInFile("D:\\orvane\\school\\", "index.htm", "Sample Public School", "Hillside", 20);
+  } catch (const vb::Error& e) {
+    number = e.number();
+  }
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, saved_signal);
+  EXPECT_EQ(number, 61);
+  EXPECT_EQ(ReadFile(Page()), page);
+  EXPECT_FALSE(std::filesystem::exists(Page().parent_path() / "temp.htm"));
 }
 
 TEST_F(ReplaceInFileTest, MissingPageOrFolderRaisesAndLeavesNoPage) {
