@@ -29,6 +29,16 @@ std::optional<fs::path> CanonicalOf(const std::string& path) {
   }
 }
 
+// True when both paths name one existing file.
+bool SameFile(const std::string& a, const std::string& b) {
+  try {
+    std::error_code ec;
+    return fs::equivalent(vb::Resolve(a), vb::Resolve(b), ec);
+  } catch (const vb::Error&) {
+    return false;
+  }
+}
+
 // True when `inner` is `outer` or lies below it.
 bool IsWithin(const fs::path& inner, const fs::path& outer) {
   auto mismatch = std::mismatch(outer.begin(), outer.end(), inner.begin(), inner.end());
@@ -76,6 +86,8 @@ class CopyRun {
     status_(destination);
     if (group_file_ && !SafeRecord(r)) return Log(kOtherFailure, destination);
     if (!vb::FolderExists(ParentOf(destination))) return Log(kPathMissing, destination);
+    // A file copied onto itself would be emptied: it is in use, as the source.
+    if (SameFile(form_.selected_file_path, destination)) return Log(kOtherFailure, destination);
     try {
       vb::FileCopy(form_.selected_file_path, destination);
     } catch (const std::exception&) {

@@ -201,6 +201,21 @@ TEST_F(CopyRunTest, AFolderThatCannotBeMadeInAStudentsFolderIsNoMissingPath) {
   EXPECT_EQ(Failures(), expected);
 }
 
+TEST_F(CopyRunTest, APageIsNeverCopiedOntoItself) {
+  Start(Variant::kPrimary);
+  const fs::path master = fixture_->student("year3", "3b", "masterstudent") / "topic3.htm";
+  WriteFile(master, "the class's lesson");
+  form_.selected_file_path = fixture_->text(master);
+  form_.file_name = "topic3.htm";
+  Run();
+  EXPECT_EQ(ReadFile(master), "the class's lesson");
+  EXPECT_EQ(ReadFile(fixture_->student("year3", "3c", "masterstudent") / "topic3.htm"), "the class's lesson");
+  EXPECT_EQ(ReadFile(fixture_->student("year3", "3b", "smith_anna") / "topic3.htm"), "the class's lesson");
+  const std::vector<std::string> expected = {std::string(topics::kOtherFailure) +
+                                             Student("year3", "3b", "masterstudent") + "topic3.htm"};
+  EXPECT_EQ(Failures(), expected);
+}
+
 TEST_F(CopyRunTest, NeverCopiesAFolderIntoItself) {
   Start(Variant::kPrimary);
   form_.file_mode = false;
