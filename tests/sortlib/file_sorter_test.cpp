@@ -285,3 +285,37 @@ TEST_F(SortFileTest, TheSystemFolderAndNamesBelowTheCurrentFolder) {
   else ::unsetenv("TMPDIR");
   fs::current_path(saved);
 }
+
+TEST_F(SortFileTest, RunsOnAnotherFileSystemAreCopiedToTheOutput) {
+  struct stat shm, drive;
+  if (::stat("/dev/shm", &shm) != 0 || ::stat(D("").c_str(), &drive) != 0 ||
+      shm.st_dev == drive.st_dev) {
+    GTEST_SKIP() << "no second file system";
+  }
+  auto ours = [] {
+    Lines names;
+    for (const auto& e : fs::directory_iterator("/dev/shm")) {
+      if (e.path().filename().string().rfind("XRsort.", 0) == 0) names.push_back(e.path());
+    }
+    return names;
+  };
+  const Lines before = ours();
+  const char* old_tmp = std::getenv("TMPDIR");
+  const std::string saved_tmp = old_tmp ? old_tmp : "";
+  ::setenv("TMPDIR", "/dev/shm", 1);
+  WriteFile(D("in.txt"), "b\na\n");
+  WriteFile(D("out.txt"), "old\r\n");
+  fs::permissions(D("out.txt"), fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(SortFile("/T=TMP D:\\in.txt D:\\out.txt", nullptr), -1) << LastError();
+  if (old_tmp) ::setenv("TMPDIR", saved_tmp.c_str(), 1);
+  else ::unsetenv("TMPDIR");
+  EXPECT_EQ(ReadFile(D("out.txt")), "a\r\nb\r\n");
+  EXPECT_EQ(fs::status(D("out.txt")).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                fs::perms::others_read);
+  EXPECT_EQ(ours(), before);
+  Lines left;
+  for (const auto& e : fs::directory_iterator(drives_.drive('D'))) left.push_back(e.path().filename());
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(left, (Lines{"in.txt", "out.txt", "tmp"}));
+}
