@@ -1,5 +1,5 @@
 #include <QApplication>
-#include <QCloseEvent>
+#include <QEvent>
 #include <QMetaObject>
 
 #include "builder/install/build_driver.h"
