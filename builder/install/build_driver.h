@@ -9,9 +9,10 @@
 
 namespace builder {
 
-// Builds the whole site. Returns normally when the build was abandoned (the
-// drive is unavailable) or when it ended with the close request posted; the
-// fatal messages end the program through vb::End().
+// Builds the whole site. Returns normally when the build was not begun (a
+// subject-based site without two groups) or abandoned (the drive is
+// unavailable), or when it ended with the close request posted; the fatal
+// messages end the program through vb::End().
 void Command1_Click(BuildContext& ctx, const BuildSettings& settings, ProgressWindow& progress,
                     InstallWindow& window,
                     const InstallServices& services = DefaultInstallServices());
