@@ -97,22 +97,18 @@ class CopyRun {
 
   void CopyFolderToStudent(const StudentRecord& r) {
     const std::string destination = FolderDestination(variant_, site_, form_, r);
-    if (group_file_ && !SafeRecord(r)) {
-      status_(destination);
-      return Log(kOtherFailure, destination);
-    }
-    const auto source = CanonicalOf(form_.opened_folder);
-    const auto target = CanonicalOf(destination);
-    const bool into_itself = source && target && IsWithin(*target, *source);
-    if (!into_itself) {
+    // Refused before anything is made: a group record whose folders are not
+    // plain names, and a destination inside the opened folder itself.
+    const bool refused = (group_file_ && !SafeRecord(r)) || IsInsideSource(destination);
+    if (!refused) {
       try {
         vb::MkDir(destination);
       } catch (const vb::Error&) {
-        // It may exist already; a missing parent shows in the copy below.
+        // It may exist already; a missing parent shows below.
       }
     }
     status_(destination);
-    if (into_itself) return Log(kOtherFailure, destination);
+    if (refused) return Log(kOtherFailure, destination);
     if (!vb::FolderExists(destination)) {
       // Only a missing student or sub-folder is a missing path; a folder that
       // could not be made in an existing one is any other failure.
@@ -123,6 +119,12 @@ class CopyRun {
     } catch (const std::exception&) {
       Log(kOtherFailure, destination);
     }
+  }
+
+  bool IsInsideSource(const std::string& destination) const {
+    const auto source = CanonicalOf(form_.opened_folder);
+    const auto target = CanonicalOf(destination);
+    return source && target && IsWithin(*target, *source);
   }
 
   void Log(const char* text, const std::string& destination) {
