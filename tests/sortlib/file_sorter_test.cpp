@@ -9,6 +9,7 @@
 #include "sortlib/XRsortLib.h"
 #include "sortlib/xr_file_sorter.h"
 #include "sortlib/xr_keys.h"
+#include "tests/sortlib/sort_test_support.h"
 #include "tests/support/temp_drives.h"
 
 using testing_support::ReadFile;
@@ -17,21 +18,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using Lines = std::vector<std::string>;
+using sort_test::Lines;
+using sort_test::NamesIn;
 
 // Collects the progress lines that the library appends.
 struct Log {
   static void Append(void* context, const char* text) {
     static_cast<Log*>(context)->text += text;
   }
-  Lines lines() const {
-    Lines out;
-    size_t start = 0;
-    for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
-      out.push_back(text.substr(start, end - start));
-    }
-    return out;
-  }
+  Lines lines() const { return sort_test::CrLfLines(text); }
   std::string text;
   XRLogSink sink{XRSORT_LOG_SINK_MAGIC, &Log::Append, this};
 };
@@ -192,11 +187,7 @@ TEST_F(SortFileTest, DozensOfRunsAtTheSmallestBudget) {
   keys[0].KeyLength = 4;
   keys[0].IgnoreCase = true;
   keys[0].Ascending = false;
-  Lines got;
-  const std::string keyed = ReadFile(D("keyed.txt"));
-  for (size_t start = 0, end; (end = keyed.find("\r\n", start)) != std::string::npos; start = end + 2) {
-    got.push_back(keyed.substr(start, end - start));
-  }
+  Lines got = sort_test::CrLfLines(ReadFile(D("keyed.txt")));
   for (size_t i = 1; i < got.size(); ++i) {
     ASSERT_LE(xrsort::CompareLines(got[i - 1], got[i], keys), 0) << i;
   }
@@ -244,13 +235,7 @@ TEST_F(SortFileTest, InPlaceSortAndTheOutputsMode) {
   // A failure in place leaves the input whole.
   EXPECT_EQ(Sort("/F=2 D:\\list.txt D:\\list.txt"), 0);
   EXPECT_EQ(ReadFile(D("list.txt")), "a\r\nb\r\nc\r\n");
-  const std::vector<std::string> names = [&] {
-    std::vector<std::string> n;
-    for (const auto& e : fs::directory_iterator(drives_.drive('D'))) n.push_back(e.path().filename());
-    std::sort(n.begin(), n.end());
-    return n;
-  }();
-  EXPECT_EQ(names, (std::vector<std::string>{"list.txt", "tmp"}));
+  EXPECT_EQ(NamesIn(drives_.drive('D')), (Lines{"list.txt", "tmp"}));
   // No room beside it for the new file: the create error, the input whole.
   const std::string longest = std::string(249, 'n');
   WriteFile(D(longest), "b\r\na\r\n");
@@ -272,17 +257,13 @@ TEST_F(SortFileTest, InPlaceSortAndTheOutputsMode) {
 TEST_F(SortFileTest, TheSystemFolderAndNamesBelowTheCurrentFolder) {
   const fs::path saved = fs::current_path();
   fs::current_path(drives_.drive('D'));
-  const char* old_tmp = std::getenv("TMPDIR");
-  const std::string saved_tmp = old_tmp ? old_tmp : "";
-  ::setenv("TMPDIR", D("tmp").c_str(), 1);
+  sort_test::TmpDirOverride tmp(D("tmp"));
   WriteFile(D("sub/in.txt"), "2\n1\n");
   EXPECT_EQ(SortFile("/T=TMP sub\\in.txt out.txt", nullptr), -1) << LastError();
   EXPECT_EQ(ReadFile(D("out.txt")), "1\r\n2\r\n");
   EXPECT_EQ(SortFile("/T=sub sub\\in.txt sub\\out.txt", nullptr), -1) << LastError();
   EXPECT_EQ(ReadFile(D("sub/out.txt")), "1\r\n2\r\n");
   EXPECT_EQ(fs::is_empty(D("tmp")), true);
-  if (old_tmp) ::setenv("TMPDIR", saved_tmp.c_str(), 1);
-  else ::unsetenv("TMPDIR");
   fs::current_path(saved);
 }
 
@@ -293,29 +274,24 @@ TEST_F(SortFileTest, RunsOnAnotherFileSystemAreCopiedToTheOutput) {
     GTEST_SKIP() << "no second file system";
   }
   auto ours = [] {
-    Lines names;
-    for (const auto& e : fs::directory_iterator("/dev/shm")) {
-      if (e.path().filename().string().rfind("XRsort.", 0) == 0) names.push_back(e.path());
-    }
+    Lines names = NamesIn("/dev/shm");
+    names.erase(std::remove_if(names.begin(), names.end(),
+                               [](const std::string& n) { return n.rfind("XRsort.", 0) != 0; }),
+                names.end());
     return names;
   };
   const Lines before = ours();
-  const char* old_tmp = std::getenv("TMPDIR");
-  const std::string saved_tmp = old_tmp ? old_tmp : "";
-  ::setenv("TMPDIR", "/dev/shm", 1);
   WriteFile(D("in.txt"), "b\na\n");
   WriteFile(D("out.txt"), "old\r\n");
   fs::permissions(D("out.txt"), fs::perms::owner_read | fs::perms::owner_write);
-  EXPECT_EQ(SortFile("/T=TMP D:\\in.txt D:\\out.txt", nullptr), -1) << LastError();
-  if (old_tmp) ::setenv("TMPDIR", saved_tmp.c_str(), 1);
-  else ::unsetenv("TMPDIR");
+  {
+    sort_test::TmpDirOverride tmp("/dev/shm");
+    EXPECT_EQ(SortFile("/T=TMP D:\\in.txt D:\\out.txt", nullptr), -1) << LastError();
+  }
   EXPECT_EQ(ReadFile(D("out.txt")), "a\r\nb\r\n");
   EXPECT_EQ(fs::status(D("out.txt")).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
                 fs::perms::others_read);
   EXPECT_EQ(ours(), before);
-  Lines left;
-  for (const auto& e : fs::directory_iterator(drives_.drive('D'))) left.push_back(e.path().filename());
-  std::sort(left.begin(), left.end());
-  EXPECT_EQ(left, (Lines{"in.txt", "out.txt", "tmp"}));
+  EXPECT_EQ(NamesIn(drives_.drive('D')), (Lines{"in.txt", "out.txt", "tmp"}));
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "sortlib/xr_merge.h"
+#include "tests/sortlib/sort_test_support.h"
 #include "tests/support/temp_drives.h"
 
 using testing_support::ReadFile;
@@ -28,14 +29,7 @@ class MergeTest : public ::testing::Test {
     WriteFile(merger_.RunFileName(number), bytes);
   }
 
-  Lines Leftovers() {
-    Lines names;
-    for (const auto& entry : fs::directory_iterator(drives_.drive('C'))) {
-      names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
+  Lines Leftovers() { return sort_test::NamesIn(drives_.drive('C')); }
 
   testing_support::TempDrives drives_{"C"};
   TXRFileMerge merger_;

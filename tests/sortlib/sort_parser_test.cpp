@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "sortlib/xr_sort_parser.h"
+#include "tests/sortlib/sort_test_support.h"
 #include "tests/support/temp_drives.h"
 
+using sort_test::TmpDirOverride;
 using xrsort::TXRSortParser;
 
 namespace {
@@ -26,23 +26,6 @@ std::string Refusal(const std::string& command_line, uint32_t avail = 500u << 20
   }
   return "";
 }
-
-// Saves $TMPDIR and points it at `folder` for one test.
-class TmpDirOverride {
- public:
-  explicit TmpDirOverride(const std::string& folder) {
-    if (const char* old = std::getenv("TMPDIR")) saved_ = old, had_ = true;
-    ::setenv("TMPDIR", folder.c_str(), 1);
-  }
-  ~TmpDirOverride() {
-    if (had_) ::setenv("TMPDIR", saved_.c_str(), 1);
-    else ::unsetenv("TMPDIR");
-  }
-
- private:
-  std::string saved_;
-  bool had_ = false;
-};
 
 }  // namespace
 

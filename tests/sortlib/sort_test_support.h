@@ -1,0 +1,54 @@
+// Small helpers of the line sorter's tests: $TMPDIR for one test, the names
+// in a folder, and the lines of a CR LF text.
+#pragma once
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace sort_test {
+
+using Lines = std::vector<std::string>;
+
+// Points $TMPDIR at `folder` until it goes.
+class TmpDirOverride {
+ public:
+  explicit TmpDirOverride(const std::string& folder) {
+    if (const char* old = std::getenv("TMPDIR")) saved_ = old, had_ = true;
+    ::setenv("TMPDIR", folder.c_str(), 1);
+  }
+  ~TmpDirOverride() {
+    if (had_) ::setenv("TMPDIR", saved_.c_str(), 1);
+    else ::unsetenv("TMPDIR");
+  }
+  TmpDirOverride(const TmpDirOverride&) = delete;
+  TmpDirOverride& operator=(const TmpDirOverride&) = delete;
+
+ private:
+  std::string saved_;
+  bool had_ = false;
+};
+
+// The names in `folder`, sorted.
+inline Lines NamesIn(const std::filesystem::path& folder) {
+  Lines names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// The lines of `text`, each ended by CR LF (a last unended part is dropped).
+inline Lines CrLfLines(const std::string& text) {
+  Lines lines;
+  size_t start = 0;
+  for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+    lines.push_back(text.substr(start, end - start));
+  }
+  return lines;
+}
+
+}  // namespace sort_test
