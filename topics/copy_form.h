@@ -2,7 +2,6 @@
 // the confirmation question built from them.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
