@@ -71,6 +71,10 @@ int RunLibrary(const char* library, const char* command_line) {
   }
   auto sort_file = reinterpret_cast<XRSortFileProc>(dlsym(handle, "SortFile"));
   auto last_error = reinterpret_cast<XRGetLastErrorStrProc>(dlsym(handle, "GetLastErrorStr"));
+  if (sort_file == nullptr || last_error == nullptr) {
+    std::fprintf(stderr, "%s: a sort call is missing\n", library);
+    return 2;
+  }
   if (sort_file(command_line, nullptr) == -1) return 0;
   char text[512];
   if (last_error(text, sizeof text - 1)) std::fprintf(stderr, "SortFile: %s\n", text);
