@@ -39,6 +39,12 @@ void CopyFileBytes(const fs::path& from, const fs::path& to) {
     ::close(in);
     Raise(75, from.string() + ": is a folder");
   }
+  // Opening the target would empty the source when both are one file.
+  struct stat target {};
+  if (::stat(to.c_str(), &target) == 0 && target.st_dev == st.st_dev && target.st_ino == st.st_ino) {
+    ::close(in);
+    Raise(70, to.string() + ": is the file being copied");
+  }
   const int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
   if (out < 0) {
     const int err = errno;

@@ -46,6 +46,9 @@ TEST(Files, FolderAndFileErrorsCarryTheirNumbers) {
   // existing folder to pass over.
   EXPECT_EQ(ErrorOf([] { vb::LineWriter w("D:\\orvane"); }), 70);
   EXPECT_EQ(ErrorOf([] { vb::FileCopy("D:\\orvane\\a.txt", "D:\\orvane"); }), 70);
+  vb::LineWriter("D:\\orvane\\page.htm").Print("kept");
+  EXPECT_EQ(ErrorOf([] { vb::FileCopy("D:\\orvane\\page.htm", "D:\\ORVANE\\Page.htm"); }), 70);
+  EXPECT_EQ(ReadFile(drives.drive('d') / "orvane/page.htm"), "kept\r\n");
   if (::geteuid() != 0) {
     fs::permissions(drives.drive('d') / "orvane/b.htm", fs::perms::owner_read);
     EXPECT_EQ(ErrorOf([] { vb::LineWriter w("D:\\orvane\\b.htm"); }), 70);
