@@ -20,6 +20,7 @@
 #include "builder/import/enrolment_import.h"
 #include "builder/install/build_driver.h"
 #include "builder/install/site_files.h"
+#include "builder/install/template_site.h"
 #include "platform/paths.h"
 #include "subjects/core/subject_groups.h"
 #include "subjects/ui/refresh_groups.h"
@@ -246,6 +247,31 @@ TEST_P(SampleSiteTest, EveryPageHangsTogetherAndTheSettingsFileDescribesTheBuild
   if (!build.template_home) {
     const std::string home = ReadFile(Site() / "index.htm");
     EXPECT_NE(home.find("<title>Hillside Public School Home Page</title>"), std::string::npos);
+  }
+  // The theme's own images, the list sorted by the real library and copied
+  // into the year, and no template page left in the sample colour.
+  const builder::ThemeRow& theme = builder::ThemeTable[build.theme];
+  for (std::string_view image : builder::SiteImageList) {
+    EXPECT_EQ(ReadFile(Site() / "ovimages" / std::string(image)),
+              ReadFile(program_ / std::string(theme.folder.substr(1)) / std::string(image)));
+  }
+  const std::string dat = ReadFile(Site() / "ovshrtct.dat");
+  EXPECT_FALSE(fs::exists(Site() / "ovshrtct.srt"));
+  EXPECT_EQ(ReadFile(Site() / "2026" / "ovshrtct.dat"), dat);
+  std::vector<std::string> records;
+  for (size_t at = 0, end; (end = dat.find("\r\n", at)) != std::string::npos; at = end + 2) {
+    records.push_back(dat.substr(at, end - at));
+  }
+  EXPECT_GT(records.size(), static_cast<size_t>(students_));
+  EXPECT_TRUE(std::is_sorted(records.begin(), records.end()));
+  if (theme.colour1 != "#999966") {
+    for (const builder::TemplatePage& entry : builder::ColourFiles) {
+      std::string folder(entry.folder);
+      std::replace(folder.begin(), folder.end(), '\\', '/');
+      const fs::path page = drives_.drive('D') / folder.substr(1) / std::string(entry.page);
+      if (!build.portfolio && entry.page == "writing.htm") continue;  // deleted
+      EXPECT_EQ(ReadFile(page).find("#999966"), std::string::npos) << page;
+    }
   }
   Findings findings;
   const int pages = WalkSite(findings);
