@@ -37,21 +37,19 @@ std::string ReadBytes(const fs::path& file) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-fs::path PageOf(const Theme& theme, const Font& font) {
-  return ProgramDir() / theme.folder / (std::string("index") + font.letter + ".htm");
-}
-
 int Count(const std::string& text, const std::string& part) {
   int count = 0;
   for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
   return count;
 }
 
-TEST(PreviewPagesTest, OnePagePerThemeAndFontInItsLook) {
+TEST(PreviewPagesTest, OnePagePerThemeAndFontInItsLookWithItsPicturesBeside) {
   ASSERT_FALSE(ProgramDir().empty()) << "ORVANE_TEST_PROGRAM_DIR is not set";
+  const std::regex reference(R"re((src|href)="([^"]*)")re");
+  const std::regex image(R"re([^/\\]+\.(jpg|gif))re", std::regex::icase);
   for (const Theme& theme : kThemes) {
     for (const Font& font : kFonts) {
-      const fs::path page = PageOf(theme, font);
+      const fs::path page = ProgramDir() / theme.folder / (std::string("index") + font.letter + ".htm");
       SCOPED_TRACE(page.string());
       const std::string bytes = ReadBytes(page);
       ASSERT_FALSE(bytes.empty()) << "missing";
@@ -72,19 +70,8 @@ TEST(PreviewPagesTest, OnePagePerThemeAndFontInItsLook) {
       }
       EXPECT_GE(Count(bytes, std::string("face=\"") + font.face + "\""), 12);
       EXPECT_EQ(Count(bytes, "face=\""), Count(bytes, std::string("face=\"") + font.face + "\""));
-    }
-  }
-}
 
-TEST(PreviewPagesTest, EveryPictureLiesBesideThePage) {
-  ASSERT_FALSE(ProgramDir().empty()) << "ORVANE_TEST_PROGRAM_DIR is not set";
-  const std::regex reference(R"re((src|href)="([^"]*)")re");
-  const std::regex image(R"re([^/\\]+\.(jpg|gif))re", std::regex::icase);
-  for (const Theme& theme : kThemes) {
-    for (const Font& font : kFonts) {
-      const fs::path page = PageOf(theme, font);
-      SCOPED_TRACE(page.string());
-      const std::string bytes = ReadBytes(page);
+      // Eight buttons, twelve topic links and the photo, all from the page's own folder.
       int pictures = 0;
       for (std::sregex_iterator it(bytes.begin(), bytes.end(), reference), end; it != end; ++it) {
         const std::string target = (*it)[2];
@@ -95,7 +82,6 @@ TEST(PreviewPagesTest, EveryPictureLiesBesideThePage) {
           EXPECT_EQ(target.find("ovimages"), std::string::npos) << target;
         }
       }
-      // Eight buttons, twelve topic links and the photo.
       EXPECT_EQ(pictures, 21);
     }
   }
