@@ -2,53 +2,34 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdlib>
-#include <thread>
 
+#include "tests/support/recording_opener.h"
 #include "tests/support/temp_drives.h"
 
 namespace {
 
-using testing_support::ReadFile;
 using testing_support::TempDrives;
 using testing_support::WriteFile;
 
-// Waits a little for a detached program to leave its trace.
-std::string WaitForFile(const std::filesystem::path& file) {
-  for (int i = 0; i < 100 && !std::filesystem::exists(file); ++i) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
-  std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  return ReadFile(file);
-}
-
 class OpenWithTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    recorder_ = drives.root() / "record.sh";
-    record_ = drives.root() / "opened.txt";
-    WriteFile(recorder_, "#!/bin/sh\nfor a in \"$@\"; do printf '[%s]' \"$a\"; done > \"" +
-                             record_.string() + ".tmp\"\nmv \"" + record_.string() + ".tmp\" \"" +
-                             record_.string() + "\"\n");
-    std::filesystem::permissions(recorder_, std::filesystem::perms::owner_all);
-  }
   void TearDown() override {
     unsetenv("ORVANE_OPEN_COMMAND");
     common::SetOpenWithChooser(nullptr);
   }
 
   TempDrives drives{"D"};
-  std::filesystem::path recorder_, record_;
 };
 
 TEST_F(OpenWithTest, HandsTheResolvedPathAsOneArgument) {
-  setenv("ORVANE_OPEN_COMMAND", recorder_.c_str(), 1);
+  const testing_support::RecordingOpener opener(drives.root());
   bool chooser_called = false;
   common::SetOpenWithChooser([&](const std::string&) { chooser_called = true; });
   WriteFile(drives.drive('D') / "my site" / "index.htm", "x");
   common::OpenWithAssociatedProgram("Open", "D:\\my site\\index.htm", std::nullopt, std::nullopt, 1);
-  EXPECT_EQ(WaitForFile(record_), "[" + (drives.drive('D') / "my site" / "index.htm").string() + "]");
+  // One argument, blanks and all.
+  EXPECT_EQ(opener.Opened(), (drives.drive('D') / "my site" / "index.htm").string());
   EXPECT_FALSE(chooser_called);
 }
 

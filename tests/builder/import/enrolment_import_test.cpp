@@ -2,17 +2,16 @@
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "builder/core/tables.h"
 #include "builder/import/enrolment_import.h"
 #include "platform/msgbox.h"
 #include "platform/vb_error.h"
+#include "tests/support/recording_opener.h"
 #include "tests/support/scripted_messages.h"
 #include "tests/support/temp_drives.h"
 
@@ -39,28 +38,6 @@ class RecordingProgress : public builder::ProgressWindow {
   void SetLabel3(const std::string& text) override { events.push_back("3:" + text); }
   void Repaint() override { events.push_back("repaint"); }
   std::vector<std::string> events;
-};
-
-// Points the document opener at a script that notes the file it was given.
-class RecordingOpener {
- public:
-  explicit RecordingOpener(const fs::path& folder) : note_(folder / "opened.txt") {
-    const fs::path script = folder / "open.sh";
-    WriteFile(script, "#!/bin/sh\nprintf '%s' \"$1\" > '" + note_.string() + "'\n");
-    fs::permissions(script, fs::perms::owner_all);
-    ::setenv("ORVANE_OPEN_COMMAND", script.c_str(), 1);
-  }
-
-  // The file opened, once the detached script has run.
-  std::string Opened() const {
-    for (int i = 0; i < 100 && !fs::exists(note_); ++i) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return ReadFile(note_);
-  }
-
- private:
-  fs::path note_;
 };
 
 class EnrolmentImport : public ::testing::Test {
@@ -108,7 +85,7 @@ class EnrolmentImport : public ::testing::Test {
 
 TEST_F(EnrolmentImport, ConsoleExport) {
   WriteFile(program_ / "year5.txt", "left from the last start\r\n");
-  RecordingOpener opener(drives_.root());
+  const testing_support::RecordingOpener opener(drives_.root());
   ScriptedMessages messages;
   const auto filed = Import(
       "LastName,FirstName,Gender,DOB,ScholasticYear,RollClass,Status\r\n"

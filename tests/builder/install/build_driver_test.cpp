@@ -8,11 +8,13 @@
 #include "platform/text.h"
 #include "subjects/core/subject_groups.h"
 #include "tests/builder/install/install_fixture.h"
+#include "tests/support/page_text.h"
+#include "tests/support/recording_opener.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using install_testing::CrLf;
+using testing_support::CrLf;
 using install_testing::InstallTest;
 using testing_support::ReadFile;
 using testing_support::WriteFile;
@@ -42,13 +44,7 @@ TEST_F(InstallTest, NormalBuildMakesTheSiteRootAndCloses) {
   settings.theme = 1;  // Copper
   settings.portfolio = false;
   settings.levels[5 - 1] = true;  // Year 3 as well
-  const fs::path recorder = drives.root() / "opener.sh";
-  const fs::path opened = drives.root() / "opened.txt";
-  // The trace appears whole: the reader may look before the opener has written it.
-  WriteFile(recorder, "#!/bin/sh\nprintf '%s' \"$1\" > \"" + opened.string() + ".tmp\" && mv \"" +
-                          opened.string() + ".tmp\" \"" + opened.string() + "\"\n");
-  fs::permissions(recorder, fs::perms::owner_all);
-  setenv("ORVANE_OPEN_COMMAND", recorder.c_str(), 1);
+  const testing_support::RecordingOpener opener(drives.root());
 
   Install();
 
@@ -95,10 +91,7 @@ TEST_F(InstallTest, NormalBuildMakesTheSiteRootAndCloses) {
   EXPECT_EQ(window.calls, (std::vector<std::string>{"unload", "hide", "close"}));
   EXPECT_EQ(waits, (std::vector<std::chrono::milliseconds>{std::chrono::seconds(5)}));
   EXPECT_FALSE(AnyTextFileIn(Program()));
-  for (int i = 0; i < 100 && !fs::exists(opened); ++i) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
-  EXPECT_EQ(ReadFile(opened), (Site() / "index.htm").string());
+  EXPECT_EQ(opener.Opened(), (Site() / "index.htm").string());
 }
 
 TEST_F(InstallTest, SubjectLayoutWritesTheGroupsAndTheHighSchoolTool) {

@@ -9,17 +9,13 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "subjects/core/subject_groups.h"
+#include "tests/support/page_text.h"
 
 namespace install_testing {
 
 namespace fs = std::filesystem;
+using testing_support::CrLf;
 using testing_support::WriteFile;
-
-std::string CrLf(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
 
 bool CopyShippedProgram(const fs::path& to) {
   const char* shipped = std::getenv("ORVANE_TEST_PROGRAM_DIR");

@@ -54,9 +54,6 @@ class InstallTest : public ::testing::Test {
   std::filesystem::path program_;
 };
 
-// Writes a page file with CR LF line ends from lines.
-std::string CrLf(const std::vector<std::string>& lines);
-
 // Copies the program folder that the build assembled (the shipped files and
 // the real sorting library) to `to`, with stand-ins for topics tools not
 // built; false when there is no assembled folder.

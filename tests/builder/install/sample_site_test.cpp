@@ -25,7 +25,8 @@
 #include "subjects/core/subject_groups.h"
 #include "subjects/ui/refresh_groups.h"
 #include "tests/builder/install/install_fixture.h"
-#include "tests/builder/install/site_pages.h"
+#include "tests/support/page_text.h"
+#include "tests/support/site_pages.h"
 
 namespace {
 
@@ -33,9 +34,9 @@ namespace fs = std::filesystem;
 using builder::FolderNaming;
 using builder::ImagePlacement;
 using builder::PageLayout;
-using install_testing::CheckTags;
-using install_testing::LineEndFault;
-using install_testing::LocalLinks;
+using testing_support::CheckTags;
+using testing_support::LineEndFault;
+using testing_support::LocalLinks;
 using testing_support::ReadFile;
 
 TEST(PageCheckTest, FindsWhatABrowserWouldMend) {
@@ -184,7 +185,7 @@ class SampleSiteTest : public ::testing::TestWithParam<SampleBuild> {
   // Links that need not resolve: last year's site, with its year button
   // when the theme has none for that year, and the bulletin tools' pages.
   bool LeadsOutsideTheBuild(const std::string& link, const fs::path& target) const {
-    if (install_testing::kWrittenByTools.count(fs::path(link).filename().string()) > 0) return true;
+    if (testing_support::kWrittenByTools.count(fs::path(link).filename().string()) > 0) return true;
     const fs::path last_year = (Site() / ctx_.LastYear).lexically_normal();
     if (target.string().starts_with(last_year.string() + "/")) return true;
     const std::string button = "but-" + ctx_.LastYear + ".jpg";
@@ -197,7 +198,7 @@ class SampleSiteTest : public ::testing::TestWithParam<SampleBuild> {
   void CheckPage(const fs::path& file, const std::string& relative, Findings& findings) const {
     const std::string page = ReadFile(file);
     if (std::string fault = LineEndFault(page); !fault.empty()) findings.Fault(relative, fault);
-    const install_testing::TagReport tags = CheckTags(page);
+    const testing_support::TagReport tags = CheckTags(page);
     for (const std::string& fault : tags.faults) findings.Fault(relative, fault);
     for (const std::string& open : tags.left_open) findings.LeftOpen(relative, open);
     if (WrittenForItsCopies(relative)) return;
@@ -258,10 +259,7 @@ TEST_P(SampleSiteTest, EveryPageHangsTogetherAndTheSettingsFileDescribesTheBuild
   const std::string dat = ReadFile(Site() / "ovshrtct.dat");
   EXPECT_FALSE(fs::exists(Site() / "ovshrtct.srt"));
   EXPECT_EQ(ReadFile(Site() / "2026" / "ovshrtct.dat"), dat);
-  std::vector<std::string> records;
-  for (size_t at = 0, end; (end = dat.find("\r\n", at)) != std::string::npos; at = end + 2) {
-    records.push_back(dat.substr(at, end - at));
-  }
+  const std::vector<std::string> records = testing_support::CrLfLines(dat);
   EXPECT_GT(records.size(), static_cast<size_t>(students_));
   EXPECT_TRUE(std::is_sorted(records.begin(), records.end()));
   if (theme.colour1 != "#999966") {

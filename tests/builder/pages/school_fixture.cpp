@@ -8,6 +8,8 @@
 #include "builder/pages/page_writers.h"
 #include "builder/pages/progress_quips.h"
 #include "platform/paths.h"
+#include "tests/support/page_text.h"
+#include "tests/support/site_pages.h"
 
 namespace fs = std::filesystem;
 using testing_support::ReadFile;
@@ -73,30 +75,13 @@ std::string SchoolFixture::Page(const std::string& relative) const {
   const fs::path file = site() / relative;
   EXPECT_TRUE(fs::is_regular_file(file)) << relative;
   const std::string bytes = ReadFile(file);
-  EXPECT_TRUE(bytes.size() >= 2 && bytes.substr(bytes.size() - 2) == "\r\n") << relative;
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] == '\n') {
-      EXPECT_TRUE(i > 0 && bytes[i - 1] == '\r') << relative << " has a lone LF at " << i;
-    } else if (bytes[i] == '\r') {
-      EXPECT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << relative << " lone CR";
-    }
-  }
+  EXPECT_EQ(testing_support::LineEndFault(bytes), "") << relative;
   return bytes;
 }
 
 std::vector<std::string> SchoolFixture::Lines(const std::string& relative) const {
-  const std::string bytes = Page(relative);
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < bytes.size()) {
-    size_t end = bytes.find("\r\n", start);
-    if (end == std::string::npos) end = bytes.size();
-    std::string line = bytes.substr(start, end - start);
-    line.erase(0, line.find_first_not_of(' ') == std::string::npos ? line.size()
-                                                                   : line.find_first_not_of(' '));
-    lines.push_back(line);
-    start = end + 2;
-  }
+  std::vector<std::string> lines = testing_support::CrLfLines(Page(relative));
+  for (std::string& line : lines) line.erase(0, line.find_first_not_of(' '));
   return lines;
 }
 

@@ -6,15 +6,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <chrono>
-#include <cstdlib>
 #include <filesystem>
-#include <thread>
 
 #include "builder/ui/form1.h"
 #include "platform/msgbox.h"
 #include "subjects/core/subject_groups.h"
 #include "subjects/ui/form3.h"
+#include "tests/support/recording_opener.h"
 #include "tests/support/scripted_messages.h"
 #include "tests/support/temp_drives.h"
 
@@ -32,13 +30,6 @@ class PreviewTest : public ::testing::Test {
     for (const char* theme : {"fire", "metal", "mop", "night"}) {
       WriteFile(program_ / theme / "owl.gif", "GIF89a");
     }
-    recorder_ = drives_.root() / "record.sh";
-    record_ = drives_.root() / "opened.txt";
-    WriteFile(recorder_, "#!/bin/sh\nprintf '%s' \"$1\" > '" + record_.string() + ".tmp' && mv '" +
-                             record_.string() + ".tmp' '" + record_.string() + "'\n");
-    fs::permissions(recorder_, fs::perms::owner_all);
-    ::setenv("ORVANE_OPEN_COMMAND", recorder_.c_str(), 1);
-
     form_ = std::make_unique<Form1>(program_.string() + "/", "");
     form_->show();
     form_->Text1->setText("Hillside High");
@@ -46,21 +37,15 @@ class PreviewTest : public ::testing::Test {
     form_->Check5->click();
   }
 
-  void TearDown() override {
-    form_.reset();
-    ::unsetenv("ORVANE_OPEN_COMMAND");
-  }
+  void TearDown() override { form_.reset(); }
 
   // Presses Preview and returns the file handed to the opener ("" when
   // nothing was opened).
   std::string Preview() {
-    fs::remove(record_);
+    opener_.Forget();
     EXPECT_TRUE(form_->Command3->isEnabled());
     form_->Command3->click();
-    for (int i = 0; i < 100 && !fs::exists(record_); ++i) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return ReadFile(record_);
+    return opener_.Opened();
   }
 
   bool DrivesEmpty() const {
@@ -73,7 +58,7 @@ class PreviewTest : public ::testing::Test {
   testing_support::ScriptedMessages messages_;
   testing_support::TempDrives drives_{"CD"};
   fs::path program_ = drives_.root() / "program";
-  fs::path recorder_, record_;
+  testing_support::RecordingOpener opener_{drives_.root()};
   std::unique_ptr<Form1> form_;
 };
 

@@ -91,7 +91,7 @@ const std::string kBottomRow = R"(    <tr>
 
 // Jo Smith's page with replicated buttons and the two fixture groups.
 std::string NamedPage() {
-  return Crlf(Head("<title>Jo Smith's Home Page</title>") + kTopRow + kSideCellsOpen + kGreeting + kSubjectLinks +
+  return CrLfFromLf(Head("<title>Jo Smith's Home Page</title>") + kTopRow + kSideCellsOpen + kGreeting + kSubjectLinks +
               kSideCellsClose + kBottomRow + kTail);
 }
 
@@ -107,7 +107,7 @@ TEST_F(StudentHomePage, NamedStudentPageLineForLine) {
   subjects::WriteStudentHomePage(run);
   const std::string page = ReadFile(folder / "index.htm");
   EXPECT_EQ(page, NamedPage());
-  EXPECT_EQ(LineCount(page), 95u + 4 * 2);
+  EXPECT_EQ(CrLfLines(page).size(), 95u + 4 * 2);
   EXPECT_EQ(ctx.PageCount, 1);
 }
 
@@ -136,7 +136,7 @@ TEST_F(StudentHomePage, MakesSubjectFoldersThenWorkFolders) {
     EXPECT_TRUE(fs::is_directory(folder / name)) << name;
   }
   const std::string page = ReadFile(folder / "index.htm");
-  EXPECT_EQ(LineCount(page), 95u + 4 * 12);
+  EXPECT_EQ(CrLfLines(page).size(), 95u + 4 * 12);
   EXPECT_NE(page.find("<a href=\"subj11/index.htm\">"), std::string::npos);
   // Six rows of two: subjects 11 and 12 share the last.
   EXPECT_NE(page.find("Subject 11</font></td>\r\n"
@@ -149,7 +149,7 @@ TEST_F(StudentHomePage, NoGroupsGivesOnlyTheHeadingAndClosingRows) {
   const fs::path folder = EnterStudent();
   subjects::WriteStudentHomePage(run);
   const std::string page = ReadFile(folder / "index.htm");
-  EXPECT_EQ(LineCount(page), 95u);
+  EXPECT_EQ(CrLfLines(page).size(), 95u);
   EXPECT_NE(page.find("this year!</font></b></td>\r\n                    </tr>\r\n                    <tr>\r\n"
                       "                      <td width=\"100%\" colspan=\"4\" bgcolor=\"#999966\">&nbsp;</td>"),
             std::string::npos);

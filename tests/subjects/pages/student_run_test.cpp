@@ -2,12 +2,12 @@
 // for one student: the folder tree, the page count and a folder two students share.
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <set>
 
 #include "builder/core/build_run.h"
 #include "subjects/pages/subject_writers.h"
 #include "tests/subjects/pages/subject_site.h"
+#include "tests/support/site_pages.h"
 
 namespace fs = std::filesystem;
 using namespace subjects_test;
@@ -36,16 +36,14 @@ class StudentRun : public SubjectSite {
     }
   }
 
-  // Every href and src of every page under `folder` that names nothing there.
+  // Every link and picture of every page under `folder` that names nothing there.
   static std::vector<std::string> BrokenLinks(const fs::path& folder) {
-    static const std::regex link("(href|src)=\"([^\"]*)\"");
     std::vector<std::string> broken;
     for (const auto& entry : fs::recursive_directory_iterator(folder)) {
       if (entry.path().extension() != ".htm") continue;
-      const std::string page = testing_support::ReadFile(entry.path());
-      for (std::sregex_iterator it(page.begin(), page.end(), link), end; it != end; ++it) {
-        if (!fs::exists(entry.path().parent_path() / (*it)[2].str())) {
-          broken.push_back(fs::relative(entry.path(), folder).string() + ": " + (*it)[2].str());
+      for (const std::string& link : testing_support::LocalLinks(testing_support::ReadFile(entry.path()))) {
+        if (!fs::exists(entry.path().parent_path() / link)) {
+          broken.push_back(fs::relative(entry.path(), folder).string() + ": " + link);
         }
       }
     }

@@ -77,7 +77,7 @@ const std::string kBottomRow = R"(    <tr>
 
 // Jo Smith's English page with replicated buttons and two topics.
 std::string NamedEnglishPage() {
-  return Crlf(Head("<title>Jo Smith's English Page</title>") + kTopRow + kSideCellsOpen + kTopicLinks +
+  return CrLfFromLf(Head("<title>Jo Smith's English Page</title>") + kTopRow + kSideCellsOpen + kTopicLinks +
               kSideCellsClose + kBottomRow + kTail);
 }
 
@@ -90,7 +90,7 @@ TEST_F(SubjectIndexPages, NamedStudentPageLineForLine) {
   subjects::WriteSubjectPages(run);
   const std::string page = ReadFile(folder / "english" / "index.htm");
   EXPECT_EQ(page, NamedEnglishPage());
-  EXPECT_EQ(LineCount(page), 81u + 5 * 2);
+  EXPECT_EQ(CrLfLines(page).size(), 81u + 5 * 2);
   // The subject's name reaches the title and heading unescaped.
   const std::string maths = ReadFile(folder / "maths" / "index.htm");
   EXPECT_EQ(maths, ReplaceAll(NamedEnglishPage(), "English", "Maths & <Stats>"));
@@ -130,7 +130,7 @@ TEST_F(SubjectIndexPages, TopicRowsFollowTheTopicCount) {
     MakeSubjectFolders(folder);
     subjects::WriteSubjectPages(run);
     const std::string page = ReadFile(folder / "english" / "index.htm");
-    EXPECT_EQ(LineCount(page), 81u + 10 * c.rows) << c.topics;
+    EXPECT_EQ(CrLfLines(page).size(), 81u + 10 * c.rows) << c.topics;
     const std::string last = "topic" + std::to_string(2 * c.rows) + ".htm";
     if (c.rows > 0) {
       EXPECT_NE(page.find(last), std::string::npos) << c.topics;

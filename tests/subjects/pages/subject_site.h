@@ -12,31 +12,19 @@
 #include "builder/core/build_run.h"
 #include "platform/paths.h"
 #include "subjects/core/subject_groups.h"
+#include "tests/support/page_text.h"
 #include "tests/support/temp_drives.h"
 
 namespace subjects_test {
 
-// A page as the writers print it, from text written with "\n" line ends.
-inline std::string Crlf(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '\n') out += '\r';
-    out += c;
-  }
-  return out;
-}
+using testing_support::CrLfFromLf;
+using testing_support::CrLfLines;
 
 inline std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
   for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
     text.replace(at, from.size(), to);
   }
   return text;
-}
-
-inline size_t LineCount(const std::string& page) {
-  size_t lines = 0;
-  for (size_t at = page.find("\r\n"); at != std::string::npos; at = page.find("\r\n", at + 2)) ++lines;
-  return lines;
 }
 
 class SubjectSite : public ::testing::Test {

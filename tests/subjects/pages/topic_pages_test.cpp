@@ -80,7 +80,7 @@ const std::string kBottomRow = R"(    <tr>
 
 // Jo Smith's second topic with replicated buttons, with or without evaluation.
 std::string NamedTopic2(bool evaluation) {
-  return Crlf(Head("<title>Jo Smith - Topic 2</title>") + kTopRow + kSideCellsOpen + kContent +
+  return CrLfFromLf(Head("<title>Jo Smith - Topic 2</title>") + kTopRow + kSideCellsOpen + kContent +
               (evaluation ? kEvaluationTable : "") + kSideCellsClose + kBottomRow + kTail);
 }
 
@@ -92,7 +92,7 @@ TEST_F(TopicPages, NamedStudentPageLineForLine) {
   subjects::WriteTopicPages(run);
   const std::string page = ReadFile(folder / "maths" / "topic2.htm");
   EXPECT_EQ(page, NamedTopic2(false));
-  EXPECT_EQ(LineCount(page), 80u);
+  EXPECT_EQ(CrLfLines(page).size(), 80u);
   EXPECT_EQ(ReadFile(folder / "english" / "topic1.htm"),
             ReplaceAll(NamedTopic2(false), "Topic 2", "Topic 1"));
   EXPECT_EQ(ctx.PageCount, 4);
@@ -105,7 +105,7 @@ TEST_F(TopicPages, EvaluationSectionAddsItsTwelveLines) {
   subjects::WriteTopicPages(run);
   const std::string page = ReadFile(folder / "english" / "topic2.htm");
   EXPECT_EQ(page, NamedTopic2(true));
-  EXPECT_EQ(LineCount(page), 92u);
+  EXPECT_EQ(CrLfLines(page).size(), 92u);
 }
 
 TEST_F(TopicPages, MasterPagesAreGenericWithSharedImages) {

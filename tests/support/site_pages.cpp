@@ -1,4 +1,4 @@
-#include "tests/builder/install/site_pages.h"
+#include "tests/support/site_pages.h"
 
 #include <algorithm>
 #include <cctype>
@@ -7,7 +7,7 @@
 
 #include "platform/text.h"
 
-namespace install_testing {
+namespace testing_support {
 
 const std::set<std::string> kWrittenByTools{"term1cal.htm", "term2cal.htm", "term3cal.htm",
                                             "term4cal.htm", "ovnews.htm",   "ovtask.htm"};
@@ -284,4 +284,4 @@ std::string LineEndFault(const std::string& page) {
 
 TagReport CheckTags(const std::string& page) { return TagWalk().Walk(Tags(page)); }
 
-}  // namespace install_testing
+}  // namespace testing_support

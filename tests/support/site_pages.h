@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace install_testing {
+namespace testing_support {
 
 // Pages that the bulletin tools write into the template's areas later.
 extern const std::set<std::string> kWrittenByTools;
@@ -35,4 +35,4 @@ struct TagReport {
 // anything else must close in the order it opened.
 TagReport CheckTags(const std::string& page);
 
-}  // namespace install_testing
+}  // namespace testing_support
