@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s <program folder>\n", argv[0]);
     return 2;
   }
-  const std::filesystem::path program_folder = argv[1];
+  // A relative folder would be read as one on the current drive.
+  const std::filesystem::path program_folder = std::filesystem::absolute(argv[1]);
   try {
     for (const builder::ThemeRow& theme : builder::ThemeTable) {
       // The table names the folder with a leading "\".
