@@ -135,4 +135,45 @@ inline const std::string kTail = R"(    </center></table>
 </html>
 )";
 
+// The top and bottom rows of a subject's index page, replicated buttons.
+inline const std::string kIndexTopRow = R"(<div align="center">
+  <table border="0" width="100%">
+    <tr>
+      <td width="100%">
+        <p align="center"><font face="Times New Roman" size="2">
+        <b> Sample School <br>
+          </b></font><a href="../index.htm"><img border="0" src="../but-mypg.jpg"
+        alt="Click here to return to My Home Page!" width="127" height="25"></a>
+          <a href="../../index.htm"><img border="0" src="../but-stpg.jpg"
+        alt="Click to see the pages of other students in my class..." width="127" height="25"></a>
+          <a href="../../../index.htm"><img border="0" src="../but-clpg.jpg"
+        alt="Click to return to the Classes list..." width="127" height="25"></a>
+          <a href="../../../../index.htm"><img border="0" src="../but-yrpg.jpg"
+        alt="Click to return to the Years pages..." width="127" height="25"></a>
+          <a href="../../../../../index.htm"><img border="0" src="../but-home.jpg"
+        alt="Click to return to our School's Home Page" width="127" height="25"></a>
+      </td>
+    </tr>
+    <center>
+)";
+
+inline const std::string kIndexBottomRow = R"(    <tr>
+      <td width="100%">
+          <p align="center"><a href="../index.htm"><img border="0" src="../but-mypg.jpg"
+        alt="Click here to return to My Home Page!" width="127" height="25"></a>
+          <a href="../../index.htm"><img border="0" src="../but-stpg.jpg"
+        alt="Click to see the pages of other students in my class..." width="127" height="25"></a>
+          <a href="../../../index.htm"><img border="0" src="../but-clpg.jpg"
+        alt="Click to return to the Classes list..." width="127" height="25"></a>
+          <a href="../../../../index.htm"><img border="0" src="../but-yrpg.jpg"
+        alt="Click to return to the Years pages..." width="127" height="25"></a>
+          <a href="../../../../../index.htm"><img border="0" src="../but-home.jpg"
+        alt="Click to return to our School's Home Page" width="127" height="25"></a><br>
+        <font face="Times New Roman" size="2">
+        <b> Sample School </b></font></p>
+        <p>&nbsp;
+      </td>
+    </tr>
+)";
+
 }  // namespace subjects_test
