@@ -35,7 +35,7 @@ TEST(NormaliseTopicCount, WholeEvenWithinTwoToTwelve) {
   for (const auto& [typed, shown] : cases) EXPECT_EQ(NormaliseTopicCount(typed), shown) << typed;
 }
 
-TEST(RefreshGroups, DesignValuesGiveTenGroups) {
+TEST(RefreshGroups, DesignValuesGiveTenGroupsAndTwelvePass) {
   SubjectGroups groups;
   const RefreshOutcome out = RefreshGroups(kDesign, "4", groups);
   EXPECT_EQ(out.problem, "");
@@ -51,6 +51,11 @@ TEST(RefreshGroups, DesignValuesGiveTenGroups) {
   }
   EXPECT_EQ(groups.SubjectGroupFolders[11], "");
   EXPECT_EQ(out.topic_box, "4");
+
+  std::array<std::string, 13> twelve{};
+  for (int k = 1; k <= 12; ++k) twelve[k] = "Subject " + std::string(1, static_cast<char>('A' + k));
+  EXPECT_EQ(RefreshGroups(twelve, "12", groups).problem, "");
+  EXPECT_EQ(groups.SubjectGroupCount, 12);
 }
 
 TEST(RefreshGroups, ClosesUpTrimmedRows) {
@@ -75,14 +80,6 @@ TEST(RefreshGroups, ClosesUpTrimmedRows) {
     EXPECT_EQ(groups.SubjectGroupFolders[k], "");
     EXPECT_EQ(out.boxes[k], "");
   }
-}
-
-TEST(RefreshGroups, TwelveGroupsPass) {
-  SubjectGroups groups;
-  std::array<std::string, 13> boxes{};
-  for (int k = 1; k <= 12; ++k) boxes[k] = "Subject " + std::string(1, static_cast<char>('A' + k));
-  EXPECT_EQ(RefreshGroups(boxes, "12", groups).problem, "");
-  EXPECT_EQ(groups.SubjectGroupCount, 12);
 }
 
 TEST(RefreshGroups, FailuresLeaveTheRowsAsTypedAndTheFlagClear) {
