@@ -7,14 +7,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <thread>
 
 #include "builder/ui/form1.h"
 #include "subjects/core/subject_groups.h"
+#include "tests/support/recording_opener.h"
 #include "tests/support/scripted_messages.h"
 #include "tests/support/temp_drives.h"
 
@@ -23,7 +21,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing_support::ReadFile;
-using testing_support::WriteFile;
 
 struct PreviewRow {
   int theme;  // 0..3: Option1..Option4
@@ -57,12 +54,6 @@ class PreviewPagesTest : public ::testing::Test {
     for (const char* theme : {"fire", "metal", "mop", "night"}) {
       fs::create_directories(program_ / theme);
     }
-    const fs::path recorder = drives_.root() / "record.sh";
-    WriteFile(recorder, "#!/bin/sh\nprintf '%s' \"$1\" > '" + record_.string() + ".tmp' && mv '" +
-                            record_.string() + ".tmp' '" + record_.string() + "'\n");
-    fs::permissions(recorder, fs::perms::owner_all);
-    ::setenv("ORVANE_OPEN_COMMAND", recorder.c_str(), 1);
-
     form_ = std::make_unique<Form1>(program_.string() + "/", "");
     form_->show();
     form_->Text1->setText("Hillside High");
@@ -71,10 +62,7 @@ class PreviewPagesTest : public ::testing::Test {
     form_->Context().PageCount = 3;
   }
 
-  void TearDown() override {
-    form_.reset();
-    ::unsetenv("ORVANE_OPEN_COMMAND");
-  }
+  void TearDown() override { form_.reset(); }
 
   // Chooses the row's theme and font, presses Preview and returns the file
   // handed to the opener ("" when nothing was opened).
@@ -83,13 +71,10 @@ class PreviewPagesTest : public ::testing::Test {
     QRadioButton* fonts[] = {form_->Option5, form_->Option6, form_->Option7};
     themes[row.theme]->click();
     fonts[row.font]->click();
-    fs::remove(record_);
+    opener_.Forget();
     EXPECT_TRUE(form_->Command3->isEnabled());
     form_->Command3->click();
-    for (int i = 0; i < 100 && !fs::exists(record_); ++i) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return ReadFile(record_);
+    return opener_.Opened();
   }
 
   // The drives hold nothing and the theme folders no folder.
@@ -104,7 +89,7 @@ class PreviewPagesTest : public ::testing::Test {
   testing_support::ScriptedMessages messages_;
   testing_support::TempDrives drives_{"CD"};
   fs::path program_ = drives_.root() / "program";
-  fs::path record_ = drives_.root() / "opened.txt";
+  testing_support::RecordingOpener opener_{drives_.root()};
   std::unique_ptr<Form1> form_;
 };
 
