@@ -1,5 +1,7 @@
 #include "platform/paths.h"
 
+#include <dirent.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -60,32 +62,70 @@ fs::path DriveBase(char drive) {
   return *folder;
 }
 
-// Finds `name` in `folder`, as Windows would without regard to case.
-fs::path Lookup(const fs::path& folder, const std::string& name) {
-  const fs::path exact = folder / Utf8From1252(name);
-  std::error_code ec;
-  if (fs::exists(fs::symlink_status(exact, ec))) return exact;
+bool Exists(const std::string& path) {
+  struct stat st {};
+  return ::lstat(path.c_str(), &st) == 0;
+}
+
+bool IsFolder(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+void AppendName(std::string& path, const std::string& utf8_name) {
+  if (path.empty() || path.back() != '/') path += '/';
+  path += utf8_name;
+}
+
+// The entry of `folder` whose name is `name` (windows-1252) without regard to
+// case, as Windows would find it; "" when there is none.
+std::string FindOtherCase(const std::string& folder, const std::string& name) {
+  DIR* dir = ::opendir(folder.c_str());
+  if (dir == nullptr) return {};
   const std::string wanted = LCase(name);
-  std::vector<fs::path> matches;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string candidate = Utf8To1252(it->path().filename().string());
-    if (LCase(candidate) == wanted) matches.push_back(it->path());
+  std::string found;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string candidate = entry->d_name;
+    if (candidate == "." || candidate == "..") continue;
+    if (LCase(Utf8To1252(candidate)) == wanted && (found.empty() || candidate < found)) {
+      found = candidate;
+    }
   }
-  if (matches.empty()) return exact;
-  std::sort(matches.begin(), matches.end());
-  return matches.front();
+  ::closedir(dir);
+  return found;
+}
+
+// `folder` and `name`, the name spelt as it stands on disk when it is there.
+std::string JoinFound(const std::string& folder, const std::string& name) {
+  std::string out = folder;
+  AppendName(out, Utf8From1252(name));
+  if (Exists(out)) return out;
+  const std::string other = FindOtherCase(folder, name);
+  if (other.empty()) return out;
+  out = folder;
+  AppendName(out, other);
+  return out;
 }
 
 fs::path Join(const fs::path& base, const std::vector<std::string>& names) {
-  fs::path out = base;
+  if (names.empty()) return base;
+  // The usual cases cost one or two looks: the path exists as written, or
+  // only its last name is new.
+  std::string parent = base.string();
+  for (size_t i = 0; i + 1 < names.size(); ++i) AppendName(parent, Utf8From1252(names[i]));
+  std::string exact = parent;
+  AppendName(exact, Utf8From1252(names.back()));
+  if (Exists(exact)) return exact;
+  if (IsFolder(parent)) return JoinFound(parent, names.back());
+  // Otherwise each existing folder on the way is found whatever its case.
+  std::string out = base.string();
   bool exists = true;
   for (const std::string& name : names) {
     if (exists) {
-      out = Lookup(out, name);
-      std::error_code ec;
-      exists = fs::is_directory(out, ec);
+      out = JoinFound(out, name);
+      exists = IsFolder(out);
     } else {
-      out /= Utf8From1252(name);
+      AppendName(out, Utf8From1252(name));
     }
   }
   return out;
