@@ -5,13 +5,14 @@
 #include "builder/install/copy_one.h"
 #include "builder/install/site_files.h"
 #include "platform/paths.h"
-#include "platform/vb_error.h"
 #include "subjects/core/subject_groups.h"
+#include "tests/support/error_of.h"
 #include "tests/support/temp_drives.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using testing_support::ErrorOf;
 using testing_support::ReadFile;
 using testing_support::TempDrives;
 using testing_support::WriteFile;
@@ -68,27 +69,13 @@ TEST(CopyOneTest, ReplacesTheTargetAndNotWhatALinkPointsTo) {
 TEST(CopyOneTest, MissingSourceOrFolderOrAFolderInTheWayRaisesItsNumber) {
   TempDrives drives("D");
   fs::create_directories(drives.drive('D') / "orvane");
-  try {
-    builder::CopyOne("D:\\nothing.htm", "D:\\orvane\\writing.htm");
-    FAIL();
-  } catch (const vb::Error& e) {
-    EXPECT_EQ(e.number(), 53);
-  }
+  EXPECT_EQ(ErrorOf([] { builder::CopyOne("D:\\nothing.htm", "D:\\orvane\\writing.htm"); }), 53);
   WriteFile(drives.drive('D') / "a.htm", "x");
-  try {
-    builder::CopyOne("D:\\a.htm", "D:\\orvane\\gone\\a.htm");
-    FAIL();
-  } catch (const vb::Error& e) {
-    EXPECT_EQ(e.number(), 76);
-  }
+  EXPECT_EQ(ErrorOf([] { builder::CopyOne("D:\\a.htm", "D:\\orvane\\gone\\a.htm"); }), 76);
   EXPECT_TRUE(fs::is_empty(drives.drive('D') / "orvane"));
   fs::create_directories(drives.drive('D') / "orvane" / "writing.htm" / "kept");
-  try {
-    builder::CopyOne("D:\\a.htm", "D:\\orvane\\writing.htm");
-    FAIL();
-  } catch (const vb::Error& e) {
-    EXPECT_EQ(e.number(), 70);  // a folder in the target's place is no existing folder to reuse
-  }
+  // A folder in the target's place is no existing folder to reuse.
+  EXPECT_EQ(ErrorOf([] { builder::CopyOne("D:\\a.htm", "D:\\orvane\\writing.htm"); }), 70);
   EXPECT_EQ(std::distance(fs::directory_iterator(drives.drive('D') / "orvane"), fs::directory_iterator()), 1);
 }
 
