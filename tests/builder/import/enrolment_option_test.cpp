@@ -25,12 +25,10 @@ TEST(EnrolmentOption, WithoutTheOptionTheSetupFolderDecides) {
   source = ParseEnrolmentOption("");
   EXPECT_EQ(source.EnrolmentPath, "C:\\orvanesetup\\StudentsRecord.csv");
   EXPECT_EQ(source.Format, EnrolmentFormat::Console);
-}
 
-TEST(EnrolmentOption, WithoutDriveCTheSchoolExportIsNamed) {
-  TempDrives drives("D");
-  const auto source = ParseEnrolmentOption("");
-  EXPECT_EQ(source.EnrolmentPath, "C:\\orvanesetup\\school.csv");
+  // Without drive C, the school export too.
+  TempDrives no_c("D");
+  EXPECT_EQ(ParseEnrolmentOption("").EnrolmentPath, "C:\\orvanesetup\\school.csv");
 }
 
 TEST(EnrolmentOption, PathAfterTheOption) {
