@@ -181,24 +181,25 @@ TEST_F(InstallTest, UnavailableDriveWritesNothingAndKeepsTheWindow) {
   EXPECT_TRUE(ctx.ThemeFolder.empty());
 }
 
-TEST_F(InstallTest, MissingShippedFileEndsTheProgramWithItsNumber) {
-  fs::remove(Program() / "writing.htm");
-  EXPECT_THROW(Install(), vb::EndProgram);
-  ASSERT_EQ(messages.shown().size(), 1u);
-  EXPECT_EQ(messages.shown()[0].title, "Severe Problem");
-  EXPECT_EQ(messages.shown()[0].style, vb::vbCritical);
-  EXPECT_EQ(messages.shown()[0].text.rfind("An Error Code 53 has occurred.  Please contact ", 0), 0u);
-  EXPECT_TRUE(messages.shown()[0].text.ends_with(
-      " reporting the problem and what you were trying to do.  Orvane will now close."));
-  EXPECT_TRUE(window.calls.empty());
-  EXPECT_TRUE(fs::exists(Program() / "presch.txt"));
-}
-
-TEST_F(InstallTest, MissingYearListEndsTheProgram) {
-  settings.levels[3] = true;  // Year 2 has no list
-  EXPECT_THROW(Install(), vb::EndProgram);
-  ASSERT_FALSE(messages.shown().empty());
-  EXPECT_EQ(messages.shown().back().text.rfind("An Error Code 53 has occurred.", 0), 0u);
+TEST_F(InstallTest, MissingShippedFileOrYearListEndsTheProgramWithItsNumber) {
+  for (bool list_missing : {false, true}) {
+    messages.clear();
+    if (list_missing) {
+      settings.levels[3] = true;  // Year 2 has no list
+    } else {
+      fs::rename(Program() / "writing.htm", Program() / "writing.old");
+    }
+    EXPECT_THROW(Install(), vb::EndProgram);
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].title, "Severe Problem");
+    EXPECT_EQ(messages.shown()[0].style, vb::vbCritical);
+    EXPECT_EQ(messages.shown()[0].text.rfind("An Error Code 53 has occurred.  Please contact ", 0), 0u);
+    EXPECT_TRUE(messages.shown()[0].text.ends_with(
+        " reporting the problem and what you were trying to do.  Orvane will now close."));
+    EXPECT_TRUE(window.calls.empty());
+    EXPECT_TRUE(fs::exists(Program() / "presch.txt"));
+    if (!list_missing) fs::rename(Program() / "writing.old", Program() / "writing.htm");
+  }
 }
 
 TEST_F(InstallTest, TooManyStudentsEndsTheProgramAndKeepsTheWorkFiles) {
