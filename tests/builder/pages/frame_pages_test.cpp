@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 
 #include "builder/pages/level_writers.h"
 #include "builder/pages/page_writers.h"
 #include "expected_frame.h"
 #include "platform/paths.h"
 #include "school_fixture.h"
+#include "tests/support/error_of.h"
 #include "tests/support/temp_drives.h"
 
 using namespace builder;
@@ -105,24 +105,16 @@ TEST(PageCount, RaisedBeforeThePageIsOpened) {
   const std::filesystem::path elsewhere = school.site() / "elsewhere.htm";
   testing_support::WriteFile(elsewhere, "kept\r\n");
   std::filesystem::create_directories(school.site() / "class");
-  const auto error_of = [](const std::function<void()>& writer) {
-    try {
-      writer();
-    } catch (const vb::Error& error) {
-      return error.number();
-    }
-    return 0;
-  };
   // A link planted in the page's place is not followed: the page cannot be
   // written (70, the drive message), and it has been counted all the same.
   std::filesystem::create_symlink(elsewhere, school.site() / "index.htm");
   vb::ChDir("D:\\orvane");
-  EXPECT_EQ(error_of([&] { MainSchoolPage(school.run); }), 70);
+  EXPECT_EQ(testing_support::ErrorOf([&] { MainSchoolPage(school.run); }), 70);
   EXPECT_EQ(school.ctx.PageCount, 1);
 
   std::filesystem::create_symlink(elsewhere, school.site() / "class" / "teacher.htm");
   vb::ChDir("D:\\orvane\\class");
-  EXPECT_EQ(error_of([&] { TeachersNews(school.run); }), 70);
+  EXPECT_EQ(testing_support::ErrorOf([&] { TeachersNews(school.run); }), 70);
   EXPECT_EQ(school.ctx.PageCount, 2);
   EXPECT_EQ(testing_support::ReadFile(elsewhere), "kept\r\n");
 }
