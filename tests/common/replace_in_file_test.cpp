@@ -7,11 +7,12 @@
 
 #include <string>
 
-#include "platform/vb_error.h"
+#include "tests/support/error_of.h"
 #include "tests/support/temp_drives.h"
 
 namespace {
 
+using testing_support::ErrorOf;
 using testing_support::ReadFile;
 using testing_support::TempDrives;
 using testing_support::WriteFile;
@@ -76,12 +77,8 @@ TEST_F(ReplaceInFileTest, FullDriveLeavesThePageAndNoTemporaryFile) {
   rlimit small = saved;
   small.rlim_cur = 4096;
   setrlimit(RLIMIT_FSIZE, &small);
-  int number = 0;
-  try {
-    common::ReplaceInFile("D:\\orvane\\school\\", "index.htm", "Sample Public School", "Hillside", 20);
-  } catch (const vb::Error& e) {
-    number = e.number();
-  }
+  const int number = ErrorOf(
+      [] { common::ReplaceInFile("D:\\orvane\\school\\", "index.htm", "Sample Public School", "Hillside", 20); });
   setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, saved_signal);
   EXPECT_EQ(number, 61);
@@ -91,19 +88,9 @@ TEST_F(ReplaceInFileTest, FullDriveLeavesThePageAndNoTemporaryFile) {
 
 TEST_F(ReplaceInFileTest, MissingPageOrFolderRaisesAndLeavesNoPage) {
   WriteFile(Page().parent_path() / "other.htm", "x");
-  try {
-    common::ReplaceInFile("D:\\orvane\\school\\", "index.htm", "x", "y", 1);
-    FAIL() << "no error";
-  } catch (const vb::Error& e) {
-    EXPECT_EQ(e.number(), 53);
-  }
+  EXPECT_EQ(ErrorOf([&] { common::ReplaceInFile("D:\\orvane\\school\\", "index.htm", "x", "y", 1); }), 53);
   EXPECT_FALSE(std::filesystem::exists(Page()));
-  try {
-    common::ReplaceInFile("D:\\orvane\\nowhere\\", "index.htm", "x", "y", 1);
-    FAIL() << "no error";
-  } catch (const vb::Error& e) {
-    EXPECT_EQ(e.number(), 76);
-  }
+  EXPECT_EQ(ErrorOf([] { common::ReplaceInFile("D:\\orvane\\nowhere\\", "index.htm", "x", "y", 1); }), 76);
 }
 
 }  // namespace
