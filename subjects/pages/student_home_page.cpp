@@ -33,7 +33,7 @@ void GreetingTable(PageFrameWriter& page, const builder::BuildRun& run, SubjectP
                                ? run.ctx.CurrentPreferredName + " " + run.ctx.CurrentSurname
                                : std::string("New Student");
   // The photo lies beside the page when the buttons do, else in the shared folder.
-  const std::string owl = ButtonImagePath(run.settings.ImagePlacement(), kStudentFolderDepth, "owl.gif");
+  const std::string owl = ButtonImagePath(PagePlacement(run), kStudentFolderDepth, "owl.gif");
   page.Line(16, "<div align=\"center\">");
   page.Line(18, "<center>");
   page.Line(18, "<table border=\"0\" cellpadding=\"5\" width=\"99%\">");
@@ -71,7 +71,7 @@ void SubjectLinkTable(PageFrameWriter& page, const builder::BuildRun& run) {
     if (k > groups.SubjectGroupCount) break;
     if (k % 2 == 1) page.Line(20, "<tr>");
     const std::string button =
-        ButtonImagePath(run.settings.ImagePlacement(), kStudentFolderDepth, "but-clik.jpg");
+        ButtonImagePath(PagePlacement(run), kStudentFolderDepth, "but-clik.jpg");
     page.Line(22, "<td width=\"10%\"><a href=\"" + GroupSlot(groups.SubjectGroupFolders, k) +
                       "/index.htm\"><img border=\"0\" src=\"" + button + "\"");
     page.Line(22, "alt=\"Click to see my work this year!\" width=\"60\" height=\"60\"></a></td>");

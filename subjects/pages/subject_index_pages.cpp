@@ -17,7 +17,7 @@ using builder::PageFrameWriter;
 void TopicLink(PageFrameWriter& page, const builder::BuildRun& run, int t) {
   const std::string number = std::to_string(t);
   page.Line(22, "<td width=\"10%\"><a href=\"topic" + number + ".htm\"><img border=\"0\" src=\"" +
-                    ButtonImagePath(run.settings.ImagePlacement(), kSubjectFolderDepth, "but-clik.jpg") +
+                    ButtonImagePath(PagePlacement(run), kSubjectFolderDepth, "but-clik.jpg") +
                     "\"");
   page.Line(22, "alt=\"Click to see my work this year!\" width=\"60\" height=\"60\"></a></td>");
   page.Line(22, "<td width=\"40%\"><font size=\"2\" face=\"" + run.ctx.FontFace + "\">Topic " + number + " -");

@@ -20,6 +20,11 @@ std::string ButtonImagePath(builder::ImagePlacement placement, int depth, std::s
   return builder::Climb(depth - kStudentFolderDepth) + std::string(image);
 }
 
+builder::ImagePlacement PagePlacement(const builder::BuildRun& run) {
+  if (PageModeOf(run.ctx) == SubjectPageMode::Preview) return builder::ImagePlacement::Replicated;
+  return run.settings.ImagePlacement();
+}
+
 namespace {
 
 // The buttons of a page at `depth` with the image placement chosen now.
@@ -28,7 +33,7 @@ std::vector<builder::NavButton> NavButtons(const builder::BuildRun& run, int dep
   std::vector<builder::NavButton> buttons;
   for (const ButtonLink& link : links) {
     buttons.push_back({std::string(link.target),
-                       ButtonImagePath(run.settings.ImagePlacement(), depth, link.image),
+                       ButtonImagePath(PagePlacement(run), depth, link.image),
                        std::string(link.alt)});
   }
   return buttons;

@@ -25,6 +25,10 @@ inline constexpr int kSubjectFolderDepth = 5;
 // folder; "../" x (depth - 4) + name with the buttons beside the student's page.
 std::string ButtonImagePath(builder::ImagePlacement placement, int depth, std::string_view image);
 
+// The placement a page's pictures follow: the preview page lies beside its
+// theme's images, so it names them as copied buttons whatever is chosen.
+builder::ImagePlacement PagePlacement(const builder::BuildRun& run);
+
 // A navigation button before its image path is chosen.
 struct ButtonLink {
   std::string_view target;

@@ -199,6 +199,12 @@ TEST_F(PreviewPage, WritesOnlyTheSamplePageAndResetsTheModeWhateverHappens) {
   EXPECT_EQ(ctx.PageCount, 7);
   EXPECT_TRUE(fs::is_empty(folder));
 
+  // The preview lies beside the theme's images whatever placement is chosen.
+  settings.placement = builder::ImagePlacement::Shared;
+  ctx.PreviewMode = 1;
+  subjects::WriteStudentHomePage(run);
+  EXPECT_EQ(ReadFile(preview), AsMasterPage(NamedPage()));
+
   ctx.PreviewMode = 1;
   ctx.OpenFile = (drives.root() / "missing" / "hsindexa.htm").string();
   EXPECT_EQ(testing_support::ErrorOf([&] { subjects::WriteStudentHomePage(run); }), 76);
