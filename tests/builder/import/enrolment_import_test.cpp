@@ -284,3 +284,41 @@ TEST_F(EnrolmentImport, ProgramFolderThatCannotBeWrittenEndsTheProgram) {
             "Orvane will now close.");
   EXPECT_EQ(box.title, "Severe Problem");
 }
+
+// The shipped samples, found in the setup folder as a start without "/F="
+// finds a school's own export: five levels, the names that test the rules,
+// and the faulty rows logged.
+TEST_F(EnrolmentImport, ShippedSamples) {
+  const std::string console_log =
+      "In your school admin system, Brown Liam does not have a Scholastic Year entered.\r\n"
+      "In your school admin system, Taylor does not have a preferred name entered.\r\n"
+      "In your school admin system, Wilson Ella does not have a Roll Class entered.\r\n" +
+      kAdvice;
+  const std::string school_log =
+      "In your school admin system, Brown Liam does not have a Scholastic Year entered.\r\n"
+      "In your school.csv file, Kowalski does not have a preferred name entered.\r\n"
+      "In your school.csv file, Lim Wei has too many comma delimiters.  Commas are not "
+      "allowed in names.\r\n"
+      "In your school.csv file, Taylor does not have a preferred name entered.\r\n"
+      "In your school admin system, Wilson Ella does not have a Roll Class entered.\r\n" +
+      kAdvice;
+  const fs::path setup = drives_.drive('c') / "orvanesetup";
+  fs::create_directories(setup);
+  for (const auto& [name, log] : {std::pair{"school.csv", school_log},
+                                  std::pair{"StudentsRecord.csv", console_log}}) {
+    SCOPED_TRACE(name);
+    ScriptedMessages messages;
+    fs::copy_file(fs::path(ORVANE_SAMPLES_DIR) / name, setup / name);
+    const EnrolmentSource source = builder::ParseEnrolmentOption("");
+    EXPECT_EQ(source.EnrolmentPath, std::string("C:\\orvanesetup\\") + name);
+    std::array<bool, 14> expected{};
+    for (int level = 1; level <= 5; ++level) expected[level] = true;  // kinder to year 4
+    EXPECT_EQ(builder::ImportEnrolment(source, folder_, progress_), expected);
+    EXPECT_NE(List("year3.txt").find("\r\nHadley,Noah,3T\r\n"), std::string::npos);
+    EXPECT_NE(List("year3.txt").find("\r\nO'Brien,Siobhan,3T\r\n"), std::string::npos);
+    EXPECT_NE(List("year2.txt").find("\r\nSmith-Jones,Mary-Kate,2S\r\n"), std::string::npos);
+    EXPECT_NE(List("year4.txt").find("\r\nM\xFCller,Zo\xEB,4L\r\n"), std::string::npos);
+    EXPECT_EQ(List("errorlog.txt"), log);
+    EXPECT_EQ(messages.shown().size(), 1u);
+  }
+}
