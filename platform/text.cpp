@@ -87,6 +87,10 @@ std::string Utf8To1252(std::string_view utf8, char fallback) {
       if ((next & 0xC0) != 0x80) ok = false;
       else cp = (cp << 6) | (next & 0x3F);
     }
+    // An overlong form (".." spelt in two bytes each) or a surrogate is no
+    // character: it must not turn into one on the way.
+    constexpr char32_t kLeast[4] = {0, 0x80, 0x800, 0x10000};
+    if (ok && (cp < kLeast[extra] || (cp >= 0xD800 && cp <= 0xDFFF))) ok = false;
     if (!ok) {
       out += fallback;
       ++i;
@@ -189,7 +193,8 @@ double Val(std::string_view text) {
     const char kind = UCaseChar(s[1]);
     const int base = kind == 'H' ? 16 : kind == 'O' ? 8 : 0;
     if (base != 0) {
-      long long value = 0;
+      // Kept as a double: a long run of digits must not overflow.
+      double value = 0;
       for (i = 2; i < s.size(); ++i) {
         const char c = UCaseChar(s[i]);
         int digit = -1;
@@ -198,7 +203,7 @@ double Val(std::string_view text) {
         if (digit < 0 || digit >= base) break;
         value = value * base + digit;
       }
-      return static_cast<double>(value);
+      return value;
     }
   }
   std::string number;

@@ -17,6 +17,11 @@ TEST(Text, Windows1252RoundTripsThroughUtf8) {
   // Not in windows-1252, and broken UTF-8.
   EXPECT_EQ(Utf8To1252("\xE4\xB8\xAD"), "?");
   EXPECT_EQ(Utf8To1252("a\xC3"), "a?");
+  // Overlong forms and surrogates are no characters: a name on disk spelt
+  // "\xC0\xAE\xC0\xAE" must not come back as "..".
+  EXPECT_EQ(Utf8To1252("\xC0\xAE\xC0\xAE"), "????");
+  EXPECT_EQ(Utf8To1252("\xE0\x80\xAF"), "???");
+  EXPECT_EQ(Utf8To1252("\xED\xA0\x80"), "???");
 }
 
 TEST(Text, CaseFollowsWindows1252Letters) {
@@ -44,6 +49,7 @@ TEST(Text, ValReadsTheLeadingNumber) {
   EXPECT_EQ(Val("-3"), -3);
   EXPECT_EQ(Val("&H1F"), 31);
   EXPECT_EQ(Val("&O17"), 15);
+  EXPECT_GT(Val("&HFFFFFFFFFFFFFFFFFFFF"), 1e23);  // too long for any integer
   EXPECT_EQ(Val("1E2"), 100);
   EXPECT_EQ(Val("abc"), 0);
   EXPECT_EQ(Val(""), 0);
