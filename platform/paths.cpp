@@ -34,6 +34,12 @@ bool IsDriveLetter(char c) {
   return u >= 'C' && u <= 'Z';
 }
 
+// "A:" to "Z:" begin a path on a drive; A and B are never mapped.
+bool IsLetter(char c) {
+  const char u = UCaseChar(c);
+  return u >= 'A' && u <= 'Z';
+}
+
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
 // Appends the names of `text` to `names`, folding "." and "..".
@@ -149,7 +155,7 @@ Split SplitPath(std::string_view path) {
     AppendNames(s.names, path);
     return s;
   }
-  if (path.size() >= 2 && path[1] == ':' && IsDriveLetter(path[0])) {
+  if (path.size() >= 2 && path[1] == ':' && IsLetter(path[0])) {
     Split s{UCaseChar(path[0]), {}};
     std::string_view rest = path.substr(2);
     if (rest.empty() || !IsSeparator(rest[0])) s.names = state.folders[s.drive];
@@ -203,7 +209,7 @@ void ChDrive(std::string_view drive) {
     State().drive = kNativeDrive;
     return;
   }
-  if (drive.empty() || !IsDriveLetter(drive[0])) Raise(68, "device unavailable");
+  if (drive.empty() || !IsLetter(drive[0])) Raise(68, "device unavailable");
   const char letter = UCaseChar(drive[0]);
   DriveBase(letter);
   State().drive = letter;

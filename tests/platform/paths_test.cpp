@@ -18,6 +18,10 @@ TEST(Paths, DriveLettersMapToFoldersUnderTheRoot) {
   EXPECT_EQ(vb::Resolve("d:\\a\\\\b\\"), drives.drive('d') / "a/b");
   EXPECT_EQ(vb::Resolve("D:\\a\\..\\..\\b"), drives.drive('d') / "b");  // never above the drive
   EXPECT_EQ(ErrorOf([] { vb::Resolve("E:\\x"); }), 76);
+  // A and B are drives too, never mapped: not names in the current folder.
+  EXPECT_EQ(ErrorOf([] { vb::Resolve("A:\\x"); }), 76);
+  EXPECT_EQ(ErrorOf([] { vb::Resolve("b:x"); }), 76);
+  EXPECT_EQ(ErrorOf([] { vb::ChDrive("A:"); }), 76);
   EXPECT_EQ(vb::DriveOfNative(drives.drive('d') / "orvane"), 'D');
   EXPECT_FALSE(vb::DriveFolder('B').has_value());
 }
