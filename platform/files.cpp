@@ -136,7 +136,7 @@ void Name(std::string_view from, std::string_view to) {
   const fs::path source = Resolve(from);
   const fs::path target = Resolve(to);
   std::error_code ec;
-  if (!fs::exists(fs::symlink_status(source, ec))) Raise(53, source.string() + ": file not found");
+  if (!fs::exists(fs::symlink_status(source, ec))) RaiseErrno(ENOENT, FileOp::Rename, source);
   if (fs::exists(fs::symlink_status(target, ec))) Raise(58, target.string() + ": file already exists");
   if (::rename(source.c_str(), target.c_str()) != 0) RaiseErrno(errno, FileOp::Rename, target);
 }
@@ -180,11 +180,15 @@ std::vector<FolderEntry> ListFolder(std::string_view path) {
   std::error_code ec;
   if (!fs::is_directory(native, ec)) Raise(76, native.string() + ": path not found");
   std::vector<FolderEntry> entries;
-  for (fs::directory_iterator it(native, ec), end; !ec && it != end; it.increment(ec)) {
+  fs::directory_iterator it(native, ec);
+  for (fs::directory_iterator end; !ec && it != end; it.increment(ec)) {
     const std::string name = it->path().filename().string();
     if (name.empty() || name[0] == '.') continue;
-    entries.push_back({Utf8To1252(name), it->is_directory(ec)});
+    // A link to nothing is listed as a file; it does not end the listing.
+    std::error_code entry_ec;
+    entries.push_back({Utf8To1252(name), it->is_directory(entry_ec)});
   }
+  if (ec) RaiseFrom(ec, FileOp::Query, native);
   std::sort(entries.begin(), entries.end(),
             [](const FolderEntry& a, const FolderEntry& b) { return LCase(a.name) < LCase(b.name); });
   return entries;

@@ -1,13 +1,15 @@
 #include <gtest/gtest.h>
-
-#include "tests/support/error_of.h"
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
+#include <string>
+#include <vector>
 
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/vb_error.h"
+#include "tests/support/error_of.h"
 #include "tests/support/temp_drives.h"
 
 namespace fs = std::filesystem;
@@ -42,6 +44,9 @@ TEST(Files, FolderAndFileErrorsCarryTheirNumbers) {
   vb::LineWriter("D:\\orvane\\a.txt").Close();
   vb::LineWriter("D:\\orvane\\b.htm").Close();
   EXPECT_EQ(ErrorOf([] { vb::Name("D:\\orvane\\a.txt", "D:\\orvane\\b.htm"); }), 58);
+  EXPECT_EQ(ErrorOf([] { vb::Name("D:\\orvane\\gone.txt", "D:\\orvane\\c.txt"); }), 53);
+  EXPECT_EQ(ErrorOf([] { vb::Name("D:\\nofolder\\a.txt", "D:\\orvane\\c.txt"); }), 76);
+  EXPECT_EQ(ErrorOf([] { vb::Name("D:\\orvane\\a.txt", "D:\\nofolder\\c.txt"); }), 76);
   // A folder where a page is to be written is a failure to write, never an
   // existing folder to pass over.
   EXPECT_EQ(ErrorOf([] { vb::LineWriter w("D:\\orvane"); }), 70);
@@ -124,4 +129,31 @@ TEST(Files, ACopiedProgramStaysRunnable) {
   EXPECT_NE(fs::status(d / "old").permissions() & exec, fs::perms::none);
   EXPECT_EQ(fs::status(d / "old").permissions() & fs::perms::others_exec, fs::perms::none);
   EXPECT_EQ(fs::status(d / "page2.htm").permissions() & exec, fs::perms::none);
+}
+
+TEST(Files, AFullDiskIsReportedWhenTheFileIsClosed) {
+  // Print only fills the buffer; the bytes meet the disk at Close.
+  vb::LineWriter writer("/dev/full");
+  writer.Print("a line");
+  EXPECT_EQ(ErrorOf([&] { writer.Close(); }), 61);
+  EXPECT_FALSE(writer.IsOpen());
+  TempDrives drives("D");
+  WriteFile(drives.drive('d') / "page.htm", "page");
+  EXPECT_EQ(ErrorOf([] { vb::FileCopy("D:\\page.htm", "/dev/full"); }), 61);
+}
+
+TEST(Files, AFolderListingHoldsEveryEntryButHiddenOnesLinksToNothingToo) {
+  TempDrives drives("D");
+  const fs::path d = drives.drive('d');
+  for (int i = 0; i < 10; ++i) WriteFile(d / ("f" + std::to_string(i)), "x");
+  fs::create_symlink(d / "nowhere", d / "link");
+  for (int i = 10; i < 20; ++i) WriteFile(d / ("f" + std::to_string(i)), "x");
+  fs::create_directory(d / "sub");
+  WriteFile(d / ".hidden", "x");
+  const std::vector<vb::FolderEntry> entries = vb::ListFolder("D:\\");
+  ASSERT_EQ(entries.size(), 22u);
+  int folders = 0;
+  for (const vb::FolderEntry& entry : entries) folders += entry.is_folder ? 1 : 0;
+  EXPECT_EQ(folders, 1);
+  EXPECT_EQ(ErrorOf([] { vb::ListFolder("D:\\f1"); }), 76);
 }
