@@ -1,7 +1,6 @@
 #include "platform/shell.h"
 
 #include <fcntl.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,6 +12,12 @@ extern char** environ;
 namespace vb {
 
 bool StartDetached(const std::string& program, const std::vector<std::string>& args) {
+  // The argument list is made before the fork: a child of a program with
+  // threads may not allocate.
+  std::vector<char*> argv;
+  argv.push_back(const_cast<char*>(program.c_str()));
+  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
   // A pipe tells the parent whether the grandchild's exec worked; the child
   // exits at once so that nothing is left to wait for.
   int status_pipe[2];
@@ -27,10 +32,6 @@ bool StartDetached(const std::string& program, const std::vector<std::string>& a
     ::setsid();
     const pid_t grandchild = ::fork();
     if (grandchild == 0) {
-      std::vector<char*> argv;
-      argv.push_back(const_cast<char*>(program.c_str()));
-      for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-      argv.push_back(nullptr);
       const int devnull = ::open("/dev/null", O_RDWR);
       if (devnull >= 0) {
         ::dup2(devnull, STDIN_FILENO);

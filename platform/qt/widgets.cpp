@@ -58,11 +58,16 @@ void GuardEvent(const std::function<void()>& handler) {
   } catch (const EndProgram& end) {
     std::exit(end.exit_code);
   } catch (const Error& error) {
-    MsgBox("Run-time error '" + std::to_string(error.number()) + "':\n\n" + error.what(), vbCritical,
-           "Orvane");
+    // The explanation names native (UTF-8) paths; the box shows windows-1252.
+    MsgBox("Run-time error '" + std::to_string(error.number()) + "':\n\n" + Utf8To1252(error.what()),
+           vbCritical, "Orvane");
     std::exit(1);
   } catch (const std::exception& error) {
-    MsgBox(std::string("Run-time error:\n\n") + error.what(), vbCritical, "Orvane");
+    MsgBox("Run-time error:\n\n" + Utf8To1252(error.what()), vbCritical, "Orvane");
+    std::exit(1);
+  } catch (...) {
+    // Nothing may unwind into Qt's event loop.
+    MsgBox("Run-time error.", vbCritical, "Orvane");
     std::exit(1);
   }
 }

@@ -5,6 +5,7 @@
 
 #include "platform/qt/qt_text.h"
 #include "platform/qt/widgets.h"
+#include "platform/vb_error.h"
 
 TEST(QtText, ConvertsAtTheBoundary) {
   EXPECT_EQ(vb::ToQt("Zo\xEB \x80"), QString::fromUtf8("Zoë €"));
@@ -19,4 +20,13 @@ TEST(QtWidgets, TypingLimitLeavesProgramTextAlone) {
   EXPECT_EQ(box.text(), "12");
   box.setText("100");
   EXPECT_EQ(box.text(), "100");
+}
+
+// Without a box installed the guard's box goes to standard error, in UTF-8.
+TEST(QtWidgetsDeathTest, TheEventGuardEndsTheProgramOnAnyEscape) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(vb::GuardEvent([] { vb::Raise(53, "/d/zo\xC3\xAB_x: No such file"); }),
+              testing::ExitedWithCode(1), "Run-time error '53':\n\n/d/zo\xC3\xAB_x: No such file");
+  EXPECT_EXIT(vb::GuardEvent([] { throw 42; }), testing::ExitedWithCode(1), "Run-time error");
+  EXPECT_EXIT(vb::GuardEvent([] { vb::End(3); }), testing::ExitedWithCode(3), "");
 }
