@@ -186,7 +186,7 @@ double Val(std::string_view text) {
   // Blanks, tabs and line feeds are not part of the number wherever they stand.
   std::string s;
   for (char c : text) {
-    if (c != ' ' && c != '\t' && c != '\n' && c != '\r') s += c;
+    if (c != ' ' && c != '\t' && c != '\n') s += c;
   }
   size_t i = 0;
   if (s.size() >= 2 && s[0] == '&') {

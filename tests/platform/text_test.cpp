@@ -44,7 +44,8 @@ TEST(Text, TrimAndSubstringsNeverFail) {
 
 TEST(Text, ValReadsTheLeadingNumber) {
   EXPECT_EQ(Val("99"), 99);
-  EXPECT_EQ(Val(" 1 2"), 12);
+  EXPECT_EQ(Val(" 1\t2\n3"), 123);
+  EXPECT_EQ(Val("1\r2"), 1);  // a carriage return ends the number
   EXPECT_EQ(Val("7.5x"), 7.5);
   EXPECT_EQ(Val("-3"), -3);
   EXPECT_EQ(Val("&H1F"), 31);
