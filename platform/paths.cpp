@@ -220,7 +220,8 @@ void ChDir(std::string_view path) {
   const fs::path native = Join(DriveBase(s.drive), s.names);
   std::error_code ec;
   if (!fs::is_directory(native, ec)) Raise(76, native.string() + ": path not found");
-  // Keep the names as found on disk, so that CurDir shows the real spelling.
+  // A drive's folder is kept as typed, as Windows keeps it; a native folder
+  // is kept whole, as found on disk.
   std::vector<std::string> names = s.drive == kNativeDrive ? NativeNames(native) : s.names;
   State().folders[s.drive] = std::move(names);
 }

@@ -1,5 +1,7 @@
 #include "platform/qt/qt_text.h"
 
+#include <QList>
+
 #include "platform/text.h"
 
 namespace vb {

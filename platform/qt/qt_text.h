@@ -1,7 +1,6 @@
 // The one boundary between the programs' windows-1252 text and Qt's QString.
 #pragma once
 
-#include <QList>
 #include <QString>
 #include <string>
 #include <string_view>
