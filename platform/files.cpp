@@ -30,8 +30,11 @@ void KeepRunnable(int out) {
 }
 
 // Copies one regular file by bytes; the target gets ordinary permissions,
-// and those of a program when the source is one.
+// and those of a program when the source is one. A link at the target is
+// replaced, never written through.
 void CopyFileBytes(const fs::path& from, const fs::path& to) {
+  std::error_code ec;
+  if (fs::is_symlink(fs::symlink_status(to, ec))) fs::remove(to, ec);
   const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
   if (in < 0) RaiseErrno(errno, FileOp::OpenRead, from);
   struct stat st {};
@@ -95,11 +98,7 @@ void CopyTree(const fs::path& from, const fs::path& to) {
     }
     CopyTree(folder, target);
   }
-  for (const fs::path& file : files) {
-    const fs::path target = to / file.filename();
-    if (fs::is_symlink(fs::symlink_status(target, ec))) fs::remove(target, ec);
-    CopyFileBytes(file, target);
-  }
+  for (const fs::path& file : files) CopyFileBytes(file, to / file.filename());
 }
 
 }  // namespace
@@ -142,11 +141,7 @@ void Name(std::string_view from, std::string_view to) {
 }
 
 void FileCopy(std::string_view from, std::string_view to) {
-  const fs::path source = Resolve(from);
-  const fs::path target = Resolve(to);
-  std::error_code ec;
-  if (fs::is_symlink(fs::symlink_status(target, ec))) fs::remove(target, ec);
-  CopyFileBytes(source, target);
+  CopyFileBytes(Resolve(from), Resolve(to));
 }
 
 void CopyFolderContents(std::string_view from, std::string_view to) {

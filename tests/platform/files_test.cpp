@@ -111,6 +111,10 @@ TEST(Files, FolderCopyMergesAndReplacesWithoutFollowingLinks) {
   EXPECT_EQ(ReadFile(d / "dst/work/keep.doc"), "keep");
   EXPECT_EQ(ReadFile(d / "outside/secret"), "secret");
   EXPECT_FALSE(fs::is_symlink(d / "dst/work/a.doc"));
+  fs::create_symlink(d / "outside/secret", d / "dst/link.htm");
+  vb::FileCopy("D:\\src\\index.htm", "D:\\dst\\link.htm");
+  EXPECT_EQ(ReadFile(d / "dst/link.htm"), "new");
+  EXPECT_EQ(ReadFile(d / "outside/secret"), "secret");
 }
 
 TEST(Files, ACopiedProgramStaysRunnable) {
