@@ -28,8 +28,9 @@ Lines Sorted(const Lines& lines, TSortSpecs keys) {
   return out;
 }
 
-// The quicksort exactly as written for a list of texts: left part by
-// recursion, right part by the loop, keys built at every comparison.
+// The quicksort as the sorter's description gives it, for a list of texts:
+// left part by recursion, right part by the loop, keys built at every
+// comparison. The chunk sort must put equal keys in the same order.
 void ReferenceQuickSort(Lines& list, int L, int R, TSortSpecs& keys) {
   if (L >= R) return;
   int I;
@@ -53,59 +54,42 @@ void ReferenceQuickSort(Lines& list, int L, int R, TSortSpecs& keys) {
 
 }  // namespace
 
-TEST(SortKeys, WholeLineOrder) {
-  EXPECT_EQ(Sorted({"a", "B", "abc", "", "\xe4", "ab", "~"}, {}),
-            (Lines{"", "B", "a", "ab", "abc", "~", "\xe4"}));
-}
+// Unsigned bytes, a shorter prefix first in both directions, case folded by
+// the windows-1252 table, numbers by value, key parts joined without padding.
+TEST(SortKeys, OrderUnderEachKind) {
+  const std::string nul("a\0", 2);
+  const struct {
+    const char* keys;
+    Lines lines, sorted;
+  } cases[] = {
+      {"", {"a", "B", "abc", "", "\xe4", "ab", "~"}, {"", "B", "a", "ab", "abc", "~", "\xe4"}},
+      {"/S=1,0", {nul, "a", "b"}, {"a", nul, "b"}},
+      {"/S=1,0-", {"abc", "b", "ab", "a"}, {"b", "a", "ab", "abc"}},
+      {"/S=1,0", {"apple", "Apple", "APPLE"}, {"APPLE", "Apple", "apple"}},
+      {"/N=1,4", {"  12", "   5", "    ", " -12", "  -5"}, {" -12", "  -5", "    ", "   5", "  12"}},
+      {"/S=3,2", {"abd", "zzc", "ab"}, {"ab", "zzc", "abd"}},
+      {"/S=1,3 /S=5,2", {"abc xz", "ab", "abc xy"}, {"ab", "abc xy", "abc xz"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Sorted(c.lines, Keys(c.keys)), c.sorted) << c.keys;
 
-TEST(SortKeys, DescendingKeepsTheShorterFirst) {
-  EXPECT_EQ(Sorted({"abc", "b", "ab", "a"}, Keys("/S=1,0-")), (Lines{"b", "a", "ab", "abc"}));
-}
-
-TEST(SortKeys, CaseAndExactKeys) {
-  TSortSpecs c = Keys("/C=1,0");
-  EXPECT_EQ(xrsort::BuildSortKey("apple", c), "APPLE");
-  EXPECT_EQ(xrsort::BuildSortKey("Apple", c), "APPLE");
-  EXPECT_EQ(xrsort::BuildSortKey("\xe4\xff\xdf\x9a", c), "\xc4\x9f\xdf\x8a");
-  TSortSpecs cd = Keys("/C=1,0-");
-  EXPECT_EQ(xrsort::CompareLines("apple", "APPLE", cd), 0);
-  EXPECT_EQ(Sorted({"apple", "Apple", "APPLE"}, Keys("/S=1,0")),
-            (Lines{"APPLE", "Apple", "apple"}));
-}
-
-TEST(SortKeys, NumericKeys) {
-  EXPECT_EQ(Sorted({"  12", "   5", "    ", " -12", "  -5"}, Keys("/N=1,4")),
-            (Lines{" -12", "  -5", "    ", "   5", "  12"}));
-  EXPECT_EQ(xrsort::NormalizeNumber("+ 1-"), std::string("\0", 1) + "\xcf\xcf\xce\xcf");
+  TSortSpecs fold = Keys("/C=1,0-");
+  EXPECT_EQ(xrsort::CompareLines("apple", "APPLE", fold), 0);
+  EXPECT_EQ(xrsort::CompareLines("\xe4\xff\xdf\x9a", "\xc4\x9f\xdf\x8a", fold), 0);
+  TSortSpecs parts = Keys("/S=3,2");
+  EXPECT_EQ(xrsort::BuildSortKey("abcd", parts), "cd");
+  TSortSpecs two = Keys("/S=1,3 /S=5,2");
+  EXPECT_EQ(xrsort::BuildSortKey("abc xy", two), "abcxy");
+  TSortSpecs negative = Keys("/S=2,-1");
+  EXPECT_EQ(xrsort::BuildSortKey("abc", negative), "");
+  // A line too short for a numeric key sorts after every number.
   TSortSpecs n = Keys("/N=10,3");
-  EXPECT_EQ(xrsort::BuildSortKey("short", n), "\xff");
   EXPECT_LT(xrsort::CompareLines("         -12", "short", n), 0);
   EXPECT_LT(xrsort::CompareLines("short", "           0", n), 0);
 }
 
-TEST(SortKeys, PartsAreJoinedWithoutPadding) {
-  TSortSpecs s = Keys("/S=3,2");
-  EXPECT_EQ(xrsort::BuildSortKey("ab", s), "");
-  EXPECT_EQ(xrsort::BuildSortKey("abc", s), "c");
-  EXPECT_EQ(xrsort::BuildSortKey("abcd", s), "cd");
-  TSortSpecs two = Keys("/S=1,3 /S=5,2");
-  EXPECT_EQ(xrsort::BuildSortKey("ab", two), "ab");
-  EXPECT_EQ(xrsort::BuildSortKey("abc xy", two), "abcxy");
-  TSortSpecs negative = Keys("/S=2,-1");
-  EXPECT_EQ(xrsort::BuildSortKey("abc", negative), "");
-}
-
-TEST(SortKeys, CompareGivesTheFirstDifference) {
-  EXPECT_EQ(xrsort::CompareKeys("ab", "abc"), -1);
-  EXPECT_EQ(xrsort::CompareKeys("b", "a"), 1);
-  EXPECT_EQ(xrsort::CompareKeys("\x80", "a"), 0x80 - 'a');
-  EXPECT_EQ(xrsort::CompareKeys(std::string("a\0", 2), "a"), 1);
-}
-
 TEST(SortKeys, ChunkSortKeepsTheQuicksortsTieOrder) {
   std::mt19937 random(7);
-  const char* key_lines[] = {"", "/C=1,3", "/S=2,2- /N=5,3", "/C=4,0-"};
-  for (const char* key_line : key_lines) {
+  for (const char* key_line : {"", "/C=1,3", "/S=2,2- /N=5,3", "/C=4,0-"}) {
     for (int size : {1, 2, 3, 17, 400, 3000}) {
       Lines lines;
       for (int i = 0; i < size; ++i) {
