@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <random>
 #include <vector>
 
@@ -17,83 +18,86 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
+// What a statement fails with: "io: <text>" for an in/out error, the text
+// alone for any other, "" when it does not fail.
+std::string FailureOf(const std::function<void()>& statement) {
+  try {
+    statement();
+  } catch (const xrsort::EInOutError& e) {
+    return std::string("io: ") + e.what();
+  } catch (const xrsort::Exception& e) {
+    return e.what();
+  }
+  return "";
+}
+
 class TextFileTest : public ::testing::Test {
  protected:
   std::string Path(const std::string& name) { return (drives_.drive('C') / name).string(); }
 
-  // Every line of `bytes` as read with a buffer of `size` (and record length).
-  Lines ReadAll(const std::string& bytes, int32_t size = 32768, int32_t record = 0) {
+  // Every line of `bytes` as read with a buffer of `size` (and record length);
+  // with `past_end`, one read more.
+  Lines ReadAll(const std::string& bytes, int32_t size = 32768, int32_t record = 0,
+                bool past_end = false) {
     WriteFile(Path("in.txt"), bytes);
     TXRTextFile file;
     file.Open(Path("in.txt"), record, size);
     file.Reset();
     Lines lines;
     while (!file.Eof()) lines.push_back(file.ReadLine());
-    if (read_past_end_) file.ReadLine();
+    if (past_end) file.ReadLine();
     return lines;
   }
 
-  // The message that reading all of `bytes` ends with.
-  std::string ReadFailure(const std::string& bytes, int32_t size = 32768, int32_t record = 0) {
-    try {
-      ReadAll(bytes, size, record);
-    } catch (const xrsort::EInOutError& e) {
-      return e.what();
-    }
-    return "";
+  std::string ReadFailure(const std::string& bytes, int32_t size = 32768, int32_t record = 0,
+                          bool past_end = false) {
+    return FailureOf([&] { ReadAll(bytes, size, record, past_end); });
   }
 
   testing_support::TempDrives drives_{"C"};
-  bool read_past_end_ = false;
 };
 
 }  // namespace
 
-TEST_F(TextFileTest, EveryLineEnd) {
-  for (const char* end : {"\r\n", "\n\r", "\r", "\n"}) {
-    EXPECT_EQ(ReadAll(std::string("a") + end + "b"), (Lines{"a", "b"})) << int(end[0]);
-    EXPECT_EQ(ReadAll(std::string("a") + end + "b" + end), (Lines{"a", "b"}));
-  }
-  EXPECT_EQ(ReadAll("a\n\nb"), (Lines{"a", "", "b"}));
-  EXPECT_EQ(ReadAll("a\r\r\nb"), (Lines{"a", "", "b"}));
-  EXPECT_EQ(ReadAll(std::string("a\0b\n", 4)), (Lines{std::string("a\0b", 3)}));
-}
-
-TEST_F(TextFileTest, EmptyFilesAndCtrlZ) {
-  EXPECT_EQ(ReadAll(""), Lines{});
-  EXPECT_EQ(ReadAll("\x1a"), Lines{});
-  EXPECT_EQ(ReadAll("a\r\n\x1a"), (Lines{"a"}));
-  EXPECT_EQ(ReadAll("a\r\nb\x1a"), (Lines{"a", "b"}));
-  EXPECT_EQ(ReadAll("a\x1a" "b\r\n"), (Lines{"a\x1a" "b"}));
-  // Inside the file a Ctrl-Z after a line end starts the next line, wherever
-  // the buffer ends.
-  EXPECT_EQ(ReadAll("a\r\n\x1a" "b\r\n"), (Lines{"a", "\x1a" "b"}));
-  const std::string first(253, 'x');
-  EXPECT_EQ(ReadAll(first + "\r\n\x1a" "b\r\n", 255), (Lines{first, "\x1a" "b"}));
-  EXPECT_EQ(ReadAll(first + "\r\n\x1a", 255), (Lines{first}));
-  read_past_end_ = true;
-  EXPECT_EQ(ReadFailure(""), "Read beyond end of file");
-  EXPECT_EQ(ReadFailure("a\r\n\x1a"), "Read beyond end of file");
-}
-
-TEST_F(TextFileTest, LinesAgainstTheBuffer) {
+// Every line-end style, Ctrl-Z, and lines against the buffer's end.
+TEST_F(TextFileTest, LinesAsRead) {
+  const std::string x253(253, 'x'), a100(100, 'a'), b152(152, 'b');
   const std::string l32766(32766, 'a'), l32767(32767, 'b');
-  EXPECT_EQ(ReadAll(l32766 + "\r\nnext\r\n"), (Lines{l32766, "next"}));
-  EXPECT_EQ(ReadFailure("x\r\n" + l32767 + "\r\nnext\r\n"),
-            "Not a text file or line exceeds buffer size");
-  EXPECT_EQ(ReadFailure(l32767 + "\nnext"), "Not a text file or line exceeds buffer size");
-  EXPECT_EQ(ReadAll(l32767 + "\n"), (Lines{l32767}));
-  // A CR LF split by the end of the buffer is one line end.
-  const std::string a(100, 'a'), b(152, 'b');
-  EXPECT_EQ(ReadAll(a + "\r\n" + b + "\r\nc\r\n", 255), (Lines{a, b, "c"}));
-  // Many lines through a small buffer.
-  std::string bytes;
-  Lines expected;
-  for (int i = 0; i < 500; ++i) {
-    expected.push_back(std::string(static_cast<size_t>(i % 97), static_cast<char>('a' + i % 26)));
-    bytes += expected.back() + (i % 3 == 0 ? "\n" : "\r\n");
+  const struct {
+    std::string bytes;
+    int32_t buffer;
+    Lines lines;
+  } cases[] = {
+      {"a\r\nb", 32768, {"a", "b"}},
+      {"a\n\rb\n\r", 32768, {"a", "b"}},
+      {"a\rb\r", 32768, {"a", "b"}},
+      {"a\nb\n", 32768, {"a", "b"}},
+      {"a\n\nb", 32768, {"a", "", "b"}},
+      {"a\r\r\nb", 32768, {"a", "", "b"}},
+      {std::string("a\0b\n", 4), 32768, {std::string("a\0b", 3)}},
+      {"", 32768, {}},
+      {"\x1a", 32768, {}},
+      {"a\r\n\x1a", 32768, {"a"}},
+      {"a\r\nb\x1a", 32768, {"a", "b"}},
+      {"a\x1a" "b\r\n", 32768, {"a\x1a" "b"}},
+      // Inside the file a Ctrl-Z after a line end starts the next line,
+      // wherever the buffer ends.
+      {"a\r\n\x1a" "b\r\n", 32768, {"a", "\x1a" "b"}},
+      {x253 + "\r\n\x1a" "b\r\n", 255, {x253, "\x1a" "b"}},
+      {x253 + "\r\n\x1a", 255, {x253}},
+      // A CR LF split by the end of the buffer is one line end.
+      {a100 + "\r\n" + b152 + "\r\nc\r\n", 255, {a100, b152, "c"}},
+      {l32766 + "\r\nnext\r\n", 32768, {l32766, "next"}},
+      {l32767 + "\n", 32768, {l32767}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ReadAll(c.bytes, c.buffer), c.lines) << c.bytes.substr(0, 8) << " " << c.buffer;
   }
-  EXPECT_EQ(ReadAll(bytes, 255), expected);
+  EXPECT_EQ(ReadFailure("x\r\n" + l32767 + "\r\nnext\r\n"),
+            "io: Not a text file or line exceeds buffer size");
+  EXPECT_EQ(ReadFailure(l32767 + "\nnext"), "io: Not a text file or line exceeds buffer size");
+  EXPECT_EQ(ReadFailure("", 32768, 0, true), "io: Read beyond end of file");
+  EXPECT_EQ(ReadFailure("a\r\n\x1a", 32768, 0, true), "io: Read beyond end of file");
 }
 
 TEST_F(TextFileTest, TheBufferSizeNeverChangesTheLines) {
@@ -116,64 +120,38 @@ TEST_F(TextFileTest, FixedRecords) {
   const std::string r30 = "0123456789abcdefghijABCDEFGHIJ";
   EXPECT_EQ(ReadAll(r30, 32768, 10), (Lines{"0123456789", "abcdefghij", "ABCDEFGHIJ"}));
   EXPECT_EQ(ReadAll(r30 + "\x1a", 32768, 10).size(), 3u);
-  EXPECT_EQ(ReadFailure(r30 + "12345", 32768, 10), "Invalid record length");
-  EXPECT_EQ(ReadFailure(r30, 32768, 32768), "Record too large (exceeds buffer size)");
-  std::string records;
-  for (int i = 0; i < 512; ++i) records += std::string(64, static_cast<char>('A' + i % 26));
-  EXPECT_EQ(ReadAll(records + "\x1a", 32768, 64).size(), 512u);
+  EXPECT_EQ(ReadFailure(r30 + "12345", 32768, 10), "io: Invalid record length");
+  EXPECT_EQ(ReadFailure(r30, 32768, 32768), "io: Record too large (exceeds buffer size)");
   // Records that straddle the buffer are refilled; a final Ctrl-Z ends the
   // records wherever the buffer ends.
+  std::string records;
+  for (int i = 0; i < 512; ++i) records += std::string(64, static_cast<char>('A' + i % 26));
   EXPECT_EQ(ReadAll(records, 255, 64).size(), 512u);
-  for (int buffer : {255, 300, 320, 32768 - 63}) {
+  for (int buffer : {255, 300, 320, 32768 - 63, 32768}) {
     EXPECT_EQ(ReadAll(records + "\x1a", buffer, 64).size(), 512u) << buffer;
   }
 }
 
-TEST_F(TextFileTest, OpenBoundsAndDirection) {
+TEST_F(TextFileTest, OpenBoundsAndFailures) {
   TXRTextFile file;
   file.Open(Path("x.txt"), 0, 100);
   EXPECT_EQ(file.BufferSize(), 255);
   file.Open(Path("x.txt"), 0, 5000000);
   EXPECT_EQ(file.BufferSize(), 1048576);
-  try {
-    file.Open(Path("x.txt"), -1, 32768);
-    FAIL();
-  } catch (const xrsort::EInOutError&) {
-    FAIL() << "of the general kind";
-  } catch (const xrsort::Exception& e) {
-    EXPECT_STREQ(e.what(), "Invalid Record Lenght");
-  }
+  EXPECT_EQ(FailureOf([&] { file.Open(Path("x.txt"), -1, 32768); }), "Invalid Record Lenght");
+
   TXRTextFile writer;
   writer.Open(Path("w.txt"), 0, 32768);
   writer.Rewrite(0, false);
-  EXPECT_THROW(
-      try { writer.ReadLine(); } catch (const xrsort::EInOutError& e) {
-        EXPECT_STREQ(e.what(), "Invalid direction for reading file");
-        throw;
-      },
-      xrsort::EInOutError);
+  EXPECT_EQ(FailureOf([&] { writer.ReadLine(); }), "io: Invalid direction for reading file");
   writer.Close();
-  try {
-    writer.Close();
-  } catch (const xrsort::EInOutError& e) {
-    EXPECT_STREQ(e.what(), "I/O error 103");
-  }
+  EXPECT_EQ(FailureOf([&] { writer.Close(); }), "io: I/O error 103");
   TXRTextFile missing;
   missing.Open(Path("none.txt"), 0, 32768);
-  try {
-    missing.Reset();
-    FAIL();
-  } catch (const xrsort::EInOutError& e) {
-    EXPECT_STREQ(e.what(), "File not found");
-  }
+  EXPECT_EQ(FailureOf([&] { missing.Reset(); }), "io: File not found");
   TXRTextFile nowhere;
   nowhere.Open(Path("nofolder/x.txt"), 0, 32768);
-  try {
-    nowhere.Rewrite(0, false);
-    FAIL();
-  } catch (const xrsort::EInOutError& e) {
-    EXPECT_STREQ(e.what(), "Invalid filename");
-  }
+  EXPECT_EQ(FailureOf([&] { nowhere.Rewrite(0, false); }), "io: Invalid filename");
 }
 
 TEST_F(TextFileTest, Writing) {
@@ -211,14 +189,13 @@ TEST_F(TextFileTest, Writing) {
 
 TEST_F(TextFileTest, PrivateFilesRefuseAnExistingName) {
   WriteFile(Path("run.tmp"), "planted");
-  TXRTextFile file;
-  file.Open(Path("run.tmp"), 0, 32768);
-  EXPECT_THROW(file.Rewrite(0, false, true), xrsort::EInOutError);
-  EXPECT_EQ(ReadFile(Path("run.tmp")), "planted");
   fs::create_symlink(Path("target.txt"), Path("link.tmp"));
-  TXRTextFile link;
-  link.Open(Path("link.tmp"), 0, 32768);
-  EXPECT_THROW(link.Rewrite(0, false, true), xrsort::EInOutError);
+  for (const char* name : {"run.tmp", "link.tmp"}) {
+    TXRTextFile file;
+    file.Open(Path(name), 0, 32768);
+    EXPECT_THROW(file.Rewrite(0, false, true), xrsort::EInOutError) << name;
+  }
+  EXPECT_EQ(ReadFile(Path("run.tmp")), "planted");
   EXPECT_FALSE(fs::exists(Path("target.txt")));
   TXRTextFile fresh;
   fresh.Open(Path("fresh.tmp"), 0, 32768);
