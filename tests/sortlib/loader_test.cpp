@@ -1,30 +1,18 @@
 #include <gtest/gtest.h>
 
-#include "platform/vb_error.h"
 #include "sortlib/sort_loader.h"
+#include "tests/support/error_of.h"
 #include "tests/support/temp_drives.h"
 
+using testing_support::ErrorOf;
 using testing_support::ReadFile;
 using testing_support::WriteFile;
-
-namespace {
-
-int ErrorOf(const std::string& program_folder) {
-  try {
-    xrsort::SortFile(program_folder, "x y");
-  } catch (const vb::Error& e) {
-    return e.number();
-  }
-  return 0;
-}
-
-}  // namespace
 
 // These run in order: the library is kept once it has loaded.
 TEST(SortLoader, AMissingLibraryOrCallRaises) {
   testing_support::TempDrives drives("C");
-  EXPECT_EQ(ErrorOf(drives.drive('C').string() + "/"), 53);
-  EXPECT_EQ(ErrorOf(XRSORT_TEST_STUB_DIR), 453);
+  EXPECT_EQ(ErrorOf([&] { xrsort::SortFile(drives.drive('C').string() + "/", "x y"); }), 53);
+  EXPECT_EQ(ErrorOf([] { xrsort::SortFile(XRSORT_TEST_STUB_DIR, "x y"); }), 453);
 }
 
 TEST(SortLoader, SortsThroughTheBuiltLibrary) {

@@ -1,5 +1,5 @@
-// Small helpers of the line sorter's tests: $TMPDIR for one test, the names
-// in a folder, and the lines of a CR LF text.
+// Small helpers of the line sorter's tests: $TMPDIR for one test and the
+// names in a folder.
 #pragma once
 
 #include <algorithm>
@@ -39,16 +39,6 @@ inline Lines NamesIn(const std::filesystem::path& folder) {
   }
   std::sort(names.begin(), names.end());
   return names;
-}
-
-// The lines of `text`, each ended by CR LF (a last unended part is dropped).
-inline Lines CrLfLines(const std::string& text) {
-  Lines lines;
-  size_t start = 0;
-  for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
-    lines.push_back(text.substr(start, end - start));
-  }
-  return lines;
 }
 
 }  // namespace sort_test
