@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "tests/topics/site_fixture.h"
 #include "topics/startup.h"
 
@@ -30,12 +32,6 @@ Started Start(const SiteFixture& fixture, Variant variant) {
   return s;
 }
 
-void ExpectRefusal(const Started& s, const std::string& text, const std::string& title) {
-  ASSERT_TRUE(s.refusal.has_value());
-  EXPECT_EQ(s.refusal->text, text);
-  EXPECT_EQ(s.refusal->title, title);
-}
-
 }  // namespace
 
 TEST(Startup, PrimaryToolStartsOnEitherLayout) {
@@ -54,68 +50,74 @@ TEST(Startup, PrimaryToolStartsOnEitherLayout) {
 
   SiteFixture subject(topics_test::kSubjectIni);
   EXPECT_FALSE(Start(subject, Variant::kPrimary).refusal.has_value());
+  // An empty list opens the window.
+  SiteFixture empty(topics_test::kPrimaryIni, "");
+  Started none = Start(empty, Variant::kPrimary);
+  EXPECT_FALSE(none.refusal.has_value());
+  EXPECT_TRUE(none.site.students.empty());
 }
 
-TEST(Startup, HighSchoolToolReadsTheGroupsAndRefusesAK6Site) {
+TEST(Startup, HighSchoolToolReadsTheGroups) {
   SiteFixture subject(topics_test::kSubjectIni);
   Started s = Start(subject, Variant::kHighSchool);
   ASSERT_FALSE(s.refusal.has_value());
   EXPECT_EQ(s.site.settings.subject_group_names, (std::vector<std::string>{"Mathematics", "Science"}));
   EXPECT_EQ(s.site.settings.subject_group_folders, (std::vector<std::string>{"maths", "science"}));
   EXPECT_EQ(s.site.settings.topics_per_group, 6);
-
-  SiteFixture k6;
-  ExpectRefusal(Start(k6, Variant::kHighSchool),
-                "You are running the High School Topics Utility, but it looks like you don't have a "
-                "High School Layout in Orvane!",
-                "Problem");
 }
 
-TEST(Startup, MissingFilesAndYearFolder) {
-  for (Variant v : {Variant::kPrimary, Variant::kHighSchool}) {
-    SiteFixture no_ini("");
-    ExpectRefusal(Start(no_ini, v), kNotFound, "Access problem!");
-    SiteFixture no_dat(topics_test::kSubjectIni);
-    fs::remove(no_dat.root() / "ovshrtct.dat");
-    ExpectRefusal(Start(no_dat, v), kNotFound, "Access problem!");
-    // Leading zeros are dropped: the tool looks for the folder 2026, not 02026.
-    SiteFixture moved("\"My Work\",02026\r\n\"2\"\r\n\"M\",\"m\"\r\n\"S\",\"s\"\r\n\"2\"\r\n");
-    fs::rename(moved.root() / "2026", moved.root() / "02026");
-    ExpectRefusal(Start(moved, v), kWriteAccess, "Access problem!");
-  }
-}
-
-TEST(Startup, BadSettingsAndListsEachGiveTheirMessage) {
-  SiteFixture short_ini("\"My Work\"\r\n");
-  ExpectRefusal(Start(short_ini, Variant::kPrimary),
-                "Error Code: 62.  You cannot use the Topics Utility.", "Error!");
-  ExpectRefusal(Start(short_ini, Variant::kHighSchool),
-                "There is a probem with the OVSHRTCT.INI file.  You cannot use the Topics Utility "
-                "until it is corrected.",
-                "Access problem!");
-
-  SiteFixture bad_year("\"My Work\",20x6\r\n\"0\"\r\n");
-  ExpectRefusal(Start(bad_year, Variant::kPrimary),
-                "Error Code: 13.  You cannot use the Topics Utility.", "Error!");
-  SiteFixture big_year("\"My Work\",99999\r\n\"0\"\r\n");
-  ExpectRefusal(Start(big_year, Variant::kPrimary),
-                "Error Code: 6.  You cannot use the Topics Utility.", "Error!");
-
+// Each refusal of the start-up, with its text and title, for the tool that gives it.
+TEST(Startup, EveryRefusal) {
+  const std::string k_primary = topics_test::kPrimaryIni, subject = topics_test::kSubjectIni;
+  const std::string list = topics_test::kStudentList, cut = "Smith Anna,smith_anna\r\n";
   std::string many = "\"My Work\",2026\r\n\"14\"\r\n";
   for (int k = 0; k < 14; ++k) many += "\"N\",\"n\"\r\n";
-  SiteFixture too_many(many + "\"2\"\r\n");
-  ExpectRefusal(Start(too_many, Variant::kHighSchool), kWriteAccess, "Access problem!");
-
-  SiteFixture cut_list(topics_test::kSubjectIni, "Smith Anna,smith_anna\r\n");
-  ExpectRefusal(Start(cut_list, Variant::kPrimary),
-                "Error Code: 62.  You cannot use the Topics Utility.", "Error!");
-  ExpectRefusal(Start(cut_list, Variant::kHighSchool), kWriteAccess, "Access problem!");
-}
-
-TEST(Startup, AnEmptyListOpensTheWindow) {
-  SiteFixture empty(topics_test::kPrimaryIni, "");
-  Started s = Start(empty, Variant::kPrimary);
-  EXPECT_FALSE(s.refusal.has_value());
-  EXPECT_TRUE(s.site.students.empty());
-  EXPECT_TRUE(s.site.distinct.levels.empty());
+  many += "\"2\"\r\n";
+  // Leading zeros are dropped: the tool looks for the folder 2026, not 02026.
+  const std::string zeros = "\"My Work\",02026\r\n\"2\"\r\n\"M\",\"m\"\r\n\"S\",\"s\"\r\n\"2\"\r\n";
+  auto no_dat = [](const SiteFixture& f) { fs::remove(f.root() / "ovshrtct.dat"); };
+  auto moved = [](const SiteFixture& f) { fs::rename(f.root() / "2026", f.root() / "02026"); };
+  const Variant p = Variant::kPrimary, h = Variant::kHighSchool;
+  const char* error = "Error!";
+  const char* access = "Access problem!";
+  const struct {
+    std::string ini, dat;
+    std::function<void(const SiteFixture&)> prepare;
+    Variant variant;
+    std::string text;
+    const char* title;
+  } cases[] = {
+      {k_primary, list, nullptr, h,
+       "You are running the High School Topics Utility, but it looks like you don't have a "
+       "High School Layout in Orvane!",
+       "Problem"},
+      {"", list, nullptr, p, kNotFound, access},
+      {"", list, nullptr, h, kNotFound, access},
+      {subject, list, no_dat, p, kNotFound, access},
+      {subject, list, no_dat, h, kNotFound, access},
+      {zeros, list, moved, p, kWriteAccess, access},
+      {zeros, list, moved, h, kWriteAccess, access},
+      {"\"My Work\"\r\n", list, nullptr, p, "Error Code: 62.  You cannot use the Topics Utility.", error},
+      {"\"My Work\"\r\n", list, nullptr, h,
+       "There is a probem with the OVSHRTCT.INI file.  You cannot use the Topics Utility "
+       "until it is corrected.",
+       access},
+      {"\"My Work\",20x6\r\n\"0\"\r\n", list, nullptr, p,
+       "Error Code: 13.  You cannot use the Topics Utility.", error},
+      {"\"My Work\",99999\r\n\"0\"\r\n", list, nullptr, p,
+       "Error Code: 6.  You cannot use the Topics Utility.", error},
+      {many, list, nullptr, h, kWriteAccess, access},
+      {subject, cut, nullptr, p, "Error Code: 62.  You cannot use the Topics Utility.", error},
+      {subject, cut, nullptr, h, kWriteAccess, access},
+  };
+  int row = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(row++);
+    SiteFixture fixture(c.ini, c.dat);
+    if (c.prepare) c.prepare(fixture);
+    Started s = Start(fixture, c.variant);
+    ASSERT_TRUE(s.refusal.has_value());
+    EXPECT_EQ(s.refusal->text, c.text);
+    EXPECT_EQ(s.refusal->title, c.title);
+  }
 }
