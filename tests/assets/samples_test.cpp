@@ -8,21 +8,15 @@
 #include <vector>
 
 #include "shipped_files.h"
+#include "tests/support/page_text.h"
+#include "tests/support/site_pages.h"
+#include "tests/support/temp_drives.h"
 
 using namespace assets_test;
+using testing_support::CrLfLines;
+using testing_support::ReadFile;
 
 namespace {
-
-std::vector<std::string> CrLfLines(const std::string& bytes) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  for (size_t end = bytes.find("\r\n"); end != std::string::npos;
-       start = end + 2, end = bytes.find("\r\n", start)) {
-    lines.push_back(bytes.substr(start, end - start));
-  }
-  EXPECT_EQ(start, bytes.size()) << "text after the last CR LF";
-  return lines;
-}
 
 std::vector<std::string> Fields(const std::string& line) {
   std::vector<std::string> fields;
@@ -34,11 +28,7 @@ std::vector<std::string> Fields(const std::string& line) {
 void ExpectExportBytes(const std::string& bytes) {
   EXPECT_GE(bytes.size(), 100u);
   EXPECT_NE(bytes.substr(0, 3), "\xEF\xBB\xBF");
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] == '\n') {
-      ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << "lone LF at " << i;
-    }
-  }
+  EXPECT_EQ(testing_support::LineEndFault(bytes), "");
   // An accented letter is one windows-1252 byte, never a UTF-8 pair.
   EXPECT_NE(bytes.find("\xEB"), std::string::npos) << "e with diaeresis";
   EXPECT_EQ(bytes.find("\xC3\xAB"), std::string::npos);
@@ -47,7 +37,7 @@ void ExpectExportBytes(const std::string& bytes) {
 }  // namespace
 
 TEST(SamplesTest, ConsoleExport) {
-  std::string bytes = ReadBytes(AssetsDir() / "samples" / "StudentsRecord.csv");
+  std::string bytes = ReadFile(AssetsDir() / "samples" / "StudentsRecord.csv");
   ExpectExportBytes(bytes);
   std::vector<std::string> lines = CrLfLines(bytes);
   ASSERT_FALSE(lines.empty());
@@ -70,7 +60,7 @@ TEST(SamplesTest, ConsoleExport) {
 }
 
 TEST(SamplesTest, SchoolExport) {
-  std::string bytes = ReadBytes(AssetsDir() / "samples" / "school.csv");
+  std::string bytes = ReadFile(AssetsDir() / "samples" / "school.csv");
   ExpectExportBytes(bytes);
   std::vector<std::string> lines = CrLfLines(bytes);
   ASSERT_FALSE(lines.empty());
@@ -90,7 +80,7 @@ TEST(SamplesTest, SchoolExport) {
 
 TEST(SamplesTest, BothExportsHoldNamesThatTestTheRules) {
   for (const char* name : {"StudentsRecord.csv", "school.csv"}) {
-    std::string bytes = ReadBytes(AssetsDir() / "samples" / name);
+    std::string bytes = ReadFile(AssetsDir() / "samples" / name);
     SCOPED_TRACE(name);
     EXPECT_NE(bytes.find("O'Brien"), std::string::npos);
     EXPECT_NE(bytes.find("Smith-Jones,Mary-Kate"), std::string::npos);

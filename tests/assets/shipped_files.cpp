@@ -1,9 +1,6 @@
 #include "shipped_files.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -12,11 +9,6 @@ namespace assets_test {
 fs::path AssetsDir() { return fs::path(ORVANE_ASSETS_DIR); }
 fs::path ProgramDir() { return AssetsDir() / "program"; }
 fs::path TemplateRoot() { return ProgramDir() / "ovintranet" / "orvane"; }
-
-std::string ReadBytes(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 const std::vector<std::string>& SchoolNameFiles() {
   static const std::vector<std::string> pages = {
@@ -113,23 +105,6 @@ std::vector<std::string> LinksOf(const std::string& page) {
     }
   }
   return links;
-}
-
-std::string ResolveLink(const std::string& folder, const std::string& link) {
-  std::vector<std::string> parts;
-  std::istringstream in(folder.empty() ? link : folder + "/" + link);
-  for (std::string part; std::getline(in, part, '/');) {
-    if (part.empty() || part == ".") continue;
-    if (part == "..") {
-      if (parts.empty()) return "";
-      parts.pop_back();
-    } else {
-      parts.push_back(part);
-    }
-  }
-  std::string joined;
-  for (const auto& part : parts) joined += (joined.empty() ? "" : "/") + part;
-  return joined;
 }
 
 }  // namespace assets_test

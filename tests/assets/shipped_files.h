@@ -1,5 +1,5 @@
-// Reading the files shipped under assets/ for the tests of their contents:
-// whole files as bytes, the template's page lists, and the links of a page.
+// Finding the files shipped under assets/ for the tests of their contents:
+// the template's page lists, the theme images and the links of a page.
 #ifndef ORVANE_TESTS_ASSETS_SHIPPED_FILES_H_
 #define ORVANE_TESTS_ASSETS_SHIPPED_FILES_H_
 
@@ -16,8 +16,6 @@ std::filesystem::path ProgramDir();
 // The template's site root: assets/program/ovintranet/orvane.
 std::filesystem::path TemplateRoot();
 
-std::string ReadBytes(const std::filesystem::path& file);
-
 // Paths below the site root, "/"-separated, in the order the builder
 // personalises them. "writing.htm" lies in the program folder, not the template.
 const std::vector<std::string>& SchoolNameFiles();  // 28 pages
@@ -31,10 +29,6 @@ const std::vector<std::string>& SiteImageList();
 
 // The values of every href="..." and src="..." of a page.
 std::vector<std::string> LinksOf(const std::string& page);
-
-// Joins a relative link onto a folder ("a/b" + "../c.htm" = "a/c.htm").
-// Returns "" when the link climbs above the root.
-std::string ResolveLink(const std::string& folder, const std::string& link);
 
 }  // namespace assets_test
 

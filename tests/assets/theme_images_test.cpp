@@ -9,9 +9,11 @@
 #include <utility>
 
 #include "shipped_files.h"
+#include "tests/support/temp_drives.h"
 
 namespace fs = std::filesystem;
 using namespace assets_test;
+using testing_support::ReadFile;
 
 namespace {
 
@@ -72,7 +74,7 @@ TEST(ThemeImagesTest, EveryThemeHoldsTheFortyImagesAtTheirPageSizes) {
     ASSERT_EQ(SiteImageList().size(), 40u);
     for (const auto& name : SiteImageList()) {
       SCOPED_TRACE(std::string(theme) + "/" + name);
-      std::string bytes = ReadBytes(folder / name);
+      std::string bytes = ReadFile(folder / name);
       ASSERT_FALSE(bytes.empty()) << "missing";
       Size size = fs::path(name).extension() == ".gif" ? GifSize(bytes) : JpegSize(bytes);
       EXPECT_EQ(size, ExpectedSize(name));
@@ -90,15 +92,15 @@ TEST(ThemeImagesTest, EveryThemeHoldsTheFortyImagesAtTheirPageSizes) {
 }
 
 TEST(ThemeImagesTest, ThemesDifferFromEachOther) {
-  std::string fire = ReadBytes(ProgramDir() / "fire" / "but-home.jpg");
+  std::string fire = ReadFile(ProgramDir() / "fire" / "but-home.jpg");
   for (const char* theme : {"metal", "mop", "night"}) {
-    EXPECT_NE(ReadBytes(ProgramDir() / theme / "but-home.jpg"), fire) << theme;
+    EXPECT_NE(ReadFile(ProgramDir() / theme / "but-home.jpg"), fire) << theme;
   }
 }
 
 TEST(ThemeImagesTest, MainWindowPictures) {
-  EXPECT_EQ(PngSize(ReadBytes(AssetsDir() / "ui" / "logo.png")), Size(248, 60));
-  EXPECT_EQ(PngSize(ReadBytes(AssetsDir() / "ui" / "preview.png")), Size(24, 24));
+  EXPECT_EQ(PngSize(ReadFile(AssetsDir() / "ui" / "logo.png")), Size(248, 60));
+  EXPECT_EQ(PngSize(ReadFile(AssetsDir() / "ui" / "preview.png")), Size(24, 24));
 }
 
 TEST(ThemeImagesTest, ProgramFolderShipsNoTextFile) {
