@@ -79,8 +79,10 @@ size_t CountFiles(const fs::path& folder) {
 
 int main(int argc, char** argv) {
   const bool shared = argc > 1 && std::string(argv[1]) == "Shared";
-  char root_template[] = "/tmp/orvane-bench-XXXXXX";
-  const fs::path root = ::mkdtemp(root_template);
+  // $TMPDIR picks the file system to measure (for example a tmpfs).
+  const char* tmp = std::getenv("TMPDIR");
+  std::string root_template = std::string(tmp && *tmp ? tmp : "/tmp") + "/orvane-bench-XXXXXX";
+  const fs::path root = ::mkdtemp(root_template.data());
   const fs::path program = root / "program";
   fs::copy(ORVANE_PROGRAM_DIR, program, fs::copy_options::recursive);
   builder::PlainBuildSettings settings;
