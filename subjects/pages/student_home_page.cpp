@@ -59,13 +59,7 @@ void GreetingTable(PageFrameWriter& page, const builder::BuildRun& run, SubjectP
 void SubjectLinkTable(PageFrameWriter& page, const builder::BuildRun& run) {
   const SubjectGroups& groups = Groups();
   const std::string& face = run.ctx.FontFace;
-  page.Line(16, "<div align=\"center\">");
-  page.Line(18, "<table border=\"0\" width=\"90%\">");
-  page.Line(20, "<tr>");
-  page.Line(22, "<td width=\"100%\" colspan=\"4\" bgcolor=\"" + run.ctx.ThemeColour1 + "\">");
-  page.Line(24, "<p align=\"center\"><b><font face=\"" + face + "\">Take a look");
-  page.Line(24, "around the work I've been doing in school this year!</font></b></td>");
-  page.Line(20, "</tr>");
+  OpenLinkTable(page, run, "school");
   // Two subjects to a row, in at most six rows.
   for (int k = 1; k <= 12; ++k) {
     if (k > groups.SubjectGroupCount) break;
@@ -79,11 +73,7 @@ void SubjectLinkTable(PageFrameWriter& page, const builder::BuildRun& run) {
                       GroupSlot(groups.SubjectGroupNames, k) + "</font></td>");
     if (k % 2 == 0) page.Line(20, "</tr>");
   }
-  page.Line(20, "<tr>");
-  page.Line(22, "<td width=\"100%\" colspan=\"4\" bgcolor=\"" + run.ctx.ThemeColour1 + "\">&nbsp;</td>");
-  page.Line(20, "</tr>");
-  page.Line(18, "</table>");
-  page.Line(16, "</div>");
+  CloseLinkTable(page, run);
 }
 
 }  // namespace

@@ -25,13 +25,7 @@ void TopicLink(PageFrameWriter& page, const builder::BuildRun& run, int t) {
 }
 
 void TopicLinkTable(PageFrameWriter& page, const builder::BuildRun& run, const std::string& subject) {
-  page.Line(16, "<div align=\"center\">");
-  page.Line(18, "<table border=\"0\" width=\"90%\">");
-  page.Line(20, "<tr>");
-  page.Line(22, "<td width=\"100%\" colspan=\"4\" bgcolor=\"" + run.ctx.ThemeColour1 + "\">");
-  page.Line(24, "<p align=\"center\"><b><font face=\"" + run.ctx.FontFace + "\">Take a look");
-  page.Line(24, "around the work I've been doing in " + subject + " this year!</font></b></td>");
-  page.Line(20, "</tr>");
+  OpenLinkTable(page, run, subject);
   // Two topics to a row; an odd last topic gets no row.
   const int limit = Groups().TopicsPerGroup - 1;
   for (int t = 1; t <= limit; t += 2) {
@@ -40,11 +34,7 @@ void TopicLinkTable(PageFrameWriter& page, const builder::BuildRun& run, const s
     TopicLink(page, run, t + 1);
     page.Line(20, "</tr>");
   }
-  page.Line(20, "<tr>");
-  page.Line(22, "<td width=\"100%\" colspan=\"4\" bgcolor=\"" + run.ctx.ThemeColour1 + "\">&nbsp;</td>");
-  page.Line(20, "</tr>");
-  page.Line(18, "</table>");
-  page.Line(16, "</div>");
+  CloseLinkTable(page, run);
 }
 
 }  // namespace

@@ -58,4 +58,22 @@ void WriteSubjectPage(const builder::BuildRun& run, std::string_view file, std::
   out.Close();
 }
 
+void OpenLinkTable(builder::PageFrameWriter& page, const builder::BuildRun& run, std::string_view where) {
+  page.Line(16, "<div align=\"center\">");
+  page.Line(18, "<table border=\"0\" width=\"90%\">");
+  page.Line(20, "<tr>");
+  page.Line(22, "<td width=\"100%\" colspan=\"4\" bgcolor=\"" + run.ctx.ThemeColour1 + "\">");
+  page.Line(24, "<p align=\"center\"><b><font face=\"" + run.ctx.FontFace + "\">Take a look");
+  page.Line(24, "around the work I've been doing in " + std::string(where) + " this year!</font></b></td>");
+  page.Line(20, "</tr>");
+}
+
+void CloseLinkTable(builder::PageFrameWriter& page, const builder::BuildRun& run) {
+  page.Line(20, "<tr>");
+  page.Line(22, "<td width=\"100%\" colspan=\"4\" bgcolor=\"" + run.ctx.ThemeColour1 + "\">&nbsp;</td>");
+  page.Line(20, "</tr>");
+  page.Line(18, "</table>");
+  page.Line(16, "</div>");
+}
+
 }  // namespace subjects

@@ -69,6 +69,12 @@ struct SubjectPageLayout {
   builder::BottomRowForm bottom_row;
 };
 
+// The table of links in the middle of a home or subject page: its heading
+// row ("Take a look around the work I've been doing in <where> this year!")
+// and its closing coloured row; the link rows stand between.
+void OpenLinkTable(builder::PageFrameWriter& page, const builder::BuildRun& run, std::string_view where);
+void CloseLinkTable(builder::PageFrameWriter& page, const builder::BuildRun& run);
+
 // Writes `file` (created or emptied): the head with `title`, the top row, the
 // centre line, the side cells around `content`, the bottom row and the tail.
 void WriteSubjectPage(const builder::BuildRun& run, std::string_view file, std::string_view title,
