@@ -21,9 +21,9 @@ std::string InvertKey(std::string_view text);
 // negative (byte 0 and the inverted text), else byte 255 and the text.
 std::string NormalizeNumber(std::string_view text);
 
-// The key of `line` into `key`: the whole line when there is no spec, else
-// the parts of the specs joined without separator or padding. Writes each
-// spec's Work.
+// The key of `line` into `key`: the whole line when there are no sort keys,
+// else the parts the keys select, joined without separator or padding.
+// Writes each key's Work.
 void BuildSortKey(std::string_view line, TSortSpecs& keys, std::string& key);
 std::string BuildSortKey(std::string_view line, TSortSpecs& keys);
 
