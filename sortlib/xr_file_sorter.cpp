@@ -84,6 +84,13 @@ void TXRFileSorter::Sort(const std::string& command_line) {
 
   const std::string input_name = NativePath(Parser.InputFile);
   if (!IsFile(input_name)) RaiseError("File " + Parser.InputFile + " not found");
+  // The dropped records would be written over the lines being sorted or
+  // over their result.
+  const std::string& dups = Parser.DuplicatesFile;
+  if (!dups.empty() && (SameFile(NativePath(dups), input_name) ||
+                        SameFile(NativePath(dups), NativePath(Parser.OutputFile)))) {
+    RaiseError("Duplicates file " + dups + " is the input or output file");
+  }
   input->Open(input_name, Parser.RecordLength, kSortBufferSize);
   input->Reset();
   DoMessage("Memory used: " + GroupedNumber(Parser.MemoryLimit) + " bytes");

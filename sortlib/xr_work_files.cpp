@@ -35,11 +35,16 @@ bool IsFile(const std::string& native) {
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
+  if (a.empty() || b.empty()) return false;
   struct stat sa, sb;
-  if (a.empty() || b.empty() || ::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0) {
-    return false;
-  }
-  return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+  const bool a_exists = ::stat(a.c_str(), &sa) == 0;
+  const bool b_exists = ::stat(b.c_str(), &sb) == 0;
+  if (a_exists && b_exists) return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+  if (a_exists || b_exists) return false;
+  std::error_code ea, eb;
+  const auto ca = std::filesystem::weakly_canonical(a, ea);
+  const auto cb = std::filesystem::weakly_canonical(b, eb);
+  return !ea && !eb && ca == cb;
 }
 
 unsigned DefaultFileMode() {

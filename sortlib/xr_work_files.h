@@ -28,7 +28,8 @@ class WorkFolder {
 
 // A file that is not a folder.
 bool IsFile(const std::string& native);
-// Both names are the same existing file.
+// Both names lead to one file: the same existing file, or, where a name does
+// not exist yet, the same path once the links on the way are followed.
 bool SameFile(const std::string& a, const std::string& b);
 // The mode of a new file under the process's umask.
 unsigned DefaultFileMode();

@@ -216,6 +216,29 @@ TEST_F(SortFileTest, HeadersBlankLinesAndDuplicates) {
   EXPECT_TRUE(TempIsEmpty());
 }
 
+// Refused before anything is read, wherever the name leads on disk.
+TEST_F(SortFileTest, DuplicatesFileThatIsTheInputOrOutputIsRefused) {
+  WriteFile(D("in.txt"), "b\r\na\r\na\r\n");
+  WriteFile(D("out.txt"), "old\r\n");
+  fs::create_symlink(D("in.txt"), D("link.txt"));
+  fs::create_directory_symlink(D(""), D("alias"));
+  const std::pair<std::string, std::string> cases[] = {
+      {"D:\\in.txt", "D:\\out.txt"},
+      {"d:\\IN.TXT", "D:\\out.txt"},
+      {"D:\\link.txt", "D:\\out.txt"},
+      {"D:\\out.txt", "D:\\out.txt"},
+      {"D:\\alias\\new.txt", "D:\\new.txt"},
+  };
+  for (const auto& [dups, output] : cases) {
+    EXPECT_EQ(Sort("/D=" + dups + " D:\\in.txt " + output), 0) << dups;
+    EXPECT_EQ(LastError(), "Duplicates file " + dups + " is the input or output file");
+  }
+  EXPECT_EQ(ReadFile(D("in.txt")), "b\r\na\r\na\r\n");
+  EXPECT_EQ(ReadFile(D("out.txt")), "old\r\n");
+  EXPECT_FALSE(fs::exists(D("new.txt")));
+  EXPECT_TRUE(TempIsEmpty());
+}
+
 TEST_F(SortFileTest, InPlaceSortAndTheOutputsMode) {
   WriteFile(D("list.txt"), "c\r\nb\r\na\r\n");
   fs::permissions(D("list.txt"), fs::perms::owner_read | fs::perms::owner_write);
