@@ -1,6 +1,7 @@
 #include "sortlib/xr_work_files.h"
 
 #include <fcntl.h>
+#include <limits.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,11 +10,24 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <string_view>
 #include <vector>
 
 #include "sortlib/xr_errors.h"
 
 namespace xrsort {
+
+namespace {
+
+constexpr std::string_view kTempOutputMark = ".XRsort-";
+
+// The folder part of a native path, ending in "/" ("" when it has none).
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+}  // namespace
 
 WorkFolder::~WorkFolder() {
   if (path_.empty()) return;
@@ -61,21 +75,25 @@ unsigned DefaultFileMode() {
   return 0666u & ~static_cast<unsigned>(mask);
 }
 
-std::string MakeSiblingFile(const std::string& target) {
-  if (target.empty()) return {};
-  std::string name = target + ".XXXXXX";
-  const int fd = ::mkstemp(name.data());
-  if (fd < 0) return {};
-  ::close(fd);
-  return name;
+std::string TempOutputName(const std::string& output) {
+  const std::string folder = FolderOf(output);
+  const std::string tail = std::string(kTempOutputMark) + std::to_string(::getpid());
+  std::string name = output.substr(folder.size());
+  const size_t room = NAME_MAX - 1 - tail.size();
+  if (name.size() > room) name.resize(room);
+  return folder + "." + name + tail;
 }
 
 bool CopyFileReplace(const std::string& from, const std::string& to) {
   const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
   if (in < 0) return false;
-  const std::string temp = MakeSiblingFile(to);
-  int out = temp.empty() ? -1 : ::open(temp.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-  bool ok = out >= 0;
+  const std::string temp = TempOutputName(to);
+  const int out = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+  if (out < 0) {
+    ::close(in);
+    return false;
+  }
+  bool ok = true;
   std::vector<char> block(1 << 20);
   while (ok) {
     const ssize_t n = ::read(in, block.data(), block.size());
@@ -92,12 +110,10 @@ bool CopyFileReplace(const std::string& from, const std::string& to) {
     }
   }
   ::close(in);
-  if (out >= 0) {
-    ok = ::fchmod(out, DefaultFileMode()) == 0 && ok;
-    ok = ::close(out) == 0 && ok;
-  }
+  ok = ::fchmod(out, DefaultFileMode()) == 0 && ok;
+  ok = ::close(out) == 0 && ok;
   if (ok) ok = ::rename(temp.c_str(), to.c_str()) == 0;
-  if (!ok && !temp.empty()) ::unlink(temp.c_str());
+  if (!ok) ::unlink(temp.c_str());
   return ok;
 }
 

@@ -1,6 +1,5 @@
 // The file-system steps of one sort around its runs: the private work
-// folder, the input and output checks, and turning the last run into the
-// output file.
+// folder, the input and output checks, and the output's temporary file.
 #pragma once
 
 #include <string>
@@ -33,11 +32,14 @@ bool IsFile(const std::string& native);
 bool SameFile(const std::string& a, const std::string& b);
 // The mode of a new file under the process's umask.
 unsigned DefaultFileMode();
-// A new empty file beside `target` ("<target>.XXXXXX"); "" when none can be
-// made, errno then telling why.
-std::string MakeSiblingFile(const std::string& target);
-// Copies `from` over `to` through a sibling file renamed into place, so that
-// `to` is either whole or untouched; the copy gets the default mode.
+
+// The output's temporary file, in the output's folder:
+// ".<output name>.XRsort-<process id>", the name cut so that it fits.
+std::string TempOutputName(const std::string& output);
+
+// Copies `from` over `to` through the temporary output, created
+// exclusively and renamed into place, so that `to` is either whole or
+// untouched; the copy gets the default mode.
 bool CopyFileReplace(const std::string& from, const std::string& to);
 
 }  // namespace xrsort
