@@ -170,6 +170,7 @@ void TXRFileSorter::WriteRun() {
 // the output and renamed over it. Until then the old output stays.
 void TXRFileSorter::MakeOutput(const std::string& final_name, int64_t records) {
   const std::string output = NativePath(Parser.OutputFile);
+  RemoveLeftTempOutputs(output);
   int64_t written;
   if (Parser.RemoveDuplicates || Parser.HeaderLines != 0) {
     // An unmapped drive fails as a missing folder does.

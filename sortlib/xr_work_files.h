@@ -1,14 +1,16 @@
 // The file-system steps of one sort around its runs: the private work
-// folder, the input and output checks, and the output's temporary file.
+// folder, the input and output checks, the output's temporary file, and the
+// clearing of what killed sorts left behind.
 #pragma once
 
 #include <string>
 
 namespace xrsort {
 
-// A new folder "XRsort.XXXXXX" (mode 0700) in the native folder `parent`,
-// removed with everything in it when the object goes. Raises the I/O error
-// when it cannot be made.
+// A new folder "XRsort.<process id>.XXXXXX" (mode 0700) in the native folder
+// `parent`, removed with everything in it when the object goes. Raises the
+// I/O error when it cannot be made. Work folders that ended processes left
+// in `parent` are removed first.
 class WorkFolder {
  public:
   WorkFolder() = default;
@@ -36,6 +38,8 @@ unsigned DefaultFileMode();
 // The output's temporary file, in the output's folder:
 // ".<output name>.XRsort-<process id>", the name cut so that it fits.
 std::string TempOutputName(const std::string& output);
+// Removes the temporary outputs that ended processes left beside `output`.
+void RemoveLeftTempOutputs(const std::string& output);
 
 // Copies `from` over `to` through the temporary output, created
 // exclusively and renamed into place, so that `to` is either whole or

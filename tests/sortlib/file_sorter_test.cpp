@@ -274,6 +274,40 @@ TEST_F(SortFileTest, LastPhaseFailureLeavesTheOldOutput) {
   }
 }
 
+// What killed sorts left, by the process id in its name: gone once that
+// process has ended, kept while it runs or when it is not this user's.
+TEST_F(SortFileTest, WorkLeftByEndedProcessesIsCleared) {
+  const std::string ended = std::to_string(sort_test::EndedProcessId());
+  const std::string own = std::to_string(::getpid());
+  const struct {
+    std::string name;
+    bool folder;
+    bool other_user;
+    bool kept;
+  } cases[] = {
+      {"tmp/XRsort." + ended + ".a1b2c3", true, false, false},
+      {"tmp/XRsort." + own + ".a1b2c3", true, false, false},
+      {"tmp/XRsort.1.a1b2c3", true, false, true},
+      {"tmp/XRsort." + ended, true, false, true},
+      {".out.txt.XRsort-" + ended, false, false, false},
+      {".old.txt.XRsort-" + ended, false, false, false},
+      {".out.txt.XRsort-1", false, false, true},
+      {".mine.txt.XRsort-" + ended, false, true, true},
+  };
+  WriteFile(D("in.txt"), "b\r\na\r\n");
+  for (const auto& c : cases) {
+    if (c.folder) WriteFile(D(c.name) / "$XRsort0.tmp", "run\r\n");
+    else WriteFile(D(c.name), "part of an output\r\n");
+    if (c.other_user && ::lchown(D(c.name).c_str(), 4242, 4242) != 0) fs::remove(D(c.name));
+  }
+  ASSERT_EQ(Sort("D:\\in.txt D:\\out.txt"), -1) << LastError();
+  EXPECT_EQ(ReadFile(D("out.txt")), "a\r\nb\r\n");
+  for (const auto& c : cases) {
+    if (c.other_user && ::geteuid() != 0) continue;
+    EXPECT_EQ(fs::exists(D(c.name)), c.kept) << c.name;
+  }
+}
+
 TEST_F(SortFileTest, InPlaceSortAndTheOutputsMode) {
   WriteFile(D("list.txt"), "c\r\nb\r\na\r\n");
   fs::permissions(D("list.txt"), fs::perms::owner_read | fs::perms::owner_write);

@@ -1,8 +1,10 @@
 // Small helpers of the line sorter's tests: $TMPDIR for one test, the names
-// in a folder and a small file system that fills.
+// in a folder, a small file system that fills, and an ended process's id.
 #pragma once
 
 #include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -62,5 +64,13 @@ class SmallTmpfs {
   std::filesystem::path folder_;
   bool mounted_ = false;
 };
+
+// The id of a process that has ended.
+inline pid_t EndedProcessId() {
+  const pid_t pid = ::fork();
+  if (pid == 0) ::_exit(0);
+  ::waitpid(pid, nullptr, 0);
+  return pid;
+}
 
 }  // namespace sort_test
