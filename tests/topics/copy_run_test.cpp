@@ -81,6 +81,7 @@ class CopyRunTest : public ::testing::Test {
 
 TEST_F(CopyRunTest, ReplacesATopicForAYearMasterFoldersIncluded) {
   Start(Variant::kPrimary);
+  form_.year_text = "year3 ";  // typed with a trailing blank
   testing_support::RecordingOpener opener(fixture_->source(""));
   Run();
   const std::vector<std::string> expected = {Student("year3", "3c", "brown_tom") + "topic3.htm",
