@@ -84,6 +84,13 @@ void TXRFileSorter::Sort(const std::string& command_line) {
 
   const std::string input_name = NativePath(Parser.InputFile);
   if (!IsFile(input_name)) RaiseError("File " + Parser.InputFile + " not found");
+  // The dropped records would be written over the lines being sorted or
+  // over their result.
+  const std::string& dups = Parser.DuplicatesFile;
+  if (!dups.empty() && (SameFile(NativePath(dups), input_name) ||
+                        SameFile(NativePath(dups), NativePath(Parser.OutputFile)))) {
+    RaiseError("Duplicates file " + dups + " is the input or output file");
+  }
   input->Open(input_name, Parser.RecordLength, kSortBufferSize);
   input->Reset();
   DoMessage("Memory used: " + GroupedNumber(Parser.MemoryLimit) + " bytes");
@@ -137,7 +144,7 @@ void TXRFileSorter::Sort(const std::string& command_line) {
     RaiseError("Error copying last file");
   }
   const int64_t records = line_count - static_cast<int64_t>(HeaderTexts.size()) - skipped;
-  MakeOutput(final_name, input_name, records);
+  MakeOutput(final_name, records);
 }
 
 void TXRFileSorter::WriteRun() {
@@ -158,26 +165,26 @@ void TXRFileSorter::WriteRun() {
   ChunkBytes = 0;
 }
 
-// Replaces the output with the final file. An output that is the input
-// itself stays in place until its replacement is whole.
-void TXRFileSorter::MakeOutput(const std::string& final_name, const std::string& input,
-                               int64_t records) {
+// Gives the output's name to the final result only when it is whole: the
+// final file is renamed over the output, or the result is written beside
+// the output and renamed over it. Until then the old output stays.
+void TXRFileSorter::MakeOutput(const std::string& final_name, int64_t records) {
   const std::string output = NativePath(Parser.OutputFile);
-  const bool in_place = SameFile(input, output);
-  if (!in_place && IsFile(output)) ::unlink(output.c_str());
-
+  RemoveLeftTempOutputs(output);
   int64_t written;
   if (Parser.RemoveDuplicates || Parser.HeaderLines != 0) {
-    const std::string target = in_place ? MakeSiblingFile(output) : output;
-    if (in_place && target.empty()) RaiseIoErrno(errno, true);
+    // An unmapped drive fails as a missing folder does.
+    if (output.empty()) RaiseIoErrno(ENOENT, true);
+    const std::string temp = TempOutputName(output);
+    TXRTextFile out;
+    out.Open(temp, Parser.RecordLength, kSortBufferSize);
+    out.Rewrite(0, false, true);
     try {
-      written = FinishOutput(final_name, target);
-      if (in_place) {
-        if (::chmod(target.c_str(), DefaultFileMode()) != 0) RaiseIoErrno(errno);
-        if (::rename(target.c_str(), output.c_str()) != 0) RaiseIoErrno(errno);
-      }
+      written = FinishOutput(final_name, out);
+      if (::chmod(temp.c_str(), DefaultFileMode()) != 0) RaiseIoErrno(errno);
+      if (::rename(temp.c_str(), output.c_str()) != 0) RaiseIoErrno(errno, true);
     } catch (...) {
-      if (!target.empty()) ::unlink(target.c_str());
+      ::unlink(temp.c_str());
       throw;
     }
   } else {
@@ -193,14 +200,11 @@ void TXRFileSorter::MakeOutput(const std::string& final_name, const std::string&
   DoMessage(std::to_string(written) + " record(s) written.");
 }
 
-int64_t TXRFileSorter::FinishOutput(const std::string& final_name, const std::string& target) {
+int64_t TXRFileSorter::FinishOutput(const std::string& final_name, TXRTextFile& out) {
   DoMessage("Processing last file...");
   TXRTextFile last;
   last.Open(final_name, Parser.RecordLength, kSortBufferSize);
   last.Reset();
-  TXRTextFile out;
-  out.Open(target, Parser.RecordLength, kSortBufferSize);
-  out.Rewrite(0, false);
   for (const std::string& header : HeaderTexts) out.WriteLine(header);
   int64_t written = static_cast<int64_t>(HeaderTexts.size());
   std::string line;

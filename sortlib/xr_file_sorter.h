@@ -9,6 +9,7 @@
 #include "sortlib/xr_line_list.h"
 #include "sortlib/xr_merge.h"
 #include "sortlib/xr_sort_parser.h"
+#include "sortlib/xr_text_file.h"
 #include "sortlib/xr_work_files.h"
 
 namespace xrsort {
@@ -32,8 +33,9 @@ class TXRFileSorter {
 
  private:
   void WriteRun();
-  int64_t FinishOutput(const std::string& final_name, const std::string& target);
-  void MakeOutput(const std::string& final_name, const std::string& input, int64_t records);
+  // Writes the headers and the final file's lines into `out`, created already.
+  int64_t FinishOutput(const std::string& final_name, TXRTextFile& out);
+  void MakeOutput(const std::string& final_name, int64_t records);
 
   WorkFolder* work_ = nullptr;  // the sort's private folder, while it runs
 };

@@ -1,15 +1,16 @@
 // The file-system steps of one sort around its runs: the private work
-// folder, the input and output checks, and turning the last run into the
-// output file.
+// folder, the input and output checks, the output's temporary file, and the
+// clearing of what killed sorts left behind.
 #pragma once
 
 #include <string>
 
 namespace xrsort {
 
-// A new folder "XRsort.XXXXXX" (mode 0700) in the native folder `parent`,
-// removed with everything in it when the object goes. Raises the I/O error
-// when it cannot be made.
+// A new folder "XRsort.<process id>.XXXXXX" (mode 0700) in the native folder
+// `parent`, removed with everything in it when the object goes. Raises the
+// I/O error when it cannot be made. Work folders that ended processes left
+// in `parent` are removed first.
 class WorkFolder {
  public:
   WorkFolder() = default;
@@ -28,15 +29,21 @@ class WorkFolder {
 
 // A file that is not a folder.
 bool IsFile(const std::string& native);
-// Both names are the same existing file.
+// Both names lead to one file: the same existing file, or, where a name does
+// not exist yet, the same path once the links on the way are followed.
 bool SameFile(const std::string& a, const std::string& b);
 // The mode of a new file under the process's umask.
 unsigned DefaultFileMode();
-// A new empty file beside `target` ("<target>.XXXXXX"); "" when none can be
-// made, errno then telling why.
-std::string MakeSiblingFile(const std::string& target);
-// Copies `from` over `to` through a sibling file renamed into place, so that
-// `to` is either whole or untouched; the copy gets the default mode.
+
+// The output's temporary file, in the output's folder:
+// ".<output name>.XRsort-<process id>", the name cut so that it fits.
+std::string TempOutputName(const std::string& output);
+// Removes the temporary outputs that ended processes left beside `output`.
+void RemoveLeftTempOutputs(const std::string& output);
+
+// Copies `from` over `to` through the temporary output, created
+// exclusively and renamed into place, so that `to` is either whole or
+// untouched; the copy gets the default mode.
 bool CopyFileReplace(const std::string& from, const std::string& to);
 
 }  // namespace xrsort

@@ -45,8 +45,34 @@ bool IsWithin(const fs::path& inner, const fs::path& outer) {
   return mismatch.first == outer.end();
 }
 
+// A folder field names one folder inside its parent: not empty, no drive,
+// no separator (so not absolute) and no "..".
+bool IsFolderField(const std::string& name) {
+  return IsOneName(name) && name.find("..") == std::string::npos;
+}
+
 bool SafeRecord(const StudentRecord& r) {
-  return IsOneName(r.student_folder) && IsOneName(r.class_folder) && IsOneName(r.level_folder);
+  return IsFolderField(r.student_folder) && IsFolderField(r.class_folder) && IsFolderField(r.level_folder);
+}
+
+// The student folder, or a folder below it on the way down to `folder`, is
+// a link: the copy would land wherever that points. Links higher up the
+// site are the school's own and are followed.
+bool LinkOnTheWay(const std::string& student_folder, const std::string& folder) {
+  try {
+    fs::path at = vb::Resolve(student_folder);
+    const fs::path below = vb::Resolve(folder).lexically_relative(at);
+    std::error_code ec;
+    if (fs::is_symlink(fs::symlink_status(at, ec))) return true;
+    for (const fs::path& name : below) {
+      if (name == ".") continue;
+      at /= name;
+      if (fs::is_symlink(fs::symlink_status(at, ec))) return true;
+    }
+    return false;
+  } catch (const vb::Error&) {
+    return false;
+  }
 }
 
 std::string ParentOf(const std::string& path) {
@@ -57,9 +83,9 @@ std::string ParentOf(const std::string& path) {
 // One confirmed run over the loaded students.
 class CopyRun {
  public:
-  CopyRun(Variant variant, const TopicsSite& site, const CopyForm& form, bool group_file,
-          vb::LineWriter& log, const StatusLine& status)
-      : variant_(variant), site_(site), form_(form), group_file_(group_file), log_(log), status_(status) {}
+  CopyRun(Variant variant, const TopicsSite& site, const CopyForm& form, vb::LineWriter& log,
+          const StatusLine& status)
+      : variant_(variant), site_(site), form_(form), log_(log), status_(status) {}
 
   void Run() {
     const size_t count = site_.students.size();
@@ -84,7 +110,7 @@ class CopyRun {
   void CopyFileToStudent(const StudentRecord& r) {
     const std::string destination = FileDestination(variant_, site_, form_, r);
     status_(destination);
-    if (group_file_ && !SafeRecord(r)) return Log(kOtherFailure, destination);
+    if (Outside(r, ParentOf(destination))) return Log(kOtherFailure, destination);
     if (!vb::FolderExists(ParentOf(destination))) return Log(kPathMissing, destination);
     // A file copied onto itself would be emptied: it is in use, as the source.
     if (SameFile(form_.selected_file_path, destination)) return Log(kOtherFailure, destination);
@@ -97,9 +123,9 @@ class CopyRun {
 
   void CopyFolderToStudent(const StudentRecord& r) {
     const std::string destination = FolderDestination(variant_, site_, form_, r);
-    // Refused before anything is made: a group record whose folders are not
-    // plain names, and a destination inside the opened folder itself.
-    const bool refused = (group_file_ && !SafeRecord(r)) || IsInsideSource(destination);
+    // Refused before anything is made: a destination outside the student's
+    // folder, and one inside the opened folder itself.
+    const bool refused = Outside(r, destination) || IsInsideSource(destination);
     if (!refused) {
       try {
         vb::MkDir(destination);
@@ -121,6 +147,12 @@ class CopyRun {
     }
   }
 
+  // A record whose folders are not plain names, or a link on the way to
+  // `folder`, would take the copy out of the student's folder.
+  bool Outside(const StudentRecord& r, const std::string& folder) const {
+    return !SafeRecord(r) || LinkOnTheWay(StudentFolderPath(site_, r), folder);
+  }
+
   bool IsInsideSource(const std::string& destination) const {
     const auto source = CanonicalOf(form_.opened_folder);
     const auto target = CanonicalOf(destination);
@@ -138,7 +170,6 @@ class CopyRun {
   Variant variant_;
   const TopicsSite& site_;
   const CopyForm& form_;
-  bool group_file_;
   vb::LineWriter& log_;
   const StatusLine& status_;
 };
@@ -201,7 +232,7 @@ void RunTopicsCopy(Variant variant, TopicsSite& site, CopyForm form, const Statu
     return;
   }
 
-  CopyRun(variant, site, form, group_file, *log, status).Run();
+  CopyRun(variant, site, form, *log, status).Run();
 
   status(kStatusHint);
   vb::MsgBox("Copy into all selected folders complete.  Click OK to check the error log.",

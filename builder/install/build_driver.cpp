@@ -249,10 +249,10 @@ class Build {
     CloseBuilder();
   }
 
-  // F5: the sorted list replaces any earlier one; a failed sort keeps ovshrtct.srt.
+  // F5: the sorted list replaces any earlier one once it is whole; a failed
+  // sort keeps ovshrtct.srt and the earlier list.
   bool SortStudentList() {
     const std::string dat = SiteRoot() + "ovshrtct.dat";
-    if (vb::FileExists(dat)) vb::Kill(dat);
     ctx_.SortCommand = "/T=TMP " + SiteRoot() + "ovshrtct.srt " + dat;
     std::string error_text;
     bool sorted = false;

@@ -216,6 +216,98 @@ TEST_F(SortFileTest, HeadersBlankLinesAndDuplicates) {
   EXPECT_TRUE(TempIsEmpty());
 }
 
+// Refused before anything is read, wherever the name leads on disk.
+TEST_F(SortFileTest, DuplicatesFileThatIsTheInputOrOutputIsRefused) {
+  WriteFile(D("in.txt"), "b\r\na\r\na\r\n");
+  WriteFile(D("out.txt"), "old\r\n");
+  fs::create_symlink(D("in.txt"), D("link.txt"));
+  fs::create_directory_symlink(D(""), D("alias"));
+  const std::pair<std::string, std::string> cases[] = {
+      {"D:\\in.txt", "D:\\out.txt"},
+      {"d:\\IN.TXT", "D:\\out.txt"},
+      {"D:\\link.txt", "D:\\out.txt"},
+      {"D:\\out.txt", "D:\\out.txt"},
+      {"D:\\alias\\new.txt", "D:\\new.txt"},
+  };
+  for (const auto& [dups, output] : cases) {
+    EXPECT_EQ(Sort("/D=" + dups + " D:\\in.txt " + output), 0) << dups;
+    EXPECT_EQ(LastError(), "Duplicates file " + dups + " is the input or output file");
+  }
+  EXPECT_EQ(ReadFile(D("in.txt")), "b\r\na\r\na\r\n");
+  EXPECT_EQ(ReadFile(D("out.txt")), "old\r\n");
+  EXPECT_FALSE(fs::exists(D("new.txt")));
+  EXPECT_TRUE(TempIsEmpty());
+}
+
+// The output is replaced whole or not at all: a full file system or a
+// folder where the new output is written leaves the old one as it was.
+TEST_F(SortFileTest, LastPhaseFailureLeavesTheOldOutput) {
+  sort_test::SmallTmpfs full(D("full"), "64k");
+  if (!full.mounted()) GTEST_SKIP() << "cannot mount a tmpfs";
+  Lines big;
+  for (int i = 0; i < 4000; ++i) big.push_back(std::to_string(1000000 - i) + std::string(40, 'x'));
+  WriteFile(D("big.txt"), CrLf(big));
+  WriteFile(D("small.txt"), "b\r\na\r\n");
+  const std::string planted = ".out.txt.XRsort-" + std::to_string(::getpid());
+  const struct {
+    std::string command;
+    bool plant;  // a folder in the new output's place
+    std::string error;
+  } cases[] = {
+      {"/T=D:\\tmp D:\\big.txt D:\\full\\out.txt", false, "Error copying last file"},
+      {"/T=D:\\tmp /D D:\\big.txt D:\\full\\out.txt", false, "Disk full"},
+      {"/T=D:\\tmp /H=1 D:\\big.txt D:\\full\\out.txt", false, "Disk full"},
+      {"/T=D:\\full D:\\small.txt D:\\out.txt", true, "Error copying last file"},
+      {"/T=D:\\tmp /D D:\\small.txt D:\\out.txt", true, "File access denied"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.command);
+    const fs::path output = c.plant ? D("out.txt") : D("full/out.txt");
+    WriteFile(output, "old\r\n");
+    if (c.plant) fs::create_directory(output.parent_path() / planted);
+    EXPECT_EQ(SortFile(c.command.c_str(), nullptr), 0);
+    EXPECT_EQ(LastError(), c.error);
+    EXPECT_EQ(ReadFile(output), "old\r\n");
+    if (c.plant) fs::remove(output.parent_path() / planted);
+    EXPECT_EQ(NamesIn(D("full")), (Lines{"out.txt"}));
+    EXPECT_TRUE(TempIsEmpty());
+  }
+}
+
+// What killed sorts left, by the process id in its name: gone once that
+// process has ended, kept while it runs or when it is not this user's.
+TEST_F(SortFileTest, WorkLeftByEndedProcessesIsCleared) {
+  const std::string ended = std::to_string(sort_test::EndedProcessId());
+  const std::string own = std::to_string(::getpid());
+  const struct {
+    std::string name;
+    bool folder;
+    bool other_user;
+    bool kept;
+  } cases[] = {
+      {"tmp/XRsort." + ended + ".a1b2c3", true, false, false},
+      {"tmp/XRsort." + own + ".a1b2c3", true, false, false},
+      {"tmp/XRsort.1.a1b2c3", true, false, true},
+      {"tmp/XRsort." + ended, true, false, true},
+      {".out.txt.XRsort-" + ended, false, false, false},
+      {".old.txt.XRsort-" + ended, false, false, false},
+      {".out.txt.XRsort-1", false, false, true},
+      {".mine.txt.XRsort-" + ended, false, true, true},
+  };
+  WriteFile(D("in.txt"), "b\r\na\r\n");
+  for (const auto& c : cases) {
+    if (c.folder) WriteFile(D(c.name) / "$XRsort0.tmp", "run\r\n");
+    else WriteFile(D(c.name), "part of an output\r\n");
+    if (c.other_user && ::lchown(D(c.name).c_str(), 4242, 4242) != 0) fs::remove(D(c.name));
+  }
+  ASSERT_EQ(Sort("D:\\in.txt D:\\out.txt"), -1) << LastError();
+  EXPECT_EQ(ReadFile(D("out.txt")), "a\r\nb\r\n");
+  for (const auto& c : cases) {
+    if (c.other_user && ::geteuid() != 0) continue;
+    EXPECT_EQ(fs::exists(D(c.name)), c.kept) << c.name;
+  }
+}
+
 TEST_F(SortFileTest, InPlaceSortAndTheOutputsMode) {
   WriteFile(D("list.txt"), "c\r\nb\r\na\r\n");
   fs::permissions(D("list.txt"), fs::perms::owner_read | fs::perms::owner_write);
@@ -227,12 +319,11 @@ TEST_F(SortFileTest, InPlaceSortAndTheOutputsMode) {
   EXPECT_EQ(Sort("/F=2 D:\\list.txt D:\\list.txt"), 0);
   EXPECT_EQ(ReadFile(D("list.txt")), "a\r\nb\r\nc\r\n");
   EXPECT_EQ(NamesIn(drives_.drive('D')), (Lines{"list.txt", "tmp"}));
-  // No room beside it for the new file: the create error, the input whole.
-  const std::string longest = std::string(249, 'n');
+  // The longest name a file may have still leaves room for the new file beside it.
+  const std::string longest = std::string(255, 'n');
   WriteFile(D(longest), "b\r\na\r\n");
-  EXPECT_EQ(Sort("/D D:\\" + longest + " D:\\" + longest), 0);
-  EXPECT_EQ(LastError(), "Invalid filename");
-  EXPECT_EQ(ReadFile(D(longest)), "b\r\na\r\n");
+  EXPECT_EQ(Sort("/D D:\\" + longest + " D:\\" + longest), -1) << LastError();
+  EXPECT_EQ(ReadFile(D(longest)), "a\r\nb\r\n");
   fs::remove(D(longest));
 
   const fs::perms normal = fs::perms::owner_read | fs::perms::owner_write |

@@ -67,6 +67,7 @@ TEST(SortKeys, OrderUnderEachKind) {
       {"/S=1,0-", {"abc", "b", "ab", "a"}, {"b", "a", "ab", "abc"}},
       {"/S=1,0", {"apple", "Apple", "APPLE"}, {"APPLE", "Apple", "apple"}},
       {"/N=1,4", {"  12", "   5", "    ", " -12", "  -5"}, {" -12", "  -5", "    ", "   5", "  12"}},
+      {"/N=1,4", {"  +5", "   3", "+  1"}, {"+  1", "   3", "  +5"}},
       {"/S=3,2", {"abd", "zzc", "ab"}, {"ab", "zzc", "abd"}},
       {"/S=1,3 /S=5,2", {"abc xz", "ab", "abc xy"}, {"ab", "abc xy", "abc xz"}},
   };

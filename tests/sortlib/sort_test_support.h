@@ -1,6 +1,10 @@
-// Small helpers of the line sorter's tests: $TMPDIR for one test and the
-// names in a folder.
+// Small helpers of the line sorter's tests: $TMPDIR for one test, the names
+// in a folder, a small file system that fills, and an ended process's id.
 #pragma once
+
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -39,6 +43,34 @@ inline Lines NamesIn(const std::filesystem::path& folder) {
   }
   std::sort(names.begin(), names.end());
   return names;
+}
+
+// A tmpfs of `size` bytes ("64k") on `folder` until it goes. Only root may
+// mount: elsewhere mounted() is false and the test skips.
+class SmallTmpfs {
+ public:
+  SmallTmpfs(const std::filesystem::path& folder, const std::string& size) : folder_(folder) {
+    std::filesystem::create_directories(folder);
+    mounted_ = ::mount("tmpfs", folder.c_str(), "tmpfs", 0, ("size=" + size).c_str()) == 0;
+  }
+  ~SmallTmpfs() {
+    if (mounted_) ::umount2(folder_.c_str(), MNT_DETACH);
+  }
+  SmallTmpfs(const SmallTmpfs&) = delete;
+  SmallTmpfs& operator=(const SmallTmpfs&) = delete;
+  bool mounted() const { return mounted_; }
+
+ private:
+  std::filesystem::path folder_;
+  bool mounted_ = false;
+};
+
+// The id of a process that has ended.
+inline pid_t EndedProcessId() {
+  const pid_t pid = ::fork();
+  if (pid == 0) ::_exit(0);
+  ::waitpid(pid, nullptr, 0);
+  return pid;
 }
 
 }  // namespace sort_test

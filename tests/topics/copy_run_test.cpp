@@ -81,6 +81,7 @@ class CopyRunTest : public ::testing::Test {
 
 TEST_F(CopyRunTest, ReplacesATopicForAYearMasterFoldersIncluded) {
   Start(Variant::kPrimary);
+  form_.year_text = "year3 ";  // typed with a trailing blank
   testing_support::RecordingOpener opener(fixture_->source(""));
   Run();
   const std::vector<std::string> expected = {Student("year3", "3c", "brown_tom") + "topic3.htm",
@@ -138,6 +139,35 @@ TEST_F(CopyRunTest, CustomGroupCopiesEveryRecordAndRefusesUnsafeFolders) {
                                              "2026/year3/../../topic3.htm"};
   EXPECT_EQ(Failures(), expected);
   EXPECT_EQ(site_.students.size(), 2u);
+}
+
+// Records of the site's own list that would take a copy out of the
+// student's folder, in file and in folder copies: each is logged, and
+// nothing lands outside.
+TEST_F(CopyRunTest, SiteListRecordsThatLeaveTheStudentFolderAreRefused) {
+  Start(Variant::kPrimary);
+  const fs::path outside = fixture_->source("outside");
+  fs::create_directories(outside);
+  fs::create_directory_symlink(outside, fixture_->student("year3", "3b", "linked"));
+  fs::create_directory_symlink(outside, fixture_->student("year3", "3b", "smith_anna") / "maths");
+  WriteFile(fixture_->root() / "ovshrtct.dat",
+            "Abs,/abs,3b,year3\r\nDrive,C:,3b,year3\r\nLink,linked,3b,year3\r\n"
+            "Smith Anna,smith_anna,3b,year3\r\nUp,../../../..,3b,year3\r\n");
+  const std::string k = topics::kOtherFailure, in = fixture_->site_root() + "2026/year3/3b/";
+  Run();
+  EXPECT_EQ(Failures(), (std::vector<std::string>{k + in + "/abs/topic3.htm", k + in + "C:/topic3.htm",
+                                                  k + in + "linked/topic3.htm",
+                                                  k + in + "../../../../topic3.htm"}));
+  EXPECT_EQ(ReadFile(fixture_->student("year3", "3b", "smith_anna") / "topic3.htm"), "new page");
+  form_.file_mode = false;
+  form_.replace_topic = false;
+  Run();
+  EXPECT_EQ(Failures(), (std::vector<std::string>{k + in + "/abs/maths", k + in + "C:/maths",
+                                                  k + in + "linked/maths", k + in + "smith_anna/maths",
+                                                  k + in + "../../../../maths"}));
+  EXPECT_TRUE(fs::is_empty(outside));
+  EXPECT_FALSE(fs::exists(fixture_->root().parent_path() / "topic3.htm"));
+  EXPECT_FALSE(fs::exists(fixture_->root().parent_path() / "maths"));
 }
 
 TEST_F(CopyRunTest, FolderCopiesMergeAndAMissingSubfolderIsLogged) {

@@ -70,13 +70,22 @@ TEST(Startup, HighSchoolToolReadsTheGroups) {
 TEST(Startup, EveryRefusal) {
   const std::string k_primary = topics_test::kPrimaryIni, subject = topics_test::kSubjectIni;
   const std::string list = topics_test::kStudentList, cut = "Smith Anna,smith_anna\r\n";
-  std::string many = "\"My Work\",2026\r\n\"14\"\r\n";
-  for (int k = 0; k < 14; ++k) many += "\"N\",\"n\"\r\n";
-  many += "\"2\"\r\n";
+  auto groups = [](int count) {
+    std::string ini = "\"My Work\",2026\r\n\"" + std::to_string(count) + "\"\r\n";
+    for (int k = 0; k < count; ++k) ini += "\"N\",\"n\"\r\n";
+    return ini + "\"2\"\r\n";
+  };
   // Leading zeros are dropped: the tool looks for the folder 2026, not 02026.
   const std::string zeros = "\"My Work\",02026\r\n\"2\"\r\n\"M\",\"m\"\r\n\"S\",\"s\"\r\n\"2\"\r\n";
   auto no_dat = [](const SiteFixture& f) { fs::remove(f.root() / "ovshrtct.dat"); };
   auto moved = [](const SiteFixture& f) { fs::rename(f.root() / "2026", f.root() / "02026"); };
+  // allstudents.csv cannot be written: a folder in its place (70), a list
+  // that is a folder (75).
+  auto in_place = [](const SiteFixture& f) { fs::create_directory(f.root() / "2026/allstudents.csv"); };
+  auto folder_dat = [](const SiteFixture& f) {
+    fs::remove(f.root() / "ovshrtct.dat");
+    fs::create_directory(f.root() / "ovshrtct.dat");
+  };
   const Variant p = Variant::kPrimary, h = Variant::kHighSchool;
   const char* error = "Error!";
   const char* access = "Access problem!";
@@ -97,6 +106,8 @@ TEST(Startup, EveryRefusal) {
       {subject, list, no_dat, h, kNotFound, access},
       {zeros, list, moved, p, kWriteAccess, access},
       {zeros, list, moved, h, kWriteAccess, access},
+      {k_primary, list, in_place, p, kWriteAccess, access},
+      {k_primary, list, folder_dat, p, kWriteAccess, access},
       {"\"My Work\"\r\n", list, nullptr, p, "Error Code: 62.  You cannot use the Topics Utility.", error},
       {"\"My Work\"\r\n", list, nullptr, h,
        "There is a probem with the OVSHRTCT.INI file.  You cannot use the Topics Utility "
@@ -106,7 +117,8 @@ TEST(Startup, EveryRefusal) {
        "Error Code: 13.  You cannot use the Topics Utility.", error},
       {"\"My Work\",99999\r\n\"0\"\r\n", list, nullptr, p,
        "Error Code: 6.  You cannot use the Topics Utility.", error},
-      {many, list, nullptr, h, kWriteAccess, access},
+      {groups(13), list, nullptr, h, kWriteAccess, access},
+      {groups(14), list, nullptr, h, kWriteAccess, access},
       {subject, cut, nullptr, p, "Error Code: 62.  You cannot use the Topics Utility.", error},
       {subject, cut, nullptr, h, kWriteAccess, access},
   };

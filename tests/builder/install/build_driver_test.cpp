@@ -248,7 +248,7 @@ TEST_F(InstallTest, FolderInPlaceOfTheSettingsFileIsAWriteFailure) {
   EXPECT_EQ(window.calls, (std::vector<std::string>{"unload", "hide", "close"}));
 }
 
-TEST_F(InstallTest, FailedSortKeepsTheListAndCopiesNoStaleOne) {
+TEST_F(InstallTest, FailedSortKeepsBothListsAndCopiesNeither) {
   WriteFile(Site() / "ovshrtct.dat", "stale\r\n");
   for (bool loader_fails : {false, true}) {
     messages.clear();
@@ -266,7 +266,7 @@ TEST_F(InstallTest, FailedSortKeepsTheListAndCopiesNoStaleOne) {
                   (loader_fails ? "XRsortLib.so: file not found" : "Input file not found"));
     EXPECT_EQ(messages.shown()[0].style, vb::vbCritical);
     EXPECT_TRUE(fs::exists(Site() / "ovshrtct.srt"));
-    EXPECT_FALSE(fs::exists(Site() / "ovshrtct.dat"));
+    EXPECT_EQ(SiteFile("ovshrtct.dat"), "stale\r\n");
     EXPECT_FALSE(fs::exists(Site() / "2026" / "ovshrtct.dat"));
     EXPECT_EQ(ctx.SortResult, "0");
   }
