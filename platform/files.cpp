@@ -8,7 +8,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <utility>
 
+#include "platform/path_memory.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "platform/vb_error.h"
@@ -19,8 +21,57 @@ namespace vb {
 
 namespace {
 
+// What LineWriter gathers before it writes: a page goes out in one write.
+constexpr size_t kWriteBlock = 1 << 16;
+
 void RaiseFrom(const std::error_code& ec, FileOp op, const fs::path& path) {
   RaiseErrno(ec.value(), op, path);
+}
+
+// Runs `op` on where `path` leads. When it fails on a target taken from
+// memory and a fresh look-up finds another one, `op` runs again on that.
+template <typename Op>
+auto OnTarget(std::string_view path, Intent intent, Op&& op) {
+  const Target target = Locate(path, intent);
+  try {
+    return op(target);
+  } catch (const Error&) {
+    if (!target.remembered) throw;
+    const Target fresh = LocateAfresh(path);
+    if (!MemoryMisled(target, fresh)) throw;
+    return op(fresh);
+  }
+}
+
+// The same for an operation on two paths.
+template <typename Op>
+void OnTargets(std::string_view a, Intent a_intent, std::string_view b, Intent b_intent, Op&& op) {
+  const Target first = Locate(a, a_intent);
+  const Target second = Locate(b, b_intent);
+  try {
+    op(first, second);
+  } catch (const Error&) {
+    if (!first.remembered && !second.remembered) throw;
+    const Target fresh_first = LocateAfresh(a);
+    const Target fresh_second = LocateAfresh(b);
+    const bool misled_first = MemoryMisled(first, fresh_first);
+    if (!MemoryMisled(second, fresh_second) && !misled_first) throw;
+    op(fresh_first, fresh_second);
+  }
+}
+
+// Writes all of `bytes`; false with errno set when the system refuses.
+bool WriteAll(int fd, const char* bytes, size_t size) {
+  while (size > 0) {
+    const ssize_t n = ::write(fd, bytes, size);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes += n;
+    size -= static_cast<size_t>(n);
+  }
+  return true;
 }
 
 // A copy of a program stays runnable: the target may be run wherever it may be read.
@@ -31,10 +82,11 @@ void KeepRunnable(int out) {
 
 // Copies one regular file by bytes; the target gets ordinary permissions,
 // and those of a program when the source is one. A link at the target is
-// replaced, never written through.
-void CopyFileBytes(const fs::path& from, const fs::path& to) {
+// replaced, never written through. A target known to be new is made
+// without looking for it first.
+void CopyFileBytes(const fs::path& from, const fs::path& to, bool to_is_new) {
   std::error_code ec;
-  if (fs::is_symlink(fs::symlink_status(to, ec))) fs::remove(to, ec);
+  if (!to_is_new && fs::is_symlink(fs::symlink_status(to, ec))) fs::remove(to, ec);
   const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
   if (in < 0) RaiseErrno(errno, FileOp::OpenRead, from);
   struct stat st {};
@@ -44,38 +96,44 @@ void CopyFileBytes(const fs::path& from, const fs::path& to) {
   }
   // Opening the target would empty the source when both are one file.
   struct stat target {};
-  if (::stat(to.c_str(), &target) == 0 && target.st_dev == st.st_dev && target.st_ino == st.st_ino) {
+  if (!to_is_new && ::stat(to.c_str(), &target) == 0 && target.st_dev == st.st_dev &&
+      target.st_ino == st.st_ino) {
     ::close(in);
     Raise(70, to.string() + ": is the file being copied");
   }
-  const int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
+  const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | (to_is_new ? O_EXCL : O_TRUNC);
+  const int out = ::open(to.c_str(), flags, 0666);
   if (out < 0) {
     const int err = errno;
     ::close(in);
     RaiseErrno(err == ELOOP ? EACCES : err, FileOp::OpenWrite, to);
   }
+  NoteMade(to.string(), false);
   if ((st.st_mode & 0111) != 0) KeepRunnable(out);
+  // A file read whole in one go needs no further read to find its end.
   char buffer[1 << 16];
+  const size_t want = S_ISREG(st.st_mode)
+                          ? std::min(static_cast<size_t>(st.st_size) + 1, sizeof buffer)
+                          : sizeof buffer;
+  off_t copied = 0;
   for (;;) {
-    const ssize_t n = ::read(in, buffer, sizeof buffer);
+    const ssize_t n = ::read(in, buffer, want);
     if (n == 0) break;
     if (n < 0) {
+      if (errno == EINTR) continue;
       const int err = errno;
       ::close(in);
       ::close(out);
       RaiseErrno(err, FileOp::Copy, from);
     }
-    ssize_t done = 0;
-    while (done < n) {
-      const ssize_t w = ::write(out, buffer + done, static_cast<size_t>(n - done));
-      if (w < 0) {
-        const int err = errno;
-        ::close(in);
-        ::close(out);
-        RaiseErrno(err, FileOp::Write, to);
-      }
-      done += w;
+    if (!WriteAll(out, buffer, static_cast<size_t>(n))) {
+      const int err = errno;
+      ::close(in);
+      ::close(out);
+      RaiseErrno(err, FileOp::Write, to);
     }
+    copied += n;
+    if (static_cast<size_t>(n) < want && copied == st.st_size) break;
   }
   ::close(in);
   if (::close(out) != 0) RaiseErrno(errno, FileOp::Write, to);
@@ -90,135 +148,193 @@ void CopyTree(const fs::path& from, const fs::path& to) {
     else if (fs::is_regular_file(st)) files.push_back(it->path());
   }
   if (ec) RaiseFrom(ec, FileOp::Query, from);
+  const std::string to_text = to.string();
   for (const fs::path& folder : folders) {
     const fs::path target = to / folder.filename();
-    if (fs::is_symlink(fs::symlink_status(target, ec))) fs::remove(target, ec);
-    if (!fs::is_directory(target, ec) && ::mkdir(target.c_str(), 0777) != 0) {
-      RaiseErrno(errno, FileOp::MkDir, target);
+    bool made = false;
+    if (KnownEntry(to_text, folder.filename().string()) == Presence::Absent) {
+      made = ::mkdir(target.c_str(), 0777) == 0;
+      if (!made && errno != EEXIST) RaiseErrno(errno, FileOp::MkDir, target);
     }
+    if (!made) {
+      if (fs::is_symlink(fs::symlink_status(target, ec))) fs::remove(target, ec);
+      if (!fs::is_directory(target, ec)) {
+        if (::mkdir(target.c_str(), 0777) != 0) RaiseErrno(errno, FileOp::MkDir, target);
+        made = true;
+      }
+    }
+    if (made) NoteMade(target.string(), true);
     CopyTree(folder, target);
   }
-  for (const fs::path& file : files) CopyFileBytes(file, to / file.filename());
+  for (const fs::path& file : files) {
+    const std::string name = file.filename().string();
+    const bool is_new = KnownEntry(to_text, name) == Presence::Absent;
+    CopyFileBytes(file, to / name, is_new);
+  }
+}
+
+// The status of where `path` leads (of a link itself unless `follow`), and
+// that path; false when there is nothing there.
+bool StatOf(std::string_view path, bool follow, struct stat& st, std::string& native) {
+  auto look = [&](const Target& target) {
+    native = target.native;
+    return (follow ? ::stat(native.c_str(), &st) : ::lstat(native.c_str(), &st)) == 0;
+  };
+  const Target target = Locate(path, Intent::Use);
+  if (look(target)) return true;
+  const int err = errno;
+  if (!target.remembered || target.presence == Presence::Absent) return false;
+  const Target fresh = LocateAfresh(path);
+  if (!MemoryMisled(target, fresh)) {
+    errno = err;
+    return false;
+  }
+  return look(fresh);
 }
 
 }  // namespace
 
 void MkDir(std::string_view path) {
-  const fs::path native = Resolve(path);
-  if (::mkdir(native.c_str(), 0777) != 0) RaiseErrno(errno, FileOp::MkDir, native);
+  OnTarget(path, Intent::Create, [](const Target& target) {
+    if (::mkdir(target.native.c_str(), 0777) != 0) RaiseErrno(errno, FileOp::MkDir, target.native);
+    NoteMade(target.native, true);
+  });
 }
 
 void Kill(std::string_view path_or_pattern) {
-  const fs::path native = Resolve(path_or_pattern);
-  const std::string pattern = native.filename().string();
-  if (pattern.find_first_of("*?") == std::string::npos) {
+  OnTarget(path_or_pattern, Intent::Use, [](const Target& target) {
+    const fs::path native = target.native;
+    const std::string pattern = native.filename().string();
+    if (pattern.find_first_of("*?") == std::string::npos) {
+      std::error_code ec;
+      if (fs::is_directory(native, ec)) Raise(53, native.string() + ": not a file");
+      if (::unlink(native.c_str()) != 0) RaiseErrno(errno, FileOp::Remove, native);
+      NoteRemoved(target.native);
+      return;
+    }
+    const fs::path folder = native.parent_path();
     std::error_code ec;
-    if (fs::is_directory(native, ec)) Raise(53, native.string() + ": not a file");
-    if (::unlink(native.c_str()) != 0) RaiseErrno(errno, FileOp::Remove, native);
-    return;
-  }
-  const fs::path folder = native.parent_path();
-  std::error_code ec;
-  if (!fs::is_directory(folder, ec)) Raise(76, folder.string() + ": path not found");
-  int removed = 0;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    if (!it->is_regular_file(ec) && !it->is_symlink(ec)) continue;
-    const std::string name = it->path().filename().string();
-    if (::fnmatch(pattern.c_str(), name.c_str(), FNM_CASEFOLD | FNM_PERIOD) != 0) continue;
-    if (::unlink(it->path().c_str()) != 0) RaiseErrno(errno, FileOp::Remove, it->path());
-    ++removed;
-  }
-  if (removed == 0) Raise(53, native.string() + ": no file matches");
+    if (!fs::is_directory(folder, ec)) Raise(76, folder.string() + ": path not found");
+    int removed = 0;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+      if (!it->is_regular_file(ec) && !it->is_symlink(ec)) continue;
+      const std::string name = it->path().filename().string();
+      if (::fnmatch(pattern.c_str(), name.c_str(), FNM_CASEFOLD | FNM_PERIOD) != 0) continue;
+      if (::unlink(it->path().c_str()) != 0) RaiseErrno(errno, FileOp::Remove, it->path());
+      NoteRemoved(it->path().string());
+      ++removed;
+    }
+    if (removed == 0) Raise(53, native.string() + ": no file matches");
+  });
 }
 
 void Name(std::string_view from, std::string_view to) {
-  const fs::path source = Resolve(from);
-  const fs::path target = Resolve(to);
-  std::error_code ec;
-  if (!fs::exists(fs::symlink_status(source, ec))) RaiseErrno(ENOENT, FileOp::Rename, source);
-  if (fs::exists(fs::symlink_status(target, ec))) Raise(58, target.string() + ": file already exists");
-  if (::rename(source.c_str(), target.c_str()) != 0) RaiseErrno(errno, FileOp::Rename, target);
+  OnTargets(from, Intent::Use, to, Intent::Create, [](const Target& from_target, const Target& to_target) {
+    const fs::path source = from_target.native;
+    const fs::path target = to_target.native;
+    std::error_code ec;
+    if (!fs::exists(fs::symlink_status(source, ec))) RaiseErrno(ENOENT, FileOp::Rename, source);
+    if (fs::exists(fs::symlink_status(target, ec))) Raise(58, target.string() + ": file already exists");
+    if (::rename(source.c_str(), target.c_str()) != 0) RaiseErrno(errno, FileOp::Rename, target);
+    NoteRemoved(source.string());
+    NoteMade(target.string(), false);
+  });
 }
 
 void FileCopy(std::string_view from, std::string_view to) {
-  CopyFileBytes(Resolve(from), Resolve(to));
+  OnTargets(from, Intent::Use, to, Intent::Create, [](const Target& source, const Target& target) {
+    CopyFileBytes(source.native, target.native, target.presence == Presence::Absent);
+  });
 }
 
 void CopyFolderContents(std::string_view from, std::string_view to) {
-  const fs::path source = Resolve(from);
-  const fs::path target = Resolve(to);
-  std::error_code ec;
-  if (!fs::is_directory(source, ec)) Raise(76, source.string() + ": path not found");
-  if (!fs::is_directory(target, ec)) Raise(76, target.string() + ": path not found");
-  CopyTree(source, target);
+  OnTargets(from, Intent::Use, to, Intent::Use, [](const Target& from_target, const Target& to_target) {
+    const fs::path source = from_target.native;
+    const fs::path target = to_target.native;
+    std::error_code ec;
+    if (!fs::is_directory(source, ec)) Raise(76, source.string() + ": path not found");
+    if (!fs::is_directory(target, ec)) Raise(76, target.string() + ": path not found");
+    CopyTree(source, target);
+  });
 }
 
 bool FileExists(std::string_view path) {
-  std::error_code ec;
-  return fs::is_regular_file(Resolve(path), ec);
+  struct stat st {};
+  std::string native;
+  return StatOf(path, true, st, native) && S_ISREG(st.st_mode);
 }
 
 bool FolderExists(std::string_view path) {
-  std::error_code ec;
-  return fs::is_directory(Resolve(path), ec);
+  struct stat st {};
+  std::string native;
+  return StatOf(path, true, st, native) && S_ISDIR(st.st_mode);
 }
 
 bool IsReadOnlyFile(std::string_view path) {
-  const fs::path native = Resolve(path);
   struct stat st {};
-  if (::lstat(native.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  std::string native;
+  if (!StatOf(path, false, st, native) || !S_ISREG(st.st_mode)) return false;
   return (st.st_mode & 0222) == 0 || ::access(native.c_str(), W_OK) != 0;
 }
 
 std::int64_t FileLen(std::string_view path) {
-  const fs::path native = Resolve(path);
   struct stat st {};
-  if (::stat(native.c_str(), &st) != 0) RaiseErrno(errno, FileOp::Query, native);
+  std::string native;
+  if (!StatOf(path, true, st, native)) RaiseErrno(errno, FileOp::Query, native);
   return static_cast<std::int64_t>(st.st_size);
 }
 
 std::vector<FolderEntry> ListFolder(std::string_view path) {
-  const fs::path native = Resolve(path);
-  std::error_code ec;
-  if (!fs::is_directory(native, ec)) Raise(76, native.string() + ": path not found");
-  std::vector<FolderEntry> entries;
-  fs::directory_iterator it(native, ec);
-  for (fs::directory_iterator end; !ec && it != end; it.increment(ec)) {
-    const std::string name = it->path().filename().string();
-    if (name.empty() || name[0] == '.') continue;
-    // A link to nothing is listed as a file; it does not end the listing.
-    std::error_code entry_ec;
-    entries.push_back({Utf8To1252(name), it->is_directory(entry_ec)});
-  }
-  if (ec) RaiseFrom(ec, FileOp::Query, native);
-  std::sort(entries.begin(), entries.end(),
-            [](const FolderEntry& a, const FolderEntry& b) { return LCase(a.name) < LCase(b.name); });
-  return entries;
+  return OnTarget(path, Intent::Use, [](const Target& target) {
+    const fs::path native = target.native;
+    std::error_code ec;
+    if (!fs::is_directory(native, ec)) Raise(76, native.string() + ": path not found");
+    std::vector<FolderEntry> entries;
+    fs::directory_iterator it(native, ec);
+    for (fs::directory_iterator end; !ec && it != end; it.increment(ec)) {
+      const std::string name = it->path().filename().string();
+      if (name.empty() || name[0] == '.') continue;
+      // A link to nothing is listed as a file; it does not end the listing.
+      std::error_code entry_ec;
+      entries.push_back({Utf8To1252(name), it->is_directory(entry_ec)});
+    }
+    if (ec) RaiseFrom(ec, FileOp::Query, native);
+    std::sort(entries.begin(), entries.end(),
+              [](const FolderEntry& a, const FolderEntry& b) { return LCase(a.name) < LCase(b.name); });
+    return entries;
+  });
 }
 
 std::string ReadFileBytes(std::string_view path) {
-  const fs::path native = Resolve(path);
-  const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) RaiseErrno(errno, FileOp::OpenRead, native);
-  struct stat st {};
-  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-    ::close(fd);
-    Raise(75, native.string() + ": is a folder");
-  }
-  std::string data;
-  char buffer[1 << 16];
-  for (;;) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n == 0) break;
-    if (n < 0) {
-      const int err = errno;
+  return OnTarget(path, Intent::Use, [](const Target& target) {
+    const std::string& native = target.native;
+    const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) RaiseErrno(errno, FileOp::OpenRead, native);
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
       ::close(fd);
-      RaiseErrno(err, FileOp::OpenRead, native);
+      Raise(75, native + ": is a folder");
     }
-    data.append(buffer, static_cast<size_t>(n));
-  }
-  ::close(fd);
-  return data;
+    // Room for the whole file and one byte more, so that one read finds its end.
+    std::string data(static_cast<size_t>(std::max<off_t>(st.st_size, 0)) + 1, '\0');
+    size_t size = 0;
+    for (;;) {
+      if (size == data.size()) data.resize(data.size() * 2);
+      const ssize_t n = ::read(fd, data.data() + size, data.size() - size);
+      if (n == 0) break;
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        const int err = errno;
+        ::close(fd);
+        RaiseErrno(err, FileOp::OpenRead, native);
+      }
+      size += static_cast<size_t>(n);
+      if (size < data.size() && static_cast<off_t>(size) == st.st_size) break;
+    }
+    ::close(fd);
+    data.resize(size);
+    return data;
+  });
 }
 
 LineReader::LineReader(std::string_view path, bool lf_ends_line)
@@ -242,45 +358,56 @@ std::string LineReader::LineInput() {
 }
 
 LineWriter::LineWriter(std::string_view path, Mode mode) {
-  const fs::path native = Resolve(path);
-  native_ = native.string();
-  std::error_code ec;
-  if (fs::is_directory(native, ec)) Raise(70, native_ + ": is a folder");
-  const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | (mode == Append ? O_APPEND : O_TRUNC);
-  const int fd = ::open(native.c_str(), flags, 0666);
-  if (fd < 0) RaiseErrno(errno == ELOOP ? EACCES : errno, FileOp::OpenWrite, native);
-  file_ = ::fdopen(fd, mode == Append ? "ab" : "wb");
-  if (file_ == nullptr) {
-    const int err = errno;
-    ::close(fd);
-    RaiseErrno(err, FileOp::OpenWrite, native);
-  }
+  const int kind = O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | (mode == Append ? O_APPEND : 0);
+  OnTarget(path, Intent::Create, [&](const Target& target) {
+    native_ = target.native;
+    int fd;
+    if (target.presence == Presence::Absent) {
+      fd = ::open(native_.c_str(), kind | O_EXCL, 0666);
+    } else {
+      std::error_code ec;
+      if (fs::is_directory(native_, ec)) Raise(70, native_ + ": is a folder");
+      fd = ::open(native_.c_str(), kind | (mode == Append ? 0 : O_TRUNC), 0666);
+    }
+    if (fd < 0) RaiseErrno(errno == ELOOP ? EACCES : errno, FileOp::OpenWrite, native_);
+    NoteMade(native_, false);
+    fd_ = fd;
+  });
 }
 
 LineWriter::~LineWriter() {
-  if (file_ != nullptr) std::fclose(file_);
+  if (fd_ < 0) return;
+  WriteAll(fd_, buffer_.data(), buffer_.size());
+  ::close(fd_);
+}
+
+void LineWriter::Flush() {
+  const bool written = WriteAll(fd_, buffer_.data(), buffer_.size());
+  buffer_.clear();
+  if (!written) RaiseErrno(errno, FileOp::Write, native_);
 }
 
 void LineWriter::Write(std::string_view bytes) {
-  if (file_ == nullptr) Raise(52, "bad file name or number");
-  if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
-    RaiseErrno(errno, FileOp::Write, native_);
-  }
+  if (fd_ < 0) Raise(52, "bad file name or number");
+  buffer_.append(bytes);
+  if (buffer_.size() >= kWriteBlock) Flush();
 }
 
 void LineWriter::Print(std::string_view line) {
-  Write(line);
-  Write("\r\n");
+  if (fd_ < 0) Raise(52, "bad file name or number");
+  buffer_.append(line);
+  buffer_.append("\r\n");
+  if (buffer_.size() >= kWriteBlock) Flush();
 }
 
 void LineWriter::Close() {
-  if (file_ == nullptr) return;
-  std::FILE* file = file_;
-  file_ = nullptr;
-  const bool flushed = std::fflush(file) == 0;
+  if (fd_ < 0) return;
+  const int fd = std::exchange(fd_, -1);
+  const bool written = WriteAll(fd, buffer_.data(), buffer_.size());
   const int err = errno;
-  const bool closed = std::fclose(file) == 0;
-  if (!flushed) RaiseErrno(err, FileOp::Write, native_);
+  buffer_.clear();
+  const bool closed = ::close(fd) == 0;
+  if (!written) RaiseErrno(err, FileOp::Write, native_);
   if (!closed) RaiseErrno(errno, FileOp::Write, native_);
 }
 

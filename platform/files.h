@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,7 +54,9 @@ class LineReader {
 };
 
 // Writes a text file; Print ends every line with CR LF. Output truncates or
-// creates; Append adds at the end. Errors of the final flush surface at Close.
+// creates; Append adds at the end. The bytes are gathered and written in
+// blocks of 64 KiB, a smaller file in one write at Close, where the errors
+// of that last write surface.
 class LineWriter {
  public:
   enum Mode { Output, Append };
@@ -67,10 +68,13 @@ class LineWriter {
   void Print(std::string_view line);
   void Write(std::string_view bytes);
   void Close();
-  bool IsOpen() const { return file_ != nullptr; }
+  bool IsOpen() const { return fd_ >= 0; }
 
  private:
-  std::FILE* file_ = nullptr;
+  void Flush();
+
+  int fd_ = -1;
+  std::string buffer_;
   std::string native_;
 };
 

@@ -7,8 +7,11 @@
 #include <algorithm>
 #include <cstdlib>
 #include <map>
+#include <set>
+#include <unordered_map>
 #include <vector>
 
+#include "platform/path_memory.h"
 #include "platform/text.h"
 #include "platform/vb_error.h"
 
@@ -168,7 +171,192 @@ Split SplitPath(std::string_view path) {
   return s;
 }
 
+// What is known of one folder found or made on disk.
+struct KnownFolder {
+  // Every entry was made by this process through the layer since the folder
+  // was made, and none may have come since by other means (see Resolve).
+  bool complete = false;
+  unsigned epoch = 0;
+  // When complete: the entries, by the lower case of their windows-1252 name.
+  std::map<std::string, std::set<std::string>> entries;
+};
+
+struct FolderMemory {
+  // A folder as written (its drive's folder, then "\" and each name) -> on disk.
+  std::unordered_map<std::string, std::string> spelled;
+  std::unordered_map<std::string, KnownFolder> folders;  // by the folder on disk
+  // Raised whenever a caller takes a path out of the layer, which may then
+  // gain entries the memory does not see: complete folders of an older
+  // epoch count as incomplete.
+  unsigned epoch = 0;
+};
+
+FolderMemory& Memory() {
+  static FolderMemory memory;
+  return memory;
+}
+
+bool IsComplete(const KnownFolder& folder) {
+  return folder.complete && folder.epoch == Memory().epoch;
+}
+
+std::string ParentOf(const std::string& native) {
+  const size_t slash = native.find_last_of('/');
+  if (slash == std::string::npos) return {};
+  return slash == 0 ? "/" : native.substr(0, slash);
+}
+
+std::string NameOf(const std::string& native) {
+  const size_t slash = native.find_last_of('/');
+  return slash == std::string::npos ? native : native.substr(slash + 1);
+}
+
+std::string EntryKey(const std::string& utf8_name) { return LCase(Utf8To1252(utf8_name)); }
+
+// The drive's folder on disk; only its first use looks at the disk.
+std::string DriveBaseText(char drive) {
+  if (drive == kNativeDrive) return "/";
+  FolderMemory& memory = Memory();
+  if (IsDriveLetter(drive)) {
+    std::string folder = (DrivesRoot() / std::string(1, LCaseChar(drive))).string();
+    if (memory.folders.count(folder) != 0) return folder;
+  }
+  std::string folder = DriveBase(drive).string();
+  memory.folders[folder];
+  return folder;
+}
+
+// The entry `name` (windows-1252) of `folder` as Windows would find it. A
+// use needs no look: the name as written is tried, and a failure looks again.
+Target Child(const std::string& folder, const KnownFolder& known, const std::string& name,
+             Intent intent) {
+  const std::string utf8 = Utf8From1252(name);
+  std::string exact = folder;
+  AppendName(exact, utf8);
+  if (IsComplete(known)) {
+    const auto it = known.entries.find(LCase(name));
+    if (it == known.entries.end()) return {exact, Presence::Absent, true};
+    if (it->second.count(utf8) != 0) return {exact, Presence::Found, true};
+    std::string other = folder;
+    AppendName(other, *it->second.begin());
+    return {other, Presence::Found, true};
+  }
+  if (intent == Intent::Use) return {exact, Presence::Unchecked, true};
+  if (Exists(exact)) return {exact, Presence::Found, true};
+  const std::string other = FindOtherCase(folder, name);
+  if (other.empty()) return {exact, Presence::Absent, true};
+  std::string out = folder;
+  AppendName(out, other);
+  return {out, Presence::Found, true};
+}
+
+// The folder that the first `count` names lead to from `base`, looked up
+// once; none when one of them is not an existing folder.
+std::optional<std::string> FolderOf(const std::string& base, const std::vector<std::string>& names,
+                                    size_t count) {
+  FolderMemory& memory = Memory();
+  std::vector<std::string> keys(count + 1);
+  keys[0] = base;
+  for (size_t i = 0; i < count; ++i) keys[i + 1] = keys[i] + '\\' + names[i];
+  size_t known = count;
+  std::string folder = base;
+  for (; known > 0; --known) {
+    const auto it = memory.spelled.find(keys[known]);
+    if (it != memory.spelled.end()) {
+      folder = it->second;
+      break;
+    }
+  }
+  for (size_t i = known; i < count; ++i) {
+    const Target child = Child(folder, memory.folders[folder], names[i], Intent::Create);
+    if (child.presence == Presence::Absent) return std::nullopt;
+    if (memory.folders.count(child.native) == 0) {
+      if (!IsFolder(child.native)) return std::nullopt;
+      memory.folders[child.native];
+    }
+    memory.spelled[keys[i + 1]] = child.native;
+    folder = child.native;
+  }
+  return folder;
+}
+
+// Forgets `native` and everything below it.
+void ForgetBelow(const std::string& native) {
+  const std::string below = native + "/";
+  auto gone = [&](const std::string& path) { return path == native || path.rfind(below, 0) == 0; };
+  FolderMemory& memory = Memory();
+  std::erase_if(memory.folders, [&](const auto& entry) { return gone(entry.first); });
+  std::erase_if(memory.spelled, [&](const auto& entry) { return gone(entry.second); });
+}
+
 }  // namespace
+
+Target Locate(std::string_view path, Intent intent) {
+  Split s = SplitPath(path);
+  const std::string base = DriveBaseText(s.drive);
+  if (s.names.empty()) return {base, Presence::Found, true};
+  const std::optional<std::string> folder = FolderOf(base, s.names, s.names.size() - 1);
+  if (!folder) return LocateAfresh(path);
+  return Child(*folder, Memory().folders[*folder], s.names.back(), intent);
+}
+
+Target LocateAfresh(std::string_view path) {
+  Split s = SplitPath(path);
+  Target target{Join(DriveBase(s.drive), s.names).string(), Presence::Absent, false};
+  if (Exists(target.native)) target.presence = Presence::Found;
+  return target;
+}
+
+bool MemoryMisled(const Target& used, const Target& fresh) {
+  if (!used.remembered) return false;
+  if (used.native == fresh.native &&
+      !(used.presence == Presence::Absent && fresh.presence == Presence::Found)) {
+    return false;
+  }
+  ForgetFolders();
+  return true;
+}
+
+void NoteMade(const std::string& native, bool folder) {
+  FolderMemory& memory = Memory();
+  const auto parent = memory.folders.find(ParentOf(native));
+  if (parent != memory.folders.end() && IsComplete(parent->second)) {
+    const std::string name = NameOf(native);
+    parent->second.entries[EntryKey(name)].insert(name);
+  }
+  if (!folder) return;
+  // A folder of that name that was known before went by other means.
+  if (memory.folders.count(native) != 0) ForgetBelow(native);
+  memory.folders[native] = KnownFolder{true, memory.epoch, {}};
+}
+
+void NoteRemoved(const std::string& native) {
+  FolderMemory& memory = Memory();
+  const auto parent = memory.folders.find(ParentOf(native));
+  if (parent != memory.folders.end() && IsComplete(parent->second)) {
+    const std::string name = NameOf(native);
+    const auto it = parent->second.entries.find(EntryKey(name));
+    if (it != parent->second.entries.end()) {
+      it->second.erase(name);
+      if (it->second.empty()) parent->second.entries.erase(it);
+    }
+  }
+  if (memory.folders.count(native) != 0) ForgetBelow(native);
+}
+
+Presence KnownEntry(const std::string& folder, const std::string& name) {
+  const auto it = Memory().folders.find(folder);
+  if (it == Memory().folders.end() || !IsComplete(it->second)) return Presence::Unchecked;
+  const auto entry = it->second.entries.find(EntryKey(name));
+  return entry != it->second.entries.end() && entry->second.count(name) != 0 ? Presence::Found
+                                                                             : Presence::Absent;
+}
+
+void ForgetFolders() {
+  FolderMemory& memory = Memory();
+  memory.spelled.clear();
+  memory.folders.clear();
+}
 
 fs::path DrivesRoot() {
   if (const char* env = std::getenv("ORVANE_DRIVES"); env && *env) return fs::path(env);
@@ -201,6 +389,8 @@ char DriveOfNative(const fs::path& native) {
 
 fs::path Resolve(std::string_view path) {
   Split s = SplitPath(path);
+  // The caller may make entries through the path without the layer.
+  ++Memory().epoch;
   return Join(DriveBase(s.drive), s.names);
 }
 
@@ -240,6 +430,7 @@ std::string CurDir() {
 
 void ResetCurrentFolders() {
   State() = CurrentState{};
+  ForgetFolders();
 }
 
 std::string NativeToText(const fs::path& native) { return Utf8To1252(native.string()); }
