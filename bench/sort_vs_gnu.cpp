@@ -1,13 +1,12 @@
-// Times XRsortLib.so against GNU sort on the same generated inputs, budgets
-// and temporary folder, checks that both give the same lines, and prints
-// the wall times, their ratio and both peak resident sizes.
+// Times XRsortLib.so against GNU sort (one thread) on the same generated
+// inputs, budgets and temporary folder, checks that both give the same
+// lines, and prints for each input and budget the medians of interleaved
+// pairs (the pairs alternate which sort goes first), their ratio and both
+// peak resident sizes.
 //
-//   sort_vs_gnu [--mb 100] [--dir FOLDER] [--lib PATH/XRsortLib.so]
+//   sort_vs_gnu [--mb 100] [--pairs 3] [--dir FOLDER] [--lib PATH/XRsortLib.so]
 #include <dlfcn.h>
-#include <spawn.h>
 #include <stdlib.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -21,9 +20,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/timing.h"
 #include "sortlib/XRsortLib.h"
-
-extern char** environ;
 
 namespace fs = std::filesystem;
 
@@ -31,35 +29,14 @@ namespace {
 
 constexpr uint64_t kMiB = 1024 * 1024;
 
-struct RunResult {
-  bool ok = false;
-  double seconds = 0;
-  double peak_mib = 0;
-};
-
-// Runs `argv` in `folder` with `env`, timing it and taking its peak RSS.
-RunResult Spawn(const std::vector<std::string>& argv, const fs::path& folder,
-                const std::vector<std::string>& env) {
-  std::vector<char*> args, envp;
-  for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-  args.push_back(nullptr);
-  for (const std::string& e : env) envp.push_back(const_cast<char*>(e.c_str()));
-  envp.push_back(nullptr);
+// Runs `argv` in `folder` with `env`.
+bench::ChildRun Spawn(const std::vector<std::string>& argv, const fs::path& folder,
+                      const std::vector<std::string>& env) {
   const fs::path here = fs::current_path();
   fs::current_path(folder);
-  const auto start = std::chrono::steady_clock::now();
-  pid_t pid;
-  RunResult result;
-  const int spawned = posix_spawnp(&pid, args[0], nullptr, nullptr, args.data(), envp.data());
+  const bench::ChildRun run = bench::TimeProgram(argv, env);
   fs::current_path(here);
-  if (spawned != 0) return result;
-  int status = 0;
-  struct rusage usage;
-  if (wait4(pid, &status, 0, &usage) < 0) return result;
-  result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  result.peak_mib = static_cast<double>(usage.ru_maxrss) / 1024.0;
-  result.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-  return result;
+  return run;
 }
 
 // The child: one SortFile call through the loaded library.
@@ -155,10 +132,12 @@ int main(int argc, char** argv) {
   }
 
   uint64_t megabytes = 100;
+  int pairs = 3;
   std::string library = SORT_VS_GNU_LIBRARY;
   fs::path base;
   for (int i = 1; i + 1 < argc; i += 2) {
     if (std::strcmp(argv[i], "--mb") == 0) megabytes = std::strtoull(argv[i + 1], nullptr, 10);
+    if (std::strcmp(argv[i], "--pairs") == 0) pairs = std::max(1, std::atoi(argv[i + 1]));
     if (std::strcmp(argv[i], "--dir") == 0) base = argv[i + 1];
     if (std::strcmp(argv[i], "--lib") == 0) library = argv[i + 1];
   }
@@ -198,7 +177,8 @@ int main(int argc, char** argv) {
     while (charges >> input.name >> input.charge) inputs.push_back(input);
   }
 
-  std::printf("%" PRIu64 " MB inputs in %s; library %s\n", megabytes, dir.c_str(), library.c_str());
+  std::printf("%" PRIu64 " MB inputs in %s; library %s; %d pairs; load average %s\n", megabytes,
+              dir.c_str(), library.c_str(), pairs, bench::LoadAverage().c_str());
   std::printf("%-9s %9s %9s %9s %7s %9s %9s %9s %s\n", "input", "budget", "lib s", "gnu s",
               "ratio", "lib MiB", "gnu MiB", "RSS cap", "check");
   bool all_same = true;
@@ -207,23 +187,42 @@ int main(int argc, char** argv) {
     for (uint64_t budget : {kMiB, 16 * kMiB, fit}) {
       const std::string kib = std::to_string(budget / 1024);
       const std::string in = input.name + ".txt";
-      fs::remove(dir / "lib.out");
-      fs::remove(dir / "gnu.out");
-      const RunResult lib = Spawn(
-          {self, "--child", library, "/Q /M=" + kib + " /T=work " + in + " lib.out"}, dir, env);
-      const RunResult gnu = Spawn({"sort", "--parallel=1", "-S", kib + "K", "-T", "work", "-o",
-                                   "gnu.out", in},
-                                  dir, env);
-      const bool same = lib.ok && gnu.ok && SameLines(dir / "lib.out", dir / "gnu.out");
+      const std::vector<std::string> lib_sort = {
+          self, "--child", library, "/Q /M=" + kib + " /T=work " + in + " lib.out"};
+      const std::vector<std::string> gnu_sort = {"sort", "--parallel=1", "-S", kib + "K", "-T",
+                                                 "work", "-o", "gnu.out", in};
+      std::vector<double> lib_seconds, gnu_seconds;
+      double lib_peak = 0, gnu_peak = 0;
+      bool ok = true;
+      for (int pair = 0; pair < pairs; ++pair) {
+        fs::remove(dir / "lib.out");
+        fs::remove(dir / "gnu.out");
+        bench::ChildRun lib, gnu;
+        if (pair % 2 == 0) {
+          lib = Spawn(lib_sort, dir, env);
+          gnu = Spawn(gnu_sort, dir, env);
+        } else {
+          gnu = Spawn(gnu_sort, dir, env);
+          lib = Spawn(lib_sort, dir, env);
+        }
+        ok = ok && lib.ok && gnu.ok;
+        lib_seconds.push_back(lib.seconds);
+        gnu_seconds.push_back(gnu.seconds);
+        lib_peak = std::max(lib_peak, lib.peak_mib);
+        gnu_peak = std::max(gnu_peak, gnu.peak_mib);
+      }
+      const bool same = ok && SameLines(dir / "lib.out", dir / "gnu.out");
       all_same = all_same && same;
       const double cap = 1.25 * static_cast<double>(budget) / kMiB + 8;
-      std::printf("%-9s %7" PRIu64 "Mi %9.2f %9.2f %7.2f %9.1f %9.1f %9.1f %s\n",
-                  input.name.c_str(), budget / kMiB, lib.seconds, gnu.seconds,
-                  lib.seconds / gnu.seconds, lib.peak_mib, gnu.peak_mib, cap,
-                  same ? "same" : "DIFFERENT");
+      const double lib_median = bench::Median(lib_seconds);
+      const double gnu_median = bench::Median(gnu_seconds);
+      std::printf("%-9s %7" PRIu64 "Mi %9.3f %9.3f %7.2f %9.1f %9.1f %9.1f %s\n",
+                  input.name.c_str(), budget / kMiB, lib_median, gnu_median, lib_median / gnu_median,
+                  lib_peak, gnu_peak, cap, same ? "same" : "DIFFERENT");
       std::fflush(stdout);
     }
   }
+  std::printf("load average %s\n", bench::LoadAverage().c_str());
   std::error_code ec;
   fs::remove_all(dir, ec);
   return all_same ? 0 : 1;

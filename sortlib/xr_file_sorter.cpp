@@ -17,7 +17,7 @@ namespace xrsort {
 
 namespace {
 
-bool IsBlankLine(const std::string& line) {
+bool IsBlankLine(std::string_view line) {
   return std::all_of(line.begin(), line.end(), IsBlankByte);
 }
 
@@ -102,15 +102,13 @@ void TXRFileSorter::Sort(const std::string& command_line) {
                      std::min<uint64_t>(Parser.MemoryLimit / 10, size) + 2);
 
   int64_t line_count = 0;
-  std::string line;
   while (static_cast<int64_t>(HeaderTexts.size()) < Parser.HeaderLines && !input->Eof()) {
-    input->ReadLine(line);
-    HeaderTexts.push_back(line);
+    HeaderTexts.emplace_back(input->ReadLineView());
   }
   line_count = static_cast<int64_t>(HeaderTexts.size());
   int64_t skipped = 0;
   while (!input->Eof()) {
-    input->ReadLine(line);
+    const std::string_view line = input->ReadLineView();
     ++line_count;
     if (OnMessage && line_count % 1000 == 0) {
       last_reported = line_count;
@@ -150,7 +148,7 @@ void TXRFileSorter::Sort(const std::string& command_line) {
 void TXRFileSorter::WriteRun() {
   DoMessage("Sorting/Writing to file " + std::to_string(RunCount) + "...");
   const int64_t count = static_cast<int64_t>(ChunkLines.Count());
-  if (count > 1) QuickSortLines(ChunkLines, 0, count - 1, Parser.Keys);
+  SortChunk(ChunkLines, Parser.Keys);
   if (!work_->Made()) {
     work_->Make(NativePath(Parser.TempPath));
     Merger.TempPath = work_->Path();
@@ -207,7 +205,7 @@ int64_t TXRFileSorter::FinishOutput(const std::string& final_name, TXRTextFile& 
   last.Reset();
   for (const std::string& header : HeaderTexts) out.WriteLine(header);
   int64_t written = static_cast<int64_t>(HeaderTexts.size());
-  std::string line;
+  std::string_view line;
   if (Parser.RemoveDuplicates) {
     TXRTextFile dups;
     const bool with_dups = !Parser.DuplicatesFile.empty();
@@ -218,14 +216,14 @@ int64_t TXRFileSorter::FinishOutput(const std::string& final_name, TXRTextFile& 
     TSortSpecs& keys = Parser.Keys;
     std::string key, previous;
     if (!last.Eof()) {
-      last.ReadLine(line);
+      line = last.ReadLineView();
       BuildSortKey(line, keys, previous);
       out.WriteLine(line);
       ++written;
     }
     int64_t duplicates = 0;
     while (!last.Eof()) {
-      last.ReadLine(line);
+      line = last.ReadLineView();
       BuildSortKey(line, keys, key);
       if (key != previous) {
         out.WriteLine(line);
@@ -242,8 +240,7 @@ int64_t TXRFileSorter::FinishOutput(const std::string& final_name, TXRTextFile& 
     if (with_dups) dups.Close();
   } else {
     while (!last.Eof()) {
-      last.ReadLine(line);
-      out.WriteLine(line);
+      out.WriteLine(last.ReadLineView());
       ++written;
     }
     last.Close();

@@ -27,6 +27,11 @@ std::string NormalizeNumber(std::string_view text);
 void BuildSortKey(std::string_view line, TSortSpecs& keys, std::string& key);
 std::string BuildSortKey(std::string_view line, TSortSpecs& keys);
 
+// The first 8 bytes of a key, big-endian, zero-filled: of two keys whose
+// prefixes differ, the one of the smaller prefix sorts first, since the
+// filling only ever makes a shorter key smaller; equal prefixes decide nothing.
+uint64_t KeyPrefix(std::string_view key);
+
 // Below 0 when `a` sorts first, 0 when equal, above 0 otherwise.
 int32_t CompareKeys(std::string_view a, std::string_view b);
 int32_t CompareLines(std::string_view a, std::string_view b, TSortSpecs& keys);

@@ -1,5 +1,6 @@
 #include "sortlib/xr_line_list.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "sortlib/xr_keys.h"
@@ -7,15 +8,6 @@
 namespace xrsort {
 
 namespace {
-
-uint64_t PrefixOf(std::string_view key) {
-  uint64_t prefix = 0;
-  for (size_t i = 0; i < 8; ++i) {
-    prefix <<= 8;
-    if (i < key.size()) prefix |= static_cast<unsigned char>(key[i]);
-  }
-  return prefix;
-}
 
 // Compares entries with a pivot. Equal prefixes need the whole keys; a
 // differing prefix decides as the whole keys would, since zero-filling
@@ -60,10 +52,10 @@ void TXRLineList::Reserve(size_t bytes, size_t lines) {
 void TXRLineList::Add(std::string_view line, TSortSpecs& keys) {
   uint64_t prefix;
   if (keys.empty()) {
-    prefix = PrefixOf(line);
+    prefix = KeyPrefix(line);
   } else {
     BuildSortKey(line, keys, key_);
-    prefix = PrefixOf(key_);
+    prefix = KeyPrefix(key_);
   }
   entries_.push_back(Entry{prefix, static_cast<uint32_t>(arena_.size()),
                            static_cast<uint32_t>(line.size())});
@@ -102,6 +94,33 @@ void QuickSortLines(TXRLineList& list, int64_t L, int64_t R, TSortSpecs& keys) {
       R = J;
     }
   }
+}
+
+void SortChunk(TXRLineList& list, TSortSpecs& keys) {
+  std::vector<TXRLineList::Entry>& e = list.entries_;
+  if (e.size() < 2) return;
+  if (keys.empty()) {
+    const char* arena = list.arena_.data();
+    // Below 0, 0 or above 0 as entry a sorts before, with or after entry b.
+    auto order = [arena](const TXRLineList::Entry& a, const TXRLineList::Entry& b) {
+      if (a.prefix != b.prefix) return a.prefix < b.prefix ? -1 : 1;
+      return CompareKeys(std::string_view(arena + a.offset, a.length),
+                         std::string_view(arena + b.offset, b.length));
+    };
+    size_t rising = 1, falling = 1;
+    for (size_t i = 1; i < e.size(); ++i) {
+      const int32_t c = order(e[i - 1], e[i]);
+      rising += c <= 0 ? 1 : 0;
+      falling += c >= 0 ? 1 : 0;
+      if (rising <= i && falling <= i) break;
+    }
+    if (rising == e.size()) return;
+    if (falling == e.size()) {
+      std::reverse(e.begin(), e.end());
+      return;
+    }
+  }
+  QuickSortLines(list, 0, static_cast<int64_t>(e.size()) - 1, keys);
 }
 
 }  // namespace xrsort

@@ -26,6 +26,7 @@ class TXRLineList {
 
  private:
   friend void QuickSortLines(TXRLineList&, int64_t, int64_t, TSortSpecs&);
+  friend void SortChunk(TXRLineList&, TSortSpecs&);
   struct Entry {
     uint64_t prefix;  // the key's first 8 bytes, big-endian, zero-filled
     uint32_t offset;  // a run's text stays well below 4 GiB
@@ -39,5 +40,10 @@ class TXRLineList {
 // Sorts entries L..R in place: the Hoare quicksort with the middle entry's
 // copy as pivot, so that equal keys end in the order this sort gives them.
 void QuickSortLines(TXRLineList& list, int64_t L, int64_t R, TSortSpecs& keys);
+
+// Sorts the whole list as QuickSortLines does. When the whole line is the
+// key, lines of equal keys are equal, so a list already in order, or in
+// reverse order, only needs to be left or turned round.
+void SortChunk(TXRLineList& list, TSortSpecs& keys);
 
 }  // namespace xrsort

@@ -29,7 +29,7 @@ bool MoveFileNoReplace(const std::string& from, const std::string& to) {
 bool TXRFile::Open(const std::string& file_name, bool for_write) {
   FileName = file_name;
   HasLine = false;
-  Line.clear();
+  Line = {};
   try {
     if (for_write) {
       Active = false;
@@ -53,9 +53,9 @@ bool TXRFile::Open(const std::string& file_name, bool for_write) {
 
 bool TXRFile::Next() {
   if (!Active || !TextFile) return false;
-  Line.clear();
+  Line = {};
   HasLine = !TextFile->Eof();
-  if (HasLine) TextFile->ReadLine(Line);
+  if (HasLine) Line = TextFile->ReadLineView();
   return HasLine;
 }
 
@@ -83,7 +83,7 @@ bool TXRFile::Close() {
 bool TXRFile::Delete() {
   Active = false;
   HasLine = false;
-  Line.clear();
+  Line = {};
   TextFile.reset();
   return ::unlink(FileName.c_str()) == 0;
 }
@@ -115,6 +115,11 @@ int TXRFileMerge::SmallestSlot(TSortSpecs& keys) const {
       continue;
     }
     const TXRFile& b = Slots[best];
+    // Differing first bytes decide as the whole keys would.
+    if (slot.Prefix != b.Prefix) {
+      if (slot.Prefix < b.Prefix) best = i;
+      continue;
+    }
     const int32_t c = keys.empty() ? CompareKeys(slot.Line, b.Line) : CompareKeys(slot.Key, b.Key);
     if (c < 0) best = i;
   }
@@ -124,8 +129,14 @@ int TXRFileMerge::SmallestSlot(TSortSpecs& keys) const {
 // Next, and the new line's key, built once for all its comparisons.
 bool TXRFileMerge::Advance(TXRFile& slot, TSortSpecs& keys) {
   const bool has_line = slot.Next();
-  if (has_line && !keys.empty()) BuildSortKey(slot.Line, keys, slot.Key);
-  return has_line;
+  if (!has_line) return false;
+  if (keys.empty()) {
+    slot.Prefix = KeyPrefix(slot.Line);
+  } else {
+    BuildSortKey(slot.Line, keys, slot.Key);
+    slot.Prefix = KeyPrefix(slot.Key);
+  }
+  return true;
 }
 
 // Closes every file of a failed merge at once; the incomplete output goes.

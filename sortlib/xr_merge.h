@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "sortlib/xr_sort_parser.h"
 #include "sortlib/xr_text_file.h"
@@ -15,7 +16,8 @@ namespace xrsort {
 // Where progress texts go; empty when nobody listens.
 using TXRMessageHandler = std::function<void(const std::string&)>;
 
-// One run file and, when read, its current line and that line's key.
+// One run file and, when read, its current line (in the file's buffer, until
+// the next read) and that line's key.
 class TXRFile {
  public:
   bool Open(const std::string& file_name, bool for_write);
@@ -30,8 +32,9 @@ class TXRFile {
   std::unique_ptr<TXRTextFile> TextFile;
   bool Active = false;
   bool HasLine = false;
-  std::string Line;
+  std::string_view Line;
   std::string Key;  // the key of Line, when the sort has key specifications
+  uint64_t Prefix = 0;  // the first 8 bytes of the key, big-endian, zero-filled
 };
 
 class TXRFileMerge {

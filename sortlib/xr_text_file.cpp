@@ -7,6 +7,10 @@
 #include <cerrno>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "sortlib/xr_errors.h"
 
 namespace xrsort {
@@ -15,6 +19,25 @@ namespace {
 
 constexpr char kCtrlZ = 26;
 const char* const kLineEnds[4] = {"\r\n", "\n\r", "\n", "\r"};
+
+// The first CR or LF in [p, end), or end. Lines are short and many, so the
+// bytes are looked at sixteen at a time rather than with a call per byte kind.
+const char* FirstLineEndByte(const char* p, const char* end) {
+#if defined(__SSE2__)
+  const __m128i cr = _mm_set1_epi8('\r');
+  const __m128i lf = _mm_set1_epi8('\n');
+  for (; end - p >= 16; p += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const int hits = _mm_movemask_epi8(
+        _mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf)));
+    if (hits != 0) return p + __builtin_ctz(static_cast<unsigned>(hits));
+  }
+#endif
+  for (; p < end; ++p) {
+    if (*p == '\r' || *p == '\n') return p;
+  }
+  return end;
+}
 
 }  // namespace
 
@@ -70,7 +93,15 @@ void TXRTextFile::Reset() {
 }
 
 void TXRTextFile::FillBuffer(bool first) {
-  int32_t got = 0;
+  FillFrom(0);
+  if (first && buffer_end_ == 0 && buffer_[0] == kCtrlZ) bytes_consumed_ = 1;
+  if (!first && buffer_end_ < 0) throw EInOutError("Read beyond end of file");
+}
+
+// Reads from the file's position into the buffer behind its first `kept`
+// bytes, until the buffer is full or the file ends.
+void TXRTextFile::FillFrom(int32_t kept) {
+  int32_t got = kept;
   while (got < buffer_size_) {
     const ssize_t n = ::read(fd_, buffer_.data() + got, static_cast<size_t>(buffer_size_ - got));
     if (n < 0) {
@@ -82,38 +113,29 @@ void TXRTextFile::FillBuffer(bool first) {
   }
   buffer_end_ = got - 1;
   buffer_pos_ = 0;
-  next_cr_ = -1;
-  next_lf_ = -1;
-  if (first && got == 1 && buffer_[0] == kCtrlZ) bytes_consumed_ = 1;
-  if (!first && got == 0) throw EInOutError("Read beyond end of file");
 }
 
 bool TXRTextFile::MoreBeyondBuffer() const {
   return (buffer_end_ - buffer_pos_ + 1) + bytes_consumed_ < file_size_;
 }
 
+// The buffer holds the file's bytes up to the file position, so the same
+// bytes come of moving what is left to the front as of reading it again.
 void TXRTextFile::RefillFromConsumed() {
-  if (::lseek(fd_, bytes_consumed_, SEEK_SET) < 0) RaiseIoErrno(errno);
-  FillBuffer(false);
+  const int32_t kept = buffer_pos_ <= buffer_end_ ? buffer_end_ - buffer_pos_ + 1 : 0;
+  if (kept > 0) std::memmove(buffer_.data(), buffer_.data() + buffer_pos_, static_cast<size_t>(kept));
+  FillFrom(kept);
+  if (buffer_end_ < 0) throw EInOutError("Read beyond end of file");
 }
 
 int32_t TXRTextFile::FindLineEnd(int32_t from) {
   line_end_length_ = 0;
   if (from > buffer_end_) return -1;
   const char* data = buffer_.data();
-  const size_t span = static_cast<size_t>(buffer_end_ - from + 1);
-  // Each search goes on from where the last one stopped, so a buffer is
-  // scanned once for each of the two bytes however many lines it holds.
-  if (next_cr_ < from) {
-    const void* at = std::memchr(data + from, '\r', span);
-    next_cr_ = at ? static_cast<int32_t>(static_cast<const char*>(at) - data) : buffer_end_ + 1;
-  }
-  if (next_lf_ < from) {
-    const void* at = std::memchr(data + from, '\n', span);
-    next_lf_ = at ? static_cast<int32_t>(static_cast<const char*>(at) - data) : buffer_end_ + 1;
-  }
-  const int32_t p = next_cr_ < next_lf_ ? next_cr_ : next_lf_;
-  if (p > buffer_end_) return -1;
+  const char* end = data + buffer_end_ + 1;
+  const char* at = FirstLineEndByte(data + from, end);
+  if (at == end) return -1;
+  const int32_t p = static_cast<int32_t>(at - data);
   line_end_length_ = 1;
   if (p < buffer_end_) {
     const char a = data[p], b = data[p + 1];
@@ -123,16 +145,13 @@ int32_t TXRTextFile::FindLineEnd(int32_t from) {
 }
 
 std::string TXRTextFile::ReadLine() {
-  std::string line;
-  ReadLine(line);
-  return line;
+  return std::string(ReadLineView());
 }
 
-void TXRTextFile::ReadLine(std::string& line) {
-  if (record_length_ > 0) {
-    ReadRecord(record_length_, line);
-    return;
-  }
+void TXRTextFile::ReadLine(std::string& line) { line.assign(ReadLineView()); }
+
+std::string_view TXRTextFile::ReadLineView() {
+  if (record_length_ > 0) return ReadRecordView(record_length_);
   if (writing_) throw EInOutError("Invalid direction for reading file");
   if (Eof()) throw EInOutError("Read beyond end of file");
   int32_t p = FindLineEnd(buffer_pos_);
@@ -148,8 +167,9 @@ void TXRTextFile::ReadLine(std::string& line) {
     }
   }
   int64_t passed;
+  std::string_view line;
   if (p >= 0) {
-    line.assign(buffer_.data() + buffer_pos_, static_cast<size_t>(p - buffer_pos_));
+    line = std::string_view(buffer_.data() + buffer_pos_, static_cast<size_t>(p - buffer_pos_));
     passed = p - buffer_pos_ + line_end_length_;
     // A Ctrl-Z after the line end is passed over only as the file's last byte.
     const int32_t after = p + line_end_length_;
@@ -160,7 +180,7 @@ void TXRTextFile::ReadLine(std::string& line) {
   } else if (!MoreBeyondBuffer() && buffer_pos_ <= buffer_end_) {
     int32_t last = buffer_end_;
     if (buffer_[last] == kCtrlZ) --last;
-    line.assign(buffer_.data() + buffer_pos_, static_cast<size_t>(last - buffer_pos_ + 1));
+    line = std::string_view(buffer_.data() + buffer_pos_, static_cast<size_t>(last - buffer_pos_ + 1));
     passed = buffer_end_ - buffer_pos_ + 1;
   } else {
     throw EInOutError("Line too large (exceeds buffer size)");
@@ -168,9 +188,14 @@ void TXRTextFile::ReadLine(std::string& line) {
   buffer_pos_ += static_cast<int32_t>(passed);
   bytes_consumed_ += passed;
   ReadFinalCtrlZ();
+  return line;
 }
 
 void TXRTextFile::ReadRecord(int32_t length, std::string& record) {
+  record.assign(ReadRecordView(length));
+}
+
+std::string_view TXRTextFile::ReadRecordView(int32_t length) {
   if (length < 1 || length > buffer_size_ - 1) {
     throw EInOutError("Record too large (exceeds buffer size)");
   }
@@ -187,22 +212,28 @@ void TXRTextFile::ReadRecord(int32_t length, std::string& record) {
     if (last == buffer_end_) throw EInOutError("Invalid record length");
     if (last + 1 == buffer_end_) extra = 1;
   }
-  record.assign(buffer_.data() + buffer_pos_, static_cast<size_t>(length));
+  std::string_view record(buffer_.data() + buffer_pos_, static_cast<size_t>(length));
   buffer_pos_ = last + 1 + extra;
   bytes_consumed_ += length + extra;
   ReadFinalCtrlZ();
+  return record;
 }
 
 // A line or record that ends a full buffer with one byte of the file left:
-// that byte is read at once, and passed over when it is a Ctrl-Z.
+// that byte is read at once, and passed over when it is a Ctrl-Z. It is read
+// beside the buffer, which still holds what was just read; any other byte is
+// read again with the next buffer.
 void TXRTextFile::ReadFinalCtrlZ() {
   if (buffer_pos_ == buffer_end_ + 1 && buffer_end_ + 1 == buffer_size_ &&
       bytes_consumed_ + 1 == file_size_) {
-    FillBuffer(false);
-    if (buffer_[0] == kCtrlZ) {
-      buffer_pos_ = 1;
-      ++bytes_consumed_;
-    }
+    char last = 0;
+    ssize_t n;
+    do {
+      n = ::pread(fd_, &last, 1, bytes_consumed_);
+    } while (n < 0 && errno == EINTR);
+    if (n < 0) RaiseIoErrno(errno);
+    if (n == 0) throw EInOutError("Read beyond end of file");
+    if (last == kCtrlZ) ++bytes_consumed_;
   }
 }
 

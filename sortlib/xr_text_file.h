@@ -30,9 +30,12 @@ class TXRTextFile {
   void Rewrite(int style, bool ctrl_z, bool exclusive = false);
 
   bool Eof() const { return bytes_consumed_ == file_size_; }
-  // The next line (or record) into `line`.
+  // The next line (or record), in the buffer: valid until the next read.
+  std::string_view ReadLineView();
+  // The same copied into `line`.
   void ReadLine(std::string& line);
   std::string ReadLine();
+  std::string_view ReadRecordView(int32_t length);
   void ReadRecord(int32_t length, std::string& record);
 
   void WriteLine(std::string_view text);
@@ -53,11 +56,13 @@ class TXRTextFile {
   // Puts `a` and `b` into the buffer as one text.
   void PutText(std::string_view a, std::string_view b);
   void FillBuffer(bool first);
+  void FillFrom(int32_t kept);
   // Index of the next CR or LF from `from`, or -1; sets line_end_length_.
   int32_t FindLineEnd(int32_t from);
   // The bytes of the file not yet in the buffer exist.
   bool MoreBeyondBuffer() const;
-  // Moves the file back to the first byte not passed over and refills.
+  // Refills the buffer from the first byte not passed over: the bytes of it
+  // already read move to the front, and the rest is read after them.
   void RefillFromConsumed();
   void ReadFinalCtrlZ();
 
@@ -74,10 +79,6 @@ class TXRTextFile {
   bool write_ctrl_z_ = false;
   int32_t record_length_ = 0;
   std::vector<char> buffer_;
-  // The next CR and LF at or after the last search start; below the start
-  // when not searched yet, past buffer_end_ when there is none.
-  int32_t next_cr_ = -1;
-  int32_t next_lf_ = -1;
 };
 
 }  // namespace xrsort
