@@ -65,6 +65,7 @@ void TXRFileSorter::Sort(const std::string& command_line) {
   WorkFolder work;
   WorkScope scope(work_, work);
   Merger.TempPath.clear();
+  Merger.Bounds.clear();
 
   auto input = std::make_unique<TXRTextFile>();
   Parser.Parse(command_line);
@@ -158,6 +159,13 @@ void TXRFileSorter::WriteRun() {
   run.Rewrite(0, false, true);
   for (int64_t i = 0; i < count; ++i) run.WriteLine(ChunkLines.Line(static_cast<size_t>(i)));
   run.Close();
+  RunBounds bounds;
+  if (count > 0) {
+    bounds.empty = false;
+    BuildSortKey(ChunkLines.Line(0), Parser.Keys, bounds.first);
+    BuildSortKey(ChunkLines.Line(static_cast<size_t>(count - 1)), Parser.Keys, bounds.last);
+  }
+  Merger.Bounds[RunCount] = std::move(bounds);
   ++RunCount;
   ChunkLines.Clear();
   ChunkBytes = 0;

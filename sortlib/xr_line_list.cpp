@@ -119,6 +119,8 @@ void SortChunk(TXRLineList& list, TSortSpecs& keys) {
       std::reverse(e.begin(), e.end());
       return;
     }
+    std::sort(e.begin(), e.end(), [&](const auto& a, const auto& b) { return order(a, b) < 0; });
+    return;
   }
   QuickSortLines(list, 0, static_cast<int64_t>(e.size()) - 1, keys);
 }

@@ -4,6 +4,7 @@
 #include <stdio.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "sortlib/xr_errors.h"
@@ -153,11 +154,76 @@ void TXRFileMerge::Abandon() {
   Output.Active = false;
 }
 
+// Of runs that do not overlap, the merge takes every line of one before any
+// of the next: on equal keys the lower run's line comes first, so a run may
+// end on the key the next begins with only when it is the lower of the two.
+bool TXRFileMerge::JoinOrder(int32_t first, int32_t last, std::vector<int32_t>& order) const {
+  order.clear();
+  for (int32_t n = first; n <= last; ++n) {
+    const auto it = Bounds.find(n);
+    if (it == Bounds.end()) return false;
+    if (!it->second.empty) order.push_back(n);
+  }
+  std::sort(order.begin(), order.end(), [this](int32_t a, int32_t b) {
+    const int32_t c = CompareKeys(Bounds.at(a).first, Bounds.at(b).first);
+    return c < 0 || (c == 0 && a < b);
+  });
+  for (size_t i = 1; i < order.size(); ++i) {
+    const int32_t c = CompareKeys(Bounds.at(order[i - 1]).last, Bounds.at(order[i]).first);
+    if (c > 0 || (c == 0 && order[i - 1] > order[i])) return false;
+  }
+  return true;
+}
+
+bool TXRFileMerge::JoinRuns(int32_t first, int32_t last, const std::vector<int32_t>& order,
+                            int32_t target) {
+  if (!Output.Open(RunFileName(target), true)) {
+    Abandon();
+    return false;
+  }
+  try {
+    for (int32_t n : order) Output.TextFile->AppendFile(RunFileName(n));
+  } catch (const Exception&) {
+    Abandon();
+    return false;
+  }
+  for (int32_t n = first; n <= last; ++n) {
+    if (::unlink(RunFileName(n).c_str()) != 0) {
+      Abandon();
+      return false;
+    }
+  }
+  if (!Output.Close()) {
+    Abandon();
+    ::unlink(Output.FileName.c_str());
+    return false;
+  }
+  NoteMergedBounds(first, last, target);
+  return true;
+}
+
+void TXRFileMerge::NoteMergedBounds(int32_t first, int32_t last, int32_t target) {
+  RunBounds merged;
+  for (int32_t n = first; n <= last; ++n) {
+    const auto it = Bounds.find(n);
+    if (it == Bounds.end()) return;
+    const RunBounds& run = it->second;
+    if (run.empty) continue;
+    if (merged.empty || CompareKeys(run.first, merged.first) < 0) merged.first = run.first;
+    if (merged.empty || CompareKeys(run.last, merged.last) > 0) merged.last = run.last;
+    merged.empty = false;
+  }
+  for (int32_t n = first; n <= last; ++n) Bounds.erase(n);
+  Bounds[target] = std::move(merged);
+}
+
 bool TXRFileMerge::MergeRuns(int32_t first, int32_t last, TSortSpecs& keys, int32_t target) {
   // One slot per run, and no more runs than the slots in use.
   if (Width < 2 || Width > 5 || last - first >= Width) return false;
   DoMessage("Merging files " + std::to_string(first) + " - " + std::to_string(last) + " into " +
             std::to_string(target));
+  std::vector<int32_t> order;
+  if (JoinOrder(first, last, order)) return JoinRuns(first, last, order, target);
   for (TXRFile& slot : Slots) {
     slot.Active = false;
     slot.HasLine = false;
@@ -198,6 +264,7 @@ bool TXRFileMerge::MergeRuns(int32_t first, int32_t last, TSortSpecs& keys, int3
       ::unlink(Output.FileName.c_str());
       return false;
     }
+    NoteMergedBounds(first, last, target);
     return true;
   } catch (...) {
     Abandon();

@@ -4,9 +4,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "sortlib/xr_sort_parser.h"
 #include "sortlib/xr_text_file.h"
@@ -37,6 +39,13 @@ class TXRFile {
   uint64_t Prefix = 0;  // the first 8 bytes of the key, big-endian, zero-filled
 };
 
+// The keys of a run's first and last lines, as the sort wrote it.
+struct RunBounds {
+  bool empty = true;
+  std::string first;
+  std::string last;
+};
+
 class TXRFileMerge {
  public:
   void SetRecordLength(int32_t value);
@@ -47,7 +56,8 @@ class TXRFileMerge {
   // keys; -1 when none has a line.
   int SmallestSlot(TSortSpecs& keys) const;
   // Merges runs first..last, at most Width of them, into run `target` and
-  // deletes them.
+  // deletes them. Runs of known bounds that do not overlap merge into their
+  // concatenation, so their files are joined without reading their lines.
   bool MergeRuns(int32_t first, int32_t last, TSortSpecs& keys, int32_t target);
   // Merges runs first..last down to one and renames it to `final_name`,
   // which must not exist.
@@ -63,10 +73,18 @@ class TXRFileMerge {
   TXRFile Output;
   std::string Prefix;
   std::string Extension;
+  // The bounds of the runs the sort wrote, and of those merged from them.
+  std::map<int32_t, RunBounds> Bounds;
 
  private:
   bool Advance(TXRFile& slot, TSortSpecs& keys);
   void Abandon();
+  // The order in which the non-empty runs first..last follow each other
+  // when no two of them overlap; false when a bound is unknown or they do.
+  bool JoinOrder(int32_t first, int32_t last, std::vector<int32_t>& order) const;
+  bool JoinRuns(int32_t first, int32_t last, const std::vector<int32_t>& order, int32_t target);
+  // The bounds of a merge of runs first..last, when all of theirs are known.
+  void NoteMergedBounds(int32_t first, int32_t last, int32_t target);
 };
 
 }  // namespace xrsort

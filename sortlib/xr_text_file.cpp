@@ -274,6 +274,43 @@ void TXRTextFile::Flush() {
   buffer_pos_ = 0;
 }
 
+void TXRTextFile::AppendFile(const std::string& name) {
+  Flush();
+  const int in = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+  if (in < 0) RaiseIoErrno(errno);
+  // Within the kernel where the file systems allow it, else through the buffer.
+  bool within_kernel = true;
+  for (;;) {
+    ssize_t n;
+    if (within_kernel) {
+      n = ::copy_file_range(in, nullptr, fd_, nullptr, size_t{1} << 30, 0);
+      if (n < 0 && (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP)) {
+        within_kernel = false;
+        continue;
+      }
+    } else {
+      n = ::read(in, buffer_.data(), static_cast<size_t>(buffer_size_));
+      if (n > 0) {
+        buffer_pos_ = static_cast<int32_t>(n);
+        try {
+          Flush();
+        } catch (...) {
+          ::close(in);
+          throw;
+        }
+      }
+    }
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      const int err = errno;
+      ::close(in);
+      RaiseIoErrno(err);
+    }
+  }
+  ::close(in);
+}
+
 void TXRTextFile::Close() {
   if (fd_ < 0) throw EInOutError(IoErrorText(103));
   if (IsOpenForWriting()) {

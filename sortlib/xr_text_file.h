@@ -42,6 +42,8 @@ class TXRTextFile {
   void Write(std::string_view text);
   void WriteBuffered(std::string_view text);
   void Flush();
+  // Writes what waits, then every byte of the file `name` as it stands.
+  void AppendFile(const std::string& name);
   void SetLineEnd(int style);
   void Close();
 

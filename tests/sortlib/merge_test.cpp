@@ -5,6 +5,7 @@
 
 #include "sortlib/xr_merge.h"
 #include "tests/sortlib/sort_test_support.h"
+#include "tests/support/page_text.h"
 #include "tests/support/temp_drives.h"
 
 using testing_support::ReadFile;
@@ -93,4 +94,40 @@ TEST_F(MergeTest, FixedRecordsMergeWithoutLineEnds) {
   WriteRun(1, "bbbddd");
   ASSERT_TRUE(merger_.MergeAll(Temp("final"), 5, 0, 1, no_keys_));
   EXPECT_EQ(ReadFile(Temp("final")), "aaabbbcccddd");
+}
+
+// Runs whose bounds are known and do not overlap are joined as they stand;
+// the result is the merge's, ties included, whichever way the runs lie.
+TEST_F(MergeTest, RunsThatDoNotOverlapAreJoined) {
+  xrsort::TSortSpecs keys(1);
+  keys[0].FromColumn = 1;
+  keys[0].KeyLength = 1;
+  const struct {
+    Lines runs;  // each run's lines, CR LF ended
+    std::string merged;
+  } cases[] = {
+      {{"c1\r\nd1\r\n", "a2\r\nb2\r\n", "", "e4\r\n"}, "a2\r\nb2\r\nc1\r\nd1\r\ne4\r\n"},
+      {{"a1\r\nb1\r\n", "b2\r\nc2\r\n"}, "a1\r\nb1\r\nb2\r\nc2\r\n"},
+      // The higher run ends on the key the lower begins with: a real merge.
+      {{"b1\r\nc1\r\n", "a2\r\nb2\r\n"}, "a2\r\nb1\r\nb2\r\nc1\r\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.merged);
+    const int last = static_cast<int>(c.runs.size()) - 1;
+    for (const bool bounds : {false, true}) {
+      merger_.Bounds.clear();
+      for (int i = 0; i <= last; ++i) {
+        WriteRun(i, c.runs[static_cast<size_t>(i)]);
+        const Lines lines = testing_support::CrLfLines(c.runs[static_cast<size_t>(i)]);
+        if (bounds && !lines.empty()) {
+          merger_.Bounds[i] = {false, lines.front().substr(0, 1), lines.back().substr(0, 1)};
+        } else if (bounds) {
+          merger_.Bounds[i] = {};
+        }
+      }
+      ASSERT_TRUE(merger_.MergeAll(Temp("final"), 5, 0, last, keys));
+      EXPECT_EQ(ReadFile(Temp("final")), c.merged);
+      fs::remove(Temp("final"));
+    }
+  }
 }
