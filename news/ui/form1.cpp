@@ -86,10 +86,10 @@ void Form1::MakeControls() {
   Label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   Text2 = Named(new vb::MultiLineTextBox(1000, this), "Text2", {8, 100, 552, 134});
 
-  Check1 = Named(new QCheckBox("This item is approved for Publication", this), "Check1", {8, 244, 236, 22});
+  Check1 = Named(new QCheckBox("This item is approved for Publication", this), "Check1", {8, 244, 282, 22});
   MakeBold(Check1);
-  Label3 = Named(new QLabel("Submitted by:", this), "Label3", {252, 240, 170, 18});
-  Text3 = Named(new QLineEdit(this), "Text3", {252, 260, 170, 26});
+  Label3 = Named(new QLabel("Submitted by:", this), "Label3", {294, 240, 132, 18});
+  Text3 = Named(new QLineEdit(this), "Text3", {294, 260, 132, 26});
   MakeBold(Text3);
   vb::LimitTyping(Text3, 25);
   Label5 = Named(new QLabel("Date submitted:", this), "Label5", {432, 240, 128, 18});
