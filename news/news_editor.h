@@ -35,7 +35,6 @@ class NewsEditor {
   const common::NewsItem& shown() const { return shown_; }
   // "n of N": the newest item is 1.
   std::string PositionText() const;
-  const std::string& SubmissionFolder() const { return submission_folder_; }
 
   // The window's buttons. A file operation that fails shows "Error Code: n
   // detected." and ends the program.

@@ -171,23 +171,13 @@ void Form1::Command3_Click() {
   ShowEditorState();
 }
 
-void Form1::Command4_Click() {
-  editor_.ShowNewest(Edits());
-  ShowEditorState();
-}
+void Form1::Command4_Click() { Move(&NewsEditor::ShowNewest); }
+void Form1::Command5_Click() { Move(&NewsEditor::ShowOldest); }
+void Form1::Command6_Click() { Move(&NewsEditor::ShowNewer); }
+void Form1::Command7_Click() { Move(&NewsEditor::ShowOlder); }
 
-void Form1::Command5_Click() {
-  editor_.ShowOldest(Edits());
-  ShowEditorState();
-}
-
-void Form1::Command6_Click() {
-  editor_.ShowNewer(Edits());
-  ShowEditorState();
-}
-
-void Form1::Command7_Click() {
-  editor_.ShowOlder(Edits());
+void Form1::Move(void (NewsEditor::*move)(const ItemEdits&)) {
+  (editor_.*move)(Edits());
   ShowEditorState();
 }
 

@@ -47,6 +47,8 @@ class Form1 : public QWidget {
   // Shows the editor's mode and item in the controls.
   void ShowEditorState();
   ItemEdits Edits() const;
+  // Saves the item on screen and shows another.
+  void Move(void (NewsEditor::*move)(const ItemEdits&));
 
   NewsEditor editor_;
 };
