@@ -28,13 +28,12 @@ T* Named(T* widget, const char* name) {
   return widget;
 }
 
-// An editable list whose typed text is taken as typed: no completion and no
-// entry picked by a typed name, so only the user's own pick is a Click.
+// An editable list whose typed text stays as typed (no completion): the
+// checks see what the user typed, and only a pick from the list is a Click.
 QComboBox* EditableList(const char* name, const QStringList& items, const char* text, QWidget* parent) {
   auto* box = Named(new QComboBox(parent), name);
   box->setEditable(true);
   box->setInsertPolicy(QComboBox::NoInsert);
-  box->setDuplicatesEnabled(true);
   box->setCompleter(nullptr);
   box->addItems(items);
   box->setCurrentIndex(-1);
