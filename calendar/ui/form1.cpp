@@ -89,8 +89,10 @@ void Form1::MakeControls() {
                      this),
                  "Label2");
   Label2->setWordWrap(true);
+  Label2->setMinimumWidth(420);
   Label3 = Named(new QLabel("Year:", this), "Label3");
   Text1 = Named(new QLineEdit(this), "Text1");
+  Text1->setMaximumWidth(80);
   Label4 = Named(new QLabel("Term:", this), "Label4");
   Combo1 = EditableList("Combo1", {"Term 1", "Term 2", "Term 3", "Term 4"}, "Term 1", this);
 
