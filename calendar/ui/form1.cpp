@@ -13,10 +13,14 @@
 #include <QVBoxLayout>
 #include <variant>
 
+#include "calendar/term_calendar_page.h"
 #include "calendar/term_weeks.h"
+#include "common/bulletin_startup.h"
 #include "platform/msgbox.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/widgets.h"
 #include "platform/text.h"
+#include "platform/vb_error.h"
 
 namespace calendar {
 
@@ -68,14 +72,14 @@ std::string TextOf(const QComboBox* box) { return vb::FromQt(box->currentText())
 
 }  // namespace
 
-Form1::Form1() {
+Form1::Form1(const std::string& program_folder) : program_folder_(program_folder) {
   setObjectName("Form1");
   setWindowTitle("Orvane Term Calendar Generator");
   MakeControls();
   connect(Combo2, &QComboBox::activated, this, [this] { Combo2_Click(); });
   connect(Combo3, &QComboBox::activated, this, [this] { Combo2_Click(); });
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-  connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+  connect(Command2, &QPushButton::clicked, this, [this] { vb::GuardEvent([this] { Command2_Click(); }); });
 }
 
 void Form1::MakeControls() {
@@ -140,7 +144,9 @@ void Form1::MakeControls() {
 }
 
 void Form1::Form_Load() {
+  tool_folder_ = common::ToolFolderOf(program_folder_, false);
   Text1->setText(QString::number(QDate::currentDate().year()));
+  common::CheckFolderWriteAccess(common::kCalendarTool, tool_folder_);
 }
 
 void Form1::Combo2_Click() {
@@ -161,9 +167,16 @@ void Form1::GenerateTermCalendar() {
     Refuse(*refusal);
     return;
   }
+  const TermCalendar& calendar = std::get<TermCalendar>(checked);
   if (vb::MsgBox("This will overwrite any existing Term Calendar you have for " + entries.term +
                      ".  Are you ABSOLUTELY sure you want to do this?",
                  vb::vbYesNo, "Are you Sure?") != vb::vbYes) {
+    return;
+  }
+  try {
+    WriteTermCalendarPage(tool_folder_, calendar);
+  } catch (const vb::Error& error) {
+    vb::MsgBox(common::ErrorCodeText(error.number(), " detected."), vb::vbOKOnly);
     return;
   }
   vb::MsgBox("A brand new Term Calendar for " + entries.term +

@@ -18,7 +18,8 @@ namespace calendar {
 
 class Form1 : public QWidget {
  public:
-  Form1();
+  // `program_folder`: the folder of the running program (windows-1252).
+  explicit Form1(const std::string& program_folder);
 
   // The start-up: the tool's folder, the year preset from the clock and the
   // write test of the folder, which ends the program when it fails.
@@ -43,6 +44,7 @@ class Form1 : public QWidget {
   void GenerateTermCalendar();
   void Refuse(Refusal refusal);
 
+  std::string program_folder_;
   std::string tool_folder_;
   int beeps_ = 0;
 };

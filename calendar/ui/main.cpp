@@ -2,12 +2,13 @@
 #include <QApplication>
 
 #include "calendar/ui/form1.h"
+#include "platform/paths.h"
 #include "platform/qt/widgets.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   vb::InstallQtMessageBoxes();
-  calendar::Form1 form1;
+  calendar::Form1 form1(vb::ProgramFolderOfExecutable());
   vb::GuardEvent([&form1] { form1.Form_Load(); });
   form1.show();
   return app.exec();
