@@ -1,108 +1,74 @@
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <variant>
-
 #include "calendar/term_checks.h"
 
-using calendar::CheckTermEntries;
+#include <gtest/gtest.h>
+
 using calendar::Refusal;
 using calendar::TermCalendar;
-using calendar::TermEntries;
 
-namespace {
-
-// Monday 1 February to Friday 9 April 2027: ten weeks of Term 1.
-TermEntries Term1Of2027() { return {"2027", "Term 1", "1", "February", "9", "April"}; }
-
-// Each row breaks a check, most of them together with a later one, so that
-// the row also pins which check comes first.
+// Entries are year, term, first Monday's day and month, last Friday's day and
+// month. Most rows break two checks, so that they also pin which comes first.
 TEST(TermChecks, TheFirstFailingCheckNamesTheBox) {
-  using E = TermEntries&;
   const struct {
-    std::function<void(E)> change;
+    calendar::TermEntries entries;
     Refusal refusal;
   } cases[] = {
-      {[](E e) { e.start_month = "[select one]"; }, Refusal::kStartMonth},
-      {[](E e) { e.start_month = "february", e.year = "2002"; }, Refusal::kStartMonth},
-      {[](E e) { e.end_month = "April\t", e.year = "2002"; }, Refusal::kEndMonth},
-      {[](E e) { e.start_month = "November"; }, Refusal::kBothMonths},
-      {[](E e) { e.end_month = "February", e.year = "2002"; }, Refusal::kEndMonth},
-      {[](E e) { e.year = "2002", e.start_day = "0"; }, Refusal::kYear},
-      {[](E e) { e.year = "2051"; }, Refusal::kYear},
-      {[](E e) { e.year = "twenty"; }, Refusal::kYear},
-      {[](E e) { e.start_day = "0", e.end_day = "0"; }, Refusal::kStartDay},
-      {[](E e) { e.start_day = "x"; }, Refusal::kStartDay},
-      {[](E e) { e.end_day = "0.5", e.start_day = "32"; }, Refusal::kEndDay},
-      {[](E e) { e.start_day = "32", e.end_day = "32"; }, Refusal::kStartDay},
-      {[](E e) { e.end_day = "32", e.start_day = "31", e.start_month = "April", e.end_month = "May"; },
-       Refusal::kEndDay},
-      {[](E e) { e.start_day = "31", e.start_month = "April", e.end_month = "June", e.end_day = "31"; },
-       Refusal::kStartDay},
-      {[](E e) { e.start_day = "29", e.start_month = "February", e.end_month = "March", e.term = "x"; },
-       Refusal::kStartDay},
-      {[](E e) { e.end_day = "29", e.start_month = "January", e.end_month = "February", e.term = "x"; },
-       Refusal::kEndDay},
-      // Days too big for a whole number of the window's kind take the day checks.
-      {[](E e) { e.start_day = "40000", e.end_day = "0"; }, Refusal::kEndDay},
-      {[](E e) { e.start_day = "-40000"; }, Refusal::kStartDay},
-      {[](E e) { e.end_day = "1e9"; }, Refusal::kEndDay},
-      {[](E e) { e.term = "term 1"; }, Refusal::kTerm},
-      {[](E e) { e.term = " Term 1"; }, Refusal::kTerm},
-      {[](E e) { e.term = "Term 1 "; }, Refusal::kTerm},
-      {[](E e) { e.term = "Term x"; }, Refusal::kTerm},
-      {[](E e) { e.term = "Term 0"; }, Refusal::kTerm},
-      {[](E e) { e.term = "Term 5"; }, Refusal::kTerm},
-      {[](E e) { e.term = "Term 21"; }, Refusal::kTerm},
-      {[](E e) { e.term = "Term  2"; }, Refusal::kTerm},
-      // A week past the page's 52, or a Friday after 31 December.
-      {[](E e) { e.year = "2028", e.start_month = "January", e.end_day = "31", e.end_month = "December"; },
-       Refusal::kEndDay},
-      {[](E e) { e.start_day = "30", e.start_month = "November", e.end_day = "31", e.end_month = "December"; },
-       Refusal::kEndDay},
+      {{"2027", "Term 1", "1", "[select one]", "9", "April"}, Refusal::kStartMonth},
+      {{"2002", "Term 1", "1", "february", "9", "April"}, Refusal::kStartMonth},
+      {{"2002", "Term 1", "1", "February", "9", "April\t"}, Refusal::kEndMonth},
+      {{"2027", "Term 1", "1", "November", "9", "April"}, Refusal::kBothMonths},
+      {{"2002", "Term 1", "1", "February", "9", "February"}, Refusal::kEndMonth},
+      {{"2002", "Term 1", "0", "February", "9", "April"}, Refusal::kYear},
+      {{"2051", "Term 1", "1", "February", "9", "April"}, Refusal::kYear},
+      {{"x2027", "Term 1", "1", "February", "9", "April"}, Refusal::kYear},
+      {{"2027", "Term 1", "0", "February", "0", "April"}, Refusal::kStartDay},
+      {{"2027", "Term 1", "32", "February", "0.5", "April"}, Refusal::kEndDay},
+      {{"2027", "Term 1", "32", "February", "32", "April"}, Refusal::kStartDay},
+      {{"2027", "Term 1", "31", "April", "32", "May"}, Refusal::kEndDay},
+      {{"2027", "Term 1", "31", "April", "31", "June"}, Refusal::kStartDay},
+      {{"2027", "x", "29", "February", "9", "April"}, Refusal::kStartDay},
+      {{"2027", "x", "1", "January", "29", "February"}, Refusal::kEndDay},
+      // Days too big for the window's whole numbers take the day checks.
+      {{"2027", "Term 1", "40000", "February", "0", "April"}, Refusal::kEndDay},
+      {{"2027", "term 1", "1", "February", "9", "April"}, Refusal::kTerm},
+      {{"2027", " Term 1", "1", "February", "9", "April"}, Refusal::kTerm},
+      {{"2027", "Term 1 ", "1", "February", "9", "April"}, Refusal::kTerm},
+      {{"2027", "Term 5", "1", "February", "9", "April"}, Refusal::kTerm},
+      {{"2027", "Term 21", "1", "February", "9", "April"}, Refusal::kTerm},
+      {{"2027", "Term  2", "1", "February", "9", "April"}, Refusal::kTerm},
+      // A 53rd week, a Friday after 31 December.
+      {{"2028", "Term 1", "1", "January", "31", "December"}, Refusal::kEndDay},
+      {{"2027", "Term 1", "30", "November", "31", "December"}, Refusal::kEndDay},
   };
-  int row = 0;
   for (const auto& c : cases) {
-    TermEntries entries = Term1Of2027();
-    c.change(entries);
-    const auto checked = CheckTermEntries(entries);
-    ASSERT_TRUE(std::holds_alternative<Refusal>(checked)) << "row " << row;
-    EXPECT_EQ(std::get<Refusal>(checked), c.refusal) << "row " << row;
-    ++row;
+    const auto checked = calendar::CheckTermEntries(c.entries);
+    ASSERT_TRUE(std::holds_alternative<Refusal>(checked)) << c.entries.year << c.entries.term;
+    EXPECT_EQ(std::get<Refusal>(checked), c.refusal)
+        << c.entries.year << "|" << c.entries.start_day << "|" << c.entries.end_day << "|" << c.entries.term;
   }
 }
 
+// Months and the year are trimmed, 29 February is a day of a leap year, days
+// round halves to the even neighbour, and a year is its leading number.
 TEST(TermChecks, AnAcceptedTerm) {
-  using E = TermEntries&;
   const struct {
-    std::function<void(E)> change;
-    const char *term, *year, *file_name, *first_week;
+    calendar::TermEntries entries;
+    const char *year, *file_name, *first_week;
     size_t weeks;
   } cases[] = {
-      {[](E) {}, "Term 1", "2027", "term1cal.htm", "Week 1 - 1 February to 5 February", 10},
-      // Months are trimmed, 29 February is a day of a leap year, the year is shown trimmed.
-      {[](E e) { e.year = " 2028 ", e.term = "Term 4", e.start_day = "31", e.start_month = " January ",
-                 e.end_day = "29", e.end_month = "February"; },
-       "Term 4", "2028", "term4cal.htm", "Week 1 - 31 January to 4 February", 5},
-      // Days round to the even neighbour; a year is its leading number.
-      {[](E e) { e.start_day = "3.5", e.end_day = "2.5", e.year = "2027abc", e.term = "Term 2"; },
-       "Term 2", "2027abc", "term2cal.htm", "Week 1 - 4 February to 8 February", 9},
-      {[](E e) { e.year = "2003", e.term = "Term 3"; }, "Term 3", "2003", "term3cal.htm",
-       "Week 1 - 1 February to 5 February", 10},
-      {[](E e) { e.year = "2050"; }, "Term 1", "2050", "term1cal.htm", "Week 1 - 1 February to 5 February", 10},
+      {{"2003", "Term 1", "1", "February", "9", "April"}, "2003", "term1cal.htm", "Week 1 - 1 February to 5 February", 10},
+      {{" 2028 ", "Term 4", "31", " January ", "29", "February"}, "2028", "term4cal.htm",
+       "Week 1 - 31 January to 4 February", 5},
+      {{"2050abc", "Term 2", "3.5", "February", "2.5", "April"}, "2050abc", "term2cal.htm",
+       "Week 1 - 4 February to 8 February", 9},
   };
   for (const auto& c : cases) {
-    TermEntries entries = Term1Of2027();
-    c.change(entries);
-    const auto checked = CheckTermEntries(entries);
-    ASSERT_TRUE(std::holds_alternative<TermCalendar>(checked)) << c.first_week;
-    const TermCalendar& calendar = std::get<TermCalendar>(checked);
-    EXPECT_EQ(calendar.term, c.term);
-    EXPECT_EQ(calendar.year, c.year);
-    EXPECT_EQ(calendar.file_name, c.file_name);
-    EXPECT_EQ(calendar.weeks.size(), c.weeks) << c.term;
-    EXPECT_EQ(calendar.weeks.front(), c.first_week);
+    const auto checked = calendar::CheckTermEntries(c.entries);
+    ASSERT_TRUE(std::holds_alternative<TermCalendar>(checked)) << c.year;
+    const TermCalendar& term = std::get<TermCalendar>(checked);
+    EXPECT_EQ(term.term, c.entries.term);
+    EXPECT_EQ(term.year, c.year);
+    EXPECT_EQ(term.file_name, c.file_name);
+    EXPECT_EQ(term.weeks.size(), c.weeks) << c.year;
+    EXPECT_EQ(term.weeks.front(), c.first_week);
   }
 }
-
-}  // namespace
