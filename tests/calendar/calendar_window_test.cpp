@@ -62,7 +62,10 @@ std::vector<std::string> Entries(const Form1& form) {
 class CalendarWindowTest : public ::testing::Test {
  protected:
   static std::string ProgramFolder(const fs::path& folder) { return vb::NativeToText(folder) + "/"; }
-  static fs::path Made(const fs::path& folder) { return fs::create_directories(folder), folder; }
+  static fs::path Made(const fs::path& folder) {
+    fs::create_directories(folder);
+    return folder;
+  }
 
   Boxes Shown() const {
     Boxes boxes;
