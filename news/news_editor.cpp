@@ -154,11 +154,11 @@ void NewsEditor::ApproveItem(const ItemEdits& edits) {
   });
 }
 
-void NewsEditor::DeleteItem() {
+bool NewsEditor::DeleteItem() {
+  if (vb::MsgBox("Are you sure you want to delete this news submission?", vb::vbYesNo, "Verify") != vb::vbYes) {
+    return false;
+  }
   AfterStartup([&] {
-    if (vb::MsgBox("Are you sure you want to delete this news submission?", vb::vbYesNo, "Verify") != vb::vbYes) {
-      return;
-    }
     first_.WriteRecordAt(item_index_(current_index_), common::DeletedItemRecord());
     deleted_flag_ = true;
     if (mode_ == Mode::kChecking) {
@@ -168,6 +168,7 @@ void NewsEditor::DeleteItem() {
       ShowApprovedItem();
     }
   });
+  return true;
 }
 
 void NewsEditor::Move(const ItemEdits& edits, int new_index) {

@@ -170,8 +170,9 @@ TEST_F(NewsWindowTest, ChecksEverySubmissionThenBrowsesNewestFirst) {
   form_->Command2_Click();
   EXPECT_EQ(Title(), "C");
   site_.messages.Answer(vb::vbNo);
+  form_->Text1->setText("C edited");
   form_->Command3_Click();
-  EXPECT_EQ(Title(), "C");
+  EXPECT_EQ(Title(), "C edited");  // a No changes nothing, not even the boxes
   form_->Command3_Click();
   EXPECT_EQ(Title(), "E");
   EXPECT_EQ(site_.messages.shown()[1].text, "Are you sure you want to delete this news submission?");
