@@ -120,9 +120,10 @@ void NewsEditor::SaveCurrentItem(const ItemEdits& edits) {
 }
 
 // Empties the submissions file when nothing in it waits, unless something
-// was appended after the count.
+// was appended after the count or is still being appended (a partial record).
 void NewsEditor::ClearSubmissionsIfDone() {
   const std::int64_t length = first_.Lof();
+  if (length % L != 0) return;
   const int n = common::RecordCountOfLength(length, L);
   for (int k = 1; k <= n; ++k) {
     if (!common::IsDeadRecord(first_.ReadRecordAt(k))) return;

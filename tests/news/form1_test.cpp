@@ -251,6 +251,14 @@ TEST_F(NewsWindowTest, WaitingSubmissionsAreNeverLost) {
   EXPECT_TRUE(Browsing());
   EXPECT_EQ(NewsSite::Summary(site_.Submissions()), "D_ D_ 0C");
   EXPECT_EQ(NewsSite::Summary(site_.Store()), "1A 1B edited");
+
+  // One still being written, too short yet to count as a record.
+  site_.WriteSubmissions(Records("0", "D"));
+  ASSERT_TRUE(Open());
+  WriteFile(site_.Submit("ovnewssub.dat"),
+            ReadFile(site_.Submit("ovnewssub.dat")) + Records("0", "E").substr(0, 300));
+  form_->Command2_Click();
+  EXPECT_EQ(fs::file_size(site_.Submit("ovnewssub.dat")), common::kNewsRecordLength + 300u);
 }
 
 // A file operation that fails after start-up ends the tool with its number;
