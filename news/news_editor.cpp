@@ -120,9 +120,10 @@ void NewsEditor::SaveCurrentItem(const ItemEdits& edits) {
 }
 
 // Empties the submissions file when nothing in it waits, unless something
-// was appended after the count.
+// was appended after the count or is still being appended (a partial record).
 void NewsEditor::ClearSubmissionsIfDone() {
   const std::int64_t length = first_.Lof();
+  if (length % L != 0) return;
   const int n = common::RecordCountOfLength(length, L);
   for (int k = 1; k <= n; ++k) {
     if (!common::IsDeadRecord(first_.ReadRecordAt(k))) return;
@@ -154,11 +155,11 @@ void NewsEditor::ApproveItem(const ItemEdits& edits) {
   });
 }
 
-void NewsEditor::DeleteItem() {
+bool NewsEditor::DeleteItem() {
+  if (vb::MsgBox("Are you sure you want to delete this news submission?", vb::vbYesNo, "Verify") != vb::vbYes) {
+    return false;
+  }
   AfterStartup([&] {
-    if (vb::MsgBox("Are you sure you want to delete this news submission?", vb::vbYesNo, "Verify") != vb::vbYes) {
-      return;
-    }
     first_.WriteRecordAt(item_index_(current_index_), common::DeletedItemRecord());
     deleted_flag_ = true;
     if (mode_ == Mode::kChecking) {
@@ -168,6 +169,7 @@ void NewsEditor::DeleteItem() {
       ShowApprovedItem();
     }
   });
+  return true;
 }
 
 void NewsEditor::Move(const ItemEdits& edits, int new_index) {

@@ -39,7 +39,8 @@ class NewsEditor {
   // The window's buttons. A file operation that fails shows "Error Code: n
   // detected." and ends the program.
   void ApproveItem(const ItemEdits& edits);
-  void DeleteItem();
+  // False when the user keeps the item: nothing changes, the boxes included.
+  bool DeleteItem();
   void ShowNewest(const ItemEdits& edits);  // First
   void ShowOldest(const ItemEdits& edits);  // Last
   void ShowNewer(const ItemEdits& edits);   // left arrow

@@ -167,8 +167,7 @@ void Form1::Command2_Click() {
 }
 
 void Form1::Command3_Click() {
-  editor_.DeleteItem();
-  ShowEditorState();
+  if (editor_.DeleteItem()) ShowEditorState();
 }
 
 void Form1::Command4_Click() { Move(&NewsEditor::ShowNewest); }

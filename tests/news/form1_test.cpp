@@ -170,8 +170,9 @@ TEST_F(NewsWindowTest, ChecksEverySubmissionThenBrowsesNewestFirst) {
   form_->Command2_Click();
   EXPECT_EQ(Title(), "C");
   site_.messages.Answer(vb::vbNo);
+  form_->Text1->setText("C edited");
   form_->Command3_Click();
-  EXPECT_EQ(Title(), "C");
+  EXPECT_EQ(Title(), "C edited");  // a No changes nothing, not even the boxes
   form_->Command3_Click();
   EXPECT_EQ(Title(), "E");
   EXPECT_EQ(site_.messages.shown()[1].text, "Are you sure you want to delete this news submission?");
@@ -250,6 +251,14 @@ TEST_F(NewsWindowTest, WaitingSubmissionsAreNeverLost) {
   EXPECT_TRUE(Browsing());
   EXPECT_EQ(NewsSite::Summary(site_.Submissions()), "D_ D_ 0C");
   EXPECT_EQ(NewsSite::Summary(site_.Store()), "1A 1B edited");
+
+  // One still being written, too short yet to count as a record.
+  site_.WriteSubmissions(Records("0", "D"));
+  ASSERT_TRUE(Open());
+  WriteFile(site_.Submit("ovnewssub.dat"),
+            ReadFile(site_.Submit("ovnewssub.dat")) + Records("0", "E").substr(0, 300));
+  form_->Command2_Click();
+  EXPECT_EQ(fs::file_size(site_.Submit("ovnewssub.dat")), common::kNewsRecordLength + 300u);
 }
 
 // A file operation that fails after start-up ends the tool with its number;

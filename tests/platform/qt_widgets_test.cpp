@@ -30,8 +30,8 @@ TEST(QtWidgets, MultiLineBoxCountsALineBreakAsTwo) {
   QTest::keyClick(&box, Qt::Key_Return);
   QTest::keyClicks(&box, "def");
   EXPECT_EQ(box.Text(), "abc\r\nd");
-  box.SetText("1\r2\n3\r\n4\x80 too long");
-  EXPECT_EQ(box.Text(), "1\r\n2\r\n3\r\n4\x80 too long");
+  box.SetText("1\r2\n3\r\n4\x80\xA0 too long");
+  EXPECT_EQ(box.Text(), "1\r\n2\r\n3\r\n4\x80\xA0 too long");
 }
 
 // Without a box installed the guard's box goes to standard error, in UTF-8.
