@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "tests/support/error_of.h"
+#include "tests/support/site_pages.h"
 #include "tests/tasks/task_folder.h"
 
 using Entries = std::vector<std::string>;
@@ -27,4 +30,13 @@ TEST(TaskLists, SitesLoseBlanksAroundCategoriesOnlyTrailingOnes) {
   }
   std::filesystem::remove(tools.file("sites.txt"));
   EXPECT_EQ(testing_support::ErrorOf([&] { tasks::ReadSiteList(tools.folder()); }), 53);
+}
+
+TEST(TaskLists, ShippedSamplesReachTheProgramFolderAndFitTheStore) {
+  const std::string samples = std::string(std::getenv("ORVANE_TEST_PROGRAM_DIR")) + "/samples/";
+  for (const Entries& list : {tasks::ReadSiteList(samples), tasks::ReadCategoryList(samples)}) {
+    EXPECT_GE(list.size(), 5u);
+    for (const std::string& entry : list) EXPECT_LE(entry.size(), 20u) << entry;
+  }
+  EXPECT_EQ(testing_support::LineEndFault(testing_support::ReadFile(samples + "sites.txt")), "");
 }
