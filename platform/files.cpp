@@ -163,6 +163,13 @@ bool FolderExists(std::string_view path) {
   return fs::is_directory(Resolve(path), ec);
 }
 
+bool IsReadOnlyFile(std::string_view path) {
+  const fs::path native = Resolve(path);
+  struct stat st {};
+  if (::lstat(native.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  return (st.st_mode & 0222) == 0 || ::access(native.c_str(), W_OK) != 0;
+}
+
 std::int64_t FileLen(std::string_view path) {
   const fs::path native = Resolve(path);
   struct stat st {};

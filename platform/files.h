@@ -25,6 +25,9 @@ void CopyFolderContents(std::string_view from, std::string_view to);
 
 bool FileExists(std::string_view path);
 bool FolderExists(std::string_view path);
+// A regular file that may not be written: no one has write permission (the
+// Windows read-only attribute) or this user has none. Missing files are not.
+bool IsReadOnlyFile(std::string_view path);
 // Length in bytes; a missing file raises 53.
 std::int64_t FileLen(std::string_view path);
 

@@ -40,7 +40,9 @@ int ShowQtBox(const MessageBoxRequest& request) {
   // Some messages break their lines with LF CR; show that as one line break.
   QString text = ToQt(request.text);
   text.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
-  QMessageBox box(icon, ToQt(request.title), text,
+  // A box without a title of its own shows the program's.
+  const QString title = request.title.empty() ? QApplication::applicationName() : ToQt(request.title);
+  QMessageBox box(icon, title, text,
                   yes_no ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok,
                   QApplication::activeWindow());
   const int answer = box.exec();

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "platform/qt/multi_line_text_box.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/widgets.h"
 #include "platform/vb_error.h"
@@ -20,6 +21,17 @@ TEST(QtWidgets, TypingLimitLeavesProgramTextAlone) {
   EXPECT_EQ(box.text(), "12");
   box.setText("100");
   EXPECT_EQ(box.text(), "100");
+}
+
+TEST(QtWidgets, MultiLineBoxCountsALineBreakAsTwo) {
+  vb::MultiLineTextBox box(6);
+  box.show();
+  QTest::keyClicks(&box, "abc");
+  QTest::keyClick(&box, Qt::Key_Return);
+  QTest::keyClicks(&box, "def");
+  EXPECT_EQ(box.Text(), "abc\r\nd");
+  box.SetText("1\r2\n3\r\n4\x80 too long");
+  EXPECT_EQ(box.Text(), "1\r\n2\r\n3\r\n4\x80 too long");
 }
 
 // Without a box installed the guard's box goes to standard error, in UTF-8.
