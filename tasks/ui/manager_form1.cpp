@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "common/bulletin_startup.h"
@@ -59,7 +60,12 @@ Form1::~Form1() = default;
 void Form1::MakeControls() {
   auto* central = new QWidget(this);
   setCentralWidget(central);
-  const auto caption = [central](const char* text) { return new QLabel(text, central); };
+  // Each caption names its control, for the accessibility tools too.
+  const auto caption = [central](const char* text, QWidget* control) {
+    auto* label = new QLabel(text, central);
+    label->setBuddy(control);
+    return label;
+  };
 
   Picture1 = Logo(central);
   Text1 = Named(new QLineEdit(central), "Text1");
@@ -116,15 +122,15 @@ void Form1::MakeControls() {
   }
 
   auto* fields = new QGridLayout;
-  fields->addWidget(caption("Location:"), 0, 0);
+  fields->addWidget(caption("Location:", Combo1), 0, 0);
   fields->addWidget(Combo1, 0, 1);
-  fields->addWidget(caption("Problem With:"), 1, 0);
+  fields->addWidget(caption("Problem With:", Combo2), 1, 0);
   fields->addWidget(Combo2, 1, 1);
-  fields->addWidget(caption("Submitted by:"), 2, 0);
+  fields->addWidget(caption("Submitted by:", Text3), 2, 0);
   fields->addWidget(Text3, 2, 1);
-  fields->addWidget(caption("Date submitted:"), 3, 0);
+  fields->addWidget(caption("Date submitted:", Label6), 3, 0);
   fields->addWidget(Label6, 3, 1);
-  fields->addWidget(caption("From:"), 4, 0);
+  fields->addWidget(caption("From:", Label10), 4, 0);
   fields->addWidget(Label10, 4, 1);
   fields->setColumnStretch(1, 1);
   auto* top = new QHBoxLayout;
@@ -153,9 +159,9 @@ void Form1::MakeControls() {
 
   auto* layout = new QVBoxLayout(central);
   layout->addLayout(top);
-  layout->addWidget(caption("Subject for this Request:"));
+  layout->addWidget(caption("Subject for this Request:", Text1));
   layout->addWidget(Text1);
-  layout->addWidget(caption("Comprehensive Description of Problem/Request:"));
+  layout->addWidget(caption("Comprehensive Description of Problem/Request:", Text2));
   layout->addWidget(Text2, 1);
   layout->addLayout(state);
   layout->addLayout(buttons);
@@ -192,8 +198,12 @@ void Form1::ConnectEvents() {
   on_click(Command5, &Form1::Command5_Click);
   on_click(Command6, &Form1::Command6_Click);
   on_click(Command7, &Form1::Command7_Click);
+  // A view is chosen by the user, with the pointer, the keys or an assistive
+  // tool; the window sets the options itself with their signals blocked.
   const auto on_option = [this](QRadioButton* option, void (Form1::*handler)()) {
-    connect(option, &QRadioButton::clicked, this, [this, handler] { vb::GuardEvent([this, handler] { (this->*handler)(); }); });
+    connect(option, &QRadioButton::toggled, this, [this, handler](bool chosen) {
+      if (chosen) vb::GuardEvent([this, handler] { (this->*handler)(); });
+    });
   };
   on_option(Option1, &Form1::Option1_Click);
   on_option(Option2, &Form1::Option2_Click);
@@ -306,6 +316,7 @@ bool Form1::SaveCurrentTask() {
 
 void Form1::ApplyView() {
   const bool all = browser_->View() == TaskView::kAll;
+  const QSignalBlocker quiet1(Option1), quiet2(Option2);
   Option1->setChecked(all);
   Option2->setChecked(!all);
   Label8->setText(all ? "All Submitted Task Requests:" : "Incomplete Task Requests:");
@@ -341,10 +352,13 @@ void Form1::Option1_Click() {
 }
 
 void Form1::Option2_Click() {
-  if (browser_->View() == TaskView::kIncompleteOnly) return;
   // A task that cannot be saved keeps the window, and its view, as it was.
-  ApplyView();
-  Browse(&TaskBrowser::ShowOnlyIncompleteTasks);
+  if (!SaveCurrentTask()) {
+    ApplyView();
+    return;
+  }
+  browser_->ShowOnlyIncompleteTasks();
+  Redisplay();
 }
 
 void Form1::Command3_Click() {

@@ -58,6 +58,11 @@ Form1::Form1(const std::string& program_folder, QWidget* parent)
                      "typing in the full URL including the http:// or file://",
                      this),
                  "Label7");
+  Label2->setBuddy(Text1);
+  Label8->setBuddy(Combo1);
+  Label9->setBuddy(Combo2);
+  Label4->setBuddy(Text2);
+  Label3->setBuddy(Text3);
   Label7->setAlignment(Qt::AlignCenter);
   Label7->setWordWrap(true);
   Command3 = Named(new QPushButton("&Clear Form", this), "Command3");
