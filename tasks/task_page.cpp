@@ -1,11 +1,13 @@
 #include "tasks/task_page.h"
 
 #include <optional>
+#include <vector>
 
 #include "common/page_file.h"
 #include "common/printable_page.h"
 #include "platform/msgbox.h"
 #include "platform/vb_error.h"
+#include "tasks/task_record.h"
 #include "tasks/task_store.h"
 
 namespace tasks {
@@ -13,6 +15,25 @@ namespace tasks {
 namespace {
 
 using common::PageRunErrorRule;
+
+// The eleven lines that each listed task's block holds before its text.
+std::vector<std::string> TaskDetailTable(const TaskFields& task) {
+  return {
+      "      <div align=\"center\">",
+      "       <table border=\"0\" width=\"99%\" id=\"table1\">",
+      "                <tr>",
+      "                <td width=\"33%\"><b><font face=\"Arial\">Location: " + task.site + "</font></b></td>",
+      "                <td width=\"33%\">",
+      "                <p align=\"center\"><b><font face=\"Arial\">Problem With: " + task.category +
+          "</font></b></td>",
+      "                <td width=\"33%\">",
+      "                <p align=\"right\"><b><font face=\"Arial\">Priority: " +
+          std::string(PriorityWord(task.priority)) + "</font></b></td>",
+      "              </tr>",
+      "    </table>",
+      "    </div>",
+  };
+}
 
 // Steps 3 to 10 of a page run, the rule armed.
 [[noreturn]] void WritePage(const std::string& tool_folder, PageRunErrorRule& rule) {
@@ -81,24 +102,6 @@ void UpdateTaskPage(const std::string& tool_folder, common::BulletinRecordFile& 
     rule.Step([&] { common::ReplaceWithCompacted(tool_folder, kTaskStoreStem); });
   }
   WritePage(tool_folder, rule);
-}
-
-std::vector<std::string> TaskDetailTable(const TaskFields& task) {
-  return {
-      "      <div align=\"center\">",
-      "       <table border=\"0\" width=\"99%\" id=\"table1\">",
-      "                <tr>",
-      "                <td width=\"33%\"><b><font face=\"Arial\">Location: " + task.site + "</font></b></td>",
-      "                <td width=\"33%\">",
-      "                <p align=\"center\"><b><font face=\"Arial\">Problem With: " + task.category +
-          "</font></b></td>",
-      "                <td width=\"33%\">",
-      "                <p align=\"right\"><b><font face=\"Arial\">Priority: " +
-          std::string(PriorityWord(task.priority)) + "</font></b></td>",
-      "              </tr>",
-      "    </table>",
-      "    </div>",
-  };
 }
 
 }  // namespace tasks

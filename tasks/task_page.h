@@ -4,10 +4,8 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "common/bulletin_record_file.h"
-#include "tasks/task_record.h"
 
 namespace tasks {
 
@@ -19,8 +17,5 @@ namespace tasks {
 // store compacted (`store`, the manager's open store, is closed), then the
 // page, the box and the end.
 [[noreturn]] void UpdateTaskPage(const std::string& tool_folder, common::BulletinRecordFile& store);
-
-// The eleven lines that each listed task's block holds before its text.
-std::vector<std::string> TaskDetailTable(const TaskFields& task);
 
 }  // namespace tasks

@@ -55,8 +55,6 @@ Form1::Form1(const std::string& program_folder, QWidget* parent)
   ConnectEvents();
 }
 
-Form1::~Form1() = default;
-
 void Form1::MakeControls() {
   auto* central = new QWidget(this);
   setCentralWidget(central);
@@ -116,10 +114,7 @@ void Form1::MakeControls() {
   Command2 = Named(new QPushButton("Update Jobline Page!", central), "Command2");
   Command1 = Named(new QPushButton("&Quit", central), "Command1");
   // The browsing controls appear once the tasks are loaded.
-  for (QWidget* control : std::initializer_list<QWidget*>{Check1, Label8, Label7, Command4, Command5,
-                                                          Command6, Command7}) {
-    control->setVisible(false);
-  }
+  for (QWidget* control : BrowsingControls()) control->setVisible(false);
 
   auto* fields = new QGridLayout;
   fields->addWidget(caption("Location:", Combo1), 0, 0);
@@ -169,53 +164,43 @@ void Form1::MakeControls() {
 }
 
 void Form1::MakeMenu() {
-  Filemen = menuBar()->addMenu("&File");
-  Filemen->setObjectName("Filemen");
-  allexcel = Filemen->addAction("&Export ALL Tasks to MS Excel...");
-  compexcel = Filemen->addAction("Export &Complete Tasks to MS Excel");
-  incexcel = Filemen->addAction("Export &Incomplete Tasks to MS Excel...");
-  emailit = Filemen->addAction("e&Mail this Task to Helpdesk...");
+  Filemen = Named(menuBar()->addMenu("&File"), "Filemen");
+  const auto item = [this](const char* caption, const char* name) {
+    return Named(Filemen->addAction(caption), name);
+  };
+  allexcel = item("&Export ALL Tasks to MS Excel...", "allexcel");
+  compexcel = item("Export &Complete Tasks to MS Excel", "compexcel");
+  incexcel = item("Export &Incomplete Tasks to MS Excel...", "incexcel");
+  emailit = item("e&Mail this Task to Helpdesk...", "emailit");
   Filemen->addSeparator();
-  emailprefs = Filemen->addAction("eMail Preferences...");
+  emailprefs = item("eMail Preferences...", "emailprefs");
   Filemen->addSeparator();
-  exitit = Filemen->addAction("E&xit");
-  allexcel->setObjectName("allexcel");
-  compexcel->setObjectName("compexcel");
-  incexcel->setObjectName("incexcel");
-  emailit->setObjectName("emailit");
-  emailprefs->setObjectName("emailprefs");
-  exitit->setObjectName("exitit");
+  exitit = item("E&xit", "exitit");
 }
 
 void Form1::ConnectEvents() {
-  const auto on_click = [this](QPushButton* button, void (Form1::*handler)()) {
-    connect(button, &QPushButton::clicked, this, [this, handler] { vb::GuardEvent([this, handler] { (this->*handler)(); }); });
+  const auto guarded = [this](void (Form1::*handler)()) {
+    return [this, handler] { vb::GuardEvent([this, handler] { (this->*handler)(); }); };
   };
-  on_click(Command1, &Form1::Command1_Click);
-  on_click(Command2, &Form1::Command2_Click);
-  on_click(Command3, &Form1::Command3_Click);
-  on_click(Command4, &Form1::Command4_Click);
-  on_click(Command5, &Form1::Command5_Click);
-  on_click(Command6, &Form1::Command6_Click);
-  on_click(Command7, &Form1::Command7_Click);
+  connect(Command1, &QPushButton::clicked, this, guarded(&Form1::Command1_Click));
+  connect(Command2, &QPushButton::clicked, this, guarded(&Form1::Command2_Click));
+  connect(Command3, &QPushButton::clicked, this, guarded(&Form1::Command3_Click));
+  connect(Command4, &QPushButton::clicked, this, guarded(&Form1::Command4_Click));
+  connect(Command5, &QPushButton::clicked, this, guarded(&Form1::Command5_Click));
+  connect(Command6, &QPushButton::clicked, this, guarded(&Form1::Command6_Click));
+  connect(Command7, &QPushButton::clicked, this, guarded(&Form1::Command7_Click));
   // A view is chosen by the user, with the pointer, the keys or an assistive
   // tool; the window sets the options itself with their signals blocked.
-  const auto on_option = [this](QRadioButton* option, void (Form1::*handler)()) {
-    connect(option, &QRadioButton::toggled, this, [this, handler](bool chosen) {
-      if (chosen) vb::GuardEvent([this, handler] { (this->*handler)(); });
-    });
-  };
-  on_option(Option1, &Form1::Option1_Click);
-  on_option(Option2, &Form1::Option2_Click);
-  const auto on_item = [this](QAction* item, void (Form1::*handler)()) {
-    connect(item, &QAction::triggered, this, [this, handler] { vb::GuardEvent([this, handler] { (this->*handler)(); }); });
-  };
-  on_item(allexcel, &Form1::allexcel_Click);
-  on_item(compexcel, &Form1::compexcel_Click);
-  on_item(incexcel, &Form1::incexcel_Click);
-  on_item(emailit, &Form1::emailit_Click);
-  on_item(emailprefs, &Form1::emailprefs_Click);
-  on_item(exitit, &Form1::exitit_Click);
+  connect(Option1, &QRadioButton::toggled, this,
+          [run = guarded(&Form1::Option1_Click)](bool chosen) { if (chosen) run(); });
+  connect(Option2, &QRadioButton::toggled, this,
+          [run = guarded(&Form1::Option2_Click)](bool chosen) { if (chosen) run(); });
+  connect(allexcel, &QAction::triggered, this, guarded(&Form1::allexcel_Click));
+  connect(compexcel, &QAction::triggered, this, guarded(&Form1::compexcel_Click));
+  connect(incexcel, &QAction::triggered, this, guarded(&Form1::incexcel_Click));
+  connect(emailit, &QAction::triggered, this, guarded(&Form1::emailit_Click));
+  connect(emailprefs, &QAction::triggered, this, guarded(&Form1::emailprefs_Click));
+  connect(exitit, &QAction::triggered, this, guarded(&Form1::exitit_Click));
 }
 
 void Form1::Form_Load(const PasswordPrompts& prompts) {
@@ -260,10 +245,11 @@ void Form1::LoadTaskIndex() {
 
 void Form1::ShowTaskControls() {
   show();
-  for (QWidget* control : std::initializer_list<QWidget*>{Check1, Label8, Label7, Command4, Command5,
-                                                          Command6, Command7}) {
-    control->setVisible(true);
-  }
+  for (QWidget* control : BrowsingControls()) control->setVisible(true);
+}
+
+std::vector<QWidget*> Form1::BrowsingControls() const {
+  return {Check1, Label8, Label7, Command4, Command5, Command6, Command7};
 }
 
 TaskOnScreen Form1::OnScreen() const {
@@ -308,7 +294,7 @@ bool Form1::SaveCurrentTask() {
     browser_->SaveCurrentTask(OnScreen());
     return true;
   } catch (const vb::Error& error) {
-    vb::MsgBox("Error Code: " + std::to_string(error.number()) + " detected while saving this task.",
+    vb::MsgBox(common::ErrorCodeText(error.number(), " detected while saving this task."),
                vb::vbCritical);
     return false;
   }
@@ -329,7 +315,7 @@ void Form1::Redisplay() {
   try {
     ShowCurrentTask();
   } catch (const vb::Error& error) {
-    vb::MsgBox("Error Code: " + std::to_string(error.number()) + " detected while reading this task.",
+    vb::MsgBox(common::ErrorCodeText(error.number(), " detected while reading this task."),
                vb::vbCritical);
     vb::End();
   }
@@ -366,7 +352,7 @@ void Form1::Command3_Click() {
   try {
     browser_->DeleteShownTask();
   } catch (const vb::Error& error) {
-    vb::MsgBox("Error Code: " + std::to_string(error.number()) + " detected while saving this task.",
+    vb::MsgBox(common::ErrorCodeText(error.number(), " detected while saving this task."),
                vb::vbCritical);
     return;
   }
@@ -395,7 +381,7 @@ void Form1::Export(TaskSelection selection) {
     Hourglass hourglass;
     ExportTasks(ToolFolder, store_, selection, TodayDateText);
   } catch (const vb::Error& error) {
-    vb::MsgBox("Error Code: " + std::to_string(error.number()) + " detected during export.", vb::vbCritical);
+    vb::MsgBox(common::ErrorCodeText(error.number(), " detected during export."), vb::vbCritical);
   }
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "tasks/task_browser.h"
 #include "tasks/task_csv.h"
@@ -35,7 +36,6 @@ class Form1 : public QMainWindow {
  public:
   // `program_folder` is the folder the program is kept in.
   explicit Form1(const std::string& program_folder, QWidget* parent = nullptr);
-  ~Form1() override;
 
   // StartTaskManager: returns with the window shown and the first task on
   // it, or ends the program. `prompts` ask for the password.
@@ -71,6 +71,7 @@ class Form1 : public QMainWindow {
 
   void LoadTaskIndex();
   void ShowTaskControls();
+  std::vector<QWidget*> BrowsingControls() const;
   void ShowCurrentTask();
   // False, after saying why, when the shown task could not be saved; the
   // caller then goes no further.
