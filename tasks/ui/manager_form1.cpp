@@ -360,7 +360,8 @@ void Form1::Command3_Click() {
 }
 
 void Form1::Command1_Click() {
-  if (!SaveCurrentTask()) return;
+  // Before the tasks are loaded there is nothing to save.
+  if (browser_ && !SaveCurrentTask()) return;
   vb::End();
 }
 

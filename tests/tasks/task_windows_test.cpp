@@ -127,8 +127,8 @@ TEST_F(SubmitterTest, QuitPublishesThePageOnlyAfterASubmission) {
 
 class ManagerTest : public ::testing::Test {
  protected:
-  void Start(const std::string& store) {
-    tools_.Write("ovtask.dat", store);
+  void Start(const std::string& store, const std::string& store_file = "ovtask.dat") {
+    tools_.Write(store_file, store);
     tools_.Write("ovtaskpw.dat", tasks::PasswordFileImage("Sesame"));
     form_ = std::make_unique<tasks::manager::Form1>(tools_.folder());
     form_->Form_Load({[] { return std::string("unused"); }, [] { return std::string(" SESAME "); }});
@@ -164,6 +164,18 @@ TEST_F(ManagerTest, StartUpRefusals) {
     ASSERT_EQ(Titles(messages_), std::vector<std::string>{c.title});
     EXPECT_EQ(messages_.shown()[0].text, c.text);
   }
+}
+
+// More live tasks than the old index held; a store whose compaction never
+// came to its rename.
+TEST_F(ManagerTest, StartsOnEveryStoreThatHoldsATask) {
+  Start(StoreOfStatuses(std::string(2001, '0')));
+  EXPECT_EQ(Text(form_->Label7), "1 of 2001");
+  form_.reset();
+  fs::remove(tools_.file("ovtask.dat"));
+  Start(StoreOfStatuses("1"), "ovtask.new");
+  EXPECT_EQ(Text(form_->Text1), "Task 1");
+  EXPECT_FALSE(fs::exists(tools_.file("ovtask.new")));
 }
 
 // Five live tasks of which only the third is open.
