@@ -3,7 +3,6 @@
 // move.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "common/bulletin_record_file.h"
@@ -27,8 +26,6 @@ enum class TaskView { kAll, kIncompleteOnly };
 
 class TaskBrowser {
  public:
-  enum class Direction { kForward, kBackward };
-
   // `index` lists the live tasks of the open `store`; the first is shown
   // first, in the incomplete-only view.
   TaskBrowser(common::BulletinRecordFile& store, common::LiveRecordIndex index);
@@ -54,6 +51,8 @@ class TaskBrowser {
   std::string PositionCaption() const;
 
  private:
+  enum class Direction { kForward, kBackward };
+
   bool IsTaskIncomplete();
 
   common::BulletinRecordFile& store_;
