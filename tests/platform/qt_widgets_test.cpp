@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 
 #include "platform/qt/qt_text.h"
@@ -20,6 +22,44 @@ TEST(QtWidgets, TypingLimitLeavesProgramTextAlone) {
   EXPECT_EQ(box.text(), "12");
   box.setText("100");
   EXPECT_EQ(box.text(), "100");
+}
+
+TEST(QtWidgets, AnOptionRunsItsHandlerOnceForEveryWayOfChoosingIt) {
+  struct Case {
+    const char* way;
+    bool chosen_before;
+    void (*choose)(QRadioButton* first, QRadioButton* second);
+  };
+  const Case cases[] = {
+      {"mouse", false, [](QRadioButton*, QRadioButton* second) { QTest::mouseClick(second, Qt::LeftButton); }},
+      {"keyboard", false,
+       [](QRadioButton* first, QRadioButton*) {
+         first->setFocus();
+         QTest::keyClick(first, Qt::Key_Right);
+       }},
+      {"program", false, [](QRadioButton*, QRadioButton* second) { second->setChecked(true); }},
+      {"assistive technology", false,
+       [](QRadioButton*, QRadioButton* second) {
+         QAccessible::queryAccessibleInterface(second)->actionInterface()->doAction(
+             QAccessibleActionInterface::toggleAction());
+       }},
+      {"mouse on the chosen option", true,
+       [](QRadioButton*, QRadioButton* second) { QTest::mouseClick(second, Qt::LeftButton); }},
+  };
+  for (const Case& c : cases) {
+    QWidget window;
+    auto* first = new QRadioButton("K-6", &window);
+    auto* second = new QRadioButton("High School", &window);
+    second->move(0, 40);
+    (c.chosen_before ? second : first)->setChecked(true);
+    int runs = 0;
+    vb::OnChosen(second, [&runs] { ++runs; });
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    c.choose(first, second);
+    EXPECT_TRUE(second->isChecked()) << c.way;
+    EXPECT_EQ(runs, 1) << c.way;
+  }
 }
 
 // Without a box installed the guard's box goes to standard error, in UTF-8.
