@@ -143,6 +143,7 @@ class Build {
       ctx_.LevelHeading = std::string(level.heading);
       PassOver75([&] { BuildYearLevel(run_, list); });
     }
+    PassOver75([&] { PublishYearPages(run_); });
     return true;
   }
 

@@ -4,6 +4,8 @@
 
 #include "builder/install/site_files.h"
 #include "builder/install/template_site.h"
+#include "builder/pages/page_writers.h"
+#include "platform/paths.h"
 #include "platform/vb_error.h"
 #include "platform/text.h"
 #include "subjects/core/subject_groups.h"
@@ -202,7 +204,7 @@ TEST_F(InstallTest, MissingShippedFileOrYearListEndsTheProgramWithItsNumber) {
   }
 }
 
-TEST_F(InstallTest, TooManyStudentsEndsTheProgramAndKeepsTheWorkFiles) {
+TEST_F(InstallTest, TooManyStudentsEndsTheProgramAndTheYearCanBeBuiltAgain) {
   std::vector<std::string> rows;
   for (int i = 0; i < 501; ++i) rows.push_back("Pupil" + std::to_string(i) + ",Kim,PA");
   WriteFile(Program() / "presch.txt", CrLf(rows));
@@ -215,6 +217,18 @@ TEST_F(InstallTest, TooManyStudentsEndsTheProgramAndKeepsTheWorkFiles) {
   EXPECT_TRUE(window.calls.empty());
   EXPECT_TRUE(fs::exists(Program() / "presch.txt"));
   EXPECT_TRUE(fs::exists(Site() / "ovshrtct.srt"));
+
+  // Started again with one row fewer, the builder builds the year.
+  rows.pop_back();
+  WriteFile(Program() / "presch.txt", CrLf(rows));
+  messages.clear();
+  ctx = builder::BuildContext{};
+  ctx.ProgramFolder = vb::NativeToText(Program()) + "/";
+  Install();
+  EXPECT_EQ(Titles(), (std::vector<std::string>{"Orvane Results"}));
+  EXPECT_NE(SiteFile("2026/index.htm").find("presch/index.htm"), std::string::npos);
+  EXPECT_FALSE(fs::exists(Site() / "2026" / builder::kUnfinishedYearPages));
+  EXPECT_EQ(testing_support::CrLfLines(SiteFile("ovshrtct.dat")).size(), 501u) << "500 and the master";
 }
 
 TEST_F(InstallTest, DriveErrorFinishesTheSiteOnceWithoutLooping) {
