@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "builder/ui/form1.h"
+#include "builder/ui/one_builder.h"
 #include "common/open_with.h"
 #include "platform/paths.h"
 #include "platform/qt/open_with_dialog.h"
@@ -19,7 +20,10 @@ int main(int argc, char** argv) {
     if (i > 1) command_line += ' ';
     command_line += vb::Utf8To1252(argv[i]);
   }
-  builder::Form1 form1(vb::ProgramFolderOfExecutable(), command_line);
+  const std::string program_folder = vb::ProgramFolderOfExecutable();
+  const auto claim = builder::ClaimProgramFolder(program_folder);
+  if (!claim) return 1;
+  builder::Form1 form1(program_folder, command_line);
   vb::GuardEvent([&form1] { form1.Form_Load(); });
   form1.show();
   return app.exec();
