@@ -224,9 +224,9 @@ class Build {
         // Into the year folder that the build made: a year typed with blanks
         // names it with them, and no folder without them exists.
         PassOver75([&] { CopyOne(SiteRoot() + "ovshrtct.dat", YearFolder() + "ovshrtct.dat"); });
-        PassOver75([&] { vb::Kill(SiteRoot() + "ovshrtct.srt"); });
+        DeleteIfThere(SiteRoot() + "ovshrtct.srt");
       }
-      if (!settings_.WritingPortfolio()) PassOver75([&] { vb::Kill(SiteRoot() + "writing.htm"); });
+      if (!settings_.WritingPortfolio()) DeleteIfThere(SiteRoot() + "writing.htm");
       UnloadWindows();
       ctx_.MessageText =
           "Ond's Orvane has just created " + vb::NumberText(ctx_.PageCount) +
@@ -248,6 +248,18 @@ class Build {
       UnloadWindows();
     }
     CloseBuilder();
+  }
+
+  // F9, F10: a file that is not there, such as a page that a full drive kept
+  // from being made, is passed over; the drive's message has told of it.
+  static void DeleteIfThere(const std::string& file) {
+    PassOver75([&] {
+      try {
+        vb::Kill(file);
+      } catch (const vb::Error& error) {
+        if (error.number() != 53) throw;
+      }
+    });
   }
 
   // F5: the sorted list replaces any earlier one; a failed sort keeps ovshrtct.srt.

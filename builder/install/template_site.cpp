@@ -91,12 +91,25 @@ void CopyTemplateSite(BuildRun& run) {
   run.ctx.PageCount += 70;
 }
 
+namespace {
+
+// Rewrites a page of the passes. The site root's writing.htm is the build's
+// own, not the template's: when a drive fault kept it from being made, the
+// drive's message has told of it, and its rewrite is passed over.
+void RewriteListedPage(BuildContext& ctx, const TemplatePage& entry) {
+  const std::string page = ctx.TargetDrive + std::string(entry.folder) + std::string(entry.page);
+  if (entry.page == "writing.htm" && !vb::FileExists(page)) return;
+  RewritePage(ctx, entry.folder, entry.page);
+}
+
+}  // namespace
+
 void PersonaliseTemplate(BuildRun& run) {
   BuildContext& ctx = run.ctx;
   SetReplaceMarker(ctx, "Sample Public School", vb::Trim(run.settings.SiteSchoolName()));
-  for (const TemplatePage& entry : SchoolNameFiles) RewritePage(ctx, entry.folder, entry.page);
+  for (const TemplatePage& entry : SchoolNameFiles) RewriteListedPage(ctx, entry);
   SetReplaceMarker(ctx, "#999966", ctx.ThemeColour1);
-  for (const TemplatePage& entry : ColourFiles) RewritePage(ctx, entry.folder, entry.page);
+  for (const TemplatePage& entry : ColourFiles) RewriteListedPage(ctx, entry);
   SetReplaceMarker(ctx, "2009/", vb::Trim(run.settings.SiteYear()) + "/");
   RewritePage(ctx, "\\orvane\\", "index.htm");
   SetReplaceMarker(ctx, "999911", vb::Trim(run.settings.SiteSchoolCode()) + "11");

@@ -12,6 +12,7 @@
 #include "tests/builder/install/install_fixture.h"
 #include "tests/support/page_text.h"
 #include "tests/support/recording_opener.h"
+#include "tests/support/full_drive.h"
 
 namespace {
 
@@ -248,6 +249,28 @@ TEST_F(InstallTest, DriveErrorFinishesTheSiteOnceWithoutLooping) {
   EXPECT_TRUE(fs::exists(Site() / "school" / "index.htm"));
   EXPECT_EQ(window.calls, (std::vector<std::string>{"unload", "hide", "close"}));
   EXPECT_FALSE(AnyTextFileIn(Program()));
+}
+
+TEST_F(InstallTest, FullDriveGetsOnlyItsOwnMessage) {
+  testing_support::FullDrive drive;
+  settings.school_name = "Hillside Primary";
+  settings.portfolio = false;
+  // The first copy finds the drive full; the user makes room while the
+  // message asks for it, and the site is finished without the pages never made.
+  const vb::MessageBoxHandler scripted = vb::SetMessageBoxHandler(nullptr);
+  vb::SetMessageBoxHandler([&](const vb::MessageBoxRequest& request) {
+    drive.Free();
+    return scripted(request);
+  });
+  Install();
+  vb::SetMessageBoxHandler(scripted);
+
+  EXPECT_EQ(Titles(), (std::vector<std::string>{"Check Selected Drive", "Orvane Results"}));
+  EXPECT_EQ(messages.shown()[0].text,
+            "The Selected Drive is Full!  Delete files you don't need or select another drive");
+  EXPECT_FALSE(fs::exists(Site() / "writing.htm"));
+  EXPECT_NE(SiteFile("staff/index.htm").find("<title>Hillside Primary</title>"), std::string::npos);
+  EXPECT_EQ(window.calls, (std::vector<std::string>{"unload", "hide", "close"}));
 }
 
 TEST_F(InstallTest, FolderInPlaceOfTheSettingsFileIsAWriteFailure) {
