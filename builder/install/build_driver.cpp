@@ -122,7 +122,10 @@ class Build {
       vb::LineWriter probe("index.htm", vb::LineWriter::Append);
       probe.Close();
     });
-    if (vb::FileLen("index.htm") == 0) PassOver75([&] { MainSchoolPage(run_); });
+    if (vb::FileLen("index.htm") == 0) {
+      home_page_made_ = true;
+      PassOver75([&] { MainSchoolPage(run_); });
+    }
 
     vb::ChDrive(ctx_.TargetDrive);
     vb::ChDir(YearFolder());
@@ -218,6 +221,7 @@ class Build {
       vb::ChDir(ctx_.ProgramFolder);
       CloseStudentList();
       const bool sorted = !refused && student_list_.has_value() && SortStudentList();
+      KeepEditedTemplateFiles(run_, home_page_made_);
       CopyTemplateSite(run_);
       PersonaliseTemplate(run_);
       if (sorted) {
@@ -326,6 +330,7 @@ class Build {
   BuildRun run_;
   std::optional<vb::LineWriter> student_list_;  // ovshrtct.srt, opened at step 7, closed at F4
   bool finish_message_shown_ = false;
+  bool home_page_made_ = false;  // step 8 wrote the site's home page
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <regex>
 
 #include "builder/install/site_files.h"
 #include "builder/install/template_site.h"
@@ -271,6 +272,33 @@ TEST_F(InstallTest, FullDriveGetsOnlyItsOwnMessage) {
   EXPECT_FALSE(fs::exists(Site() / "writing.htm"));
   EXPECT_NE(SiteFile("staff/index.htm").find("<title>Hillside Primary</title>"), std::string::npos);
   EXPECT_EQ(window.calls, (std::vector<std::string>{"unload", "hide", "close"}));
+}
+
+TEST_F(InstallTest, TemplatePagesTheSchoolEditedAreKeptBeforeTheCopy) {
+  // The year built again, as after its Year Pages page was deleted by hand.
+  auto build_again = [&] {
+    fs::remove(Site() / "2026" / "index.htm");
+    WriteFile(Program() / "presch.txt", CrLf({"Ng,Lily,PA"}));
+    messages.clear();
+    Install();
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"Orvane Results"}));
+  };
+  Install();
+  build_again();
+  EXPECT_FALSE(fs::exists(Site() / "ovbackup")) << "nothing edited, nothing kept";
+
+  const std::string shipped = SiteFile("staff/index.htm");
+  WriteFile(Site() / "staff" / "index.htm", "<html>Our staff</html>\r\n");
+  build_again();
+  EXPECT_EQ(SiteFile("staff/index.htm"), shipped);
+  std::vector<std::string> kept;
+  for (const auto& entry : fs::recursive_directory_iterator(Site() / "ovbackup")) {
+    if (entry.is_regular_file()) kept.push_back(entry.path().lexically_relative(Site() / "ovbackup").string());
+  }
+  ASSERT_EQ(kept.size(), 1u);
+  EXPECT_TRUE(std::regex_match(kept[0], std::regex(R"(\d{4}-\d\d-\d\d \d{6}/orvane/staff/index\.htm)")))
+      << kept[0];
+  EXPECT_EQ(ReadFile(Site() / "ovbackup" / kept[0]), "<html>Our staff</html>\r\n");
 }
 
 TEST_F(InstallTest, FolderInPlaceOfTheSettingsFileIsAWriteFailure) {
