@@ -14,8 +14,12 @@ namespace topics {
 
 int RunTopicsProgram(Variant variant, int argc, char** argv) {
   QApplication app(argc, argv);
+  if (const char* file = vb::OpenWithFileOf(argc, argv)) {
+    vb::ChooseProgramAndOpen(file);
+    return 0;
+  }
   vb::InstallQtMessageBoxes();
-  common::SetOpenWithChooser(vb::ChooseProgramAndOpen);
+  common::SetOpenWithChooser(vb::StartOpenWithChooser);
   TopicsSite site;
   site.site_root = SiteRootOf(vb::ProgramFolderOfExecutable());
   if (auto refusal = StartTopics(variant, site)) {

@@ -1,5 +1,6 @@
 // orvane: the site builder. Starts with the import of the enrolment export
-// ("/F= <path>" on the command line names it) and shows the main window.
+// ("/F= <path>" on the command line names it) and shows the main window;
+// started with the Open With option, it shows only that choice.
 #include <QApplication>
 
 #include "builder/ui/form1.h"
@@ -12,8 +13,12 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  if (const char* file = vb::OpenWithFileOf(argc, argv)) {
+    vb::ChooseProgramAndOpen(file);
+    return 0;
+  }
   vb::InstallQtMessageBoxes();
-  common::SetOpenWithChooser(vb::ChooseProgramAndOpen);
+  common::SetOpenWithChooser(vb::StartOpenWithChooser);
 
   std::string command_line;
   for (int i = 1; i < argc; ++i) {
