@@ -14,10 +14,7 @@ namespace topics {
 
 int RunTopicsProgram(Variant variant, int argc, char** argv) {
   QApplication app(argc, argv);
-  if (const char* file = vb::OpenWithFileOf(argc, argv)) {
-    vb::ChooseProgramAndOpen(file);
-    return 0;
-  }
+  if (vb::RunOpenWithChooser(argc, argv)) return 0;
   vb::InstallQtMessageBoxes();
   common::SetOpenWithChooser(vb::StartOpenWithChooser);
   TopicsSite site;

@@ -13,10 +13,7 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (const char* file = vb::OpenWithFileOf(argc, argv)) {
-    vb::ChooseProgramAndOpen(file);
-    return 0;
-  }
+  if (vb::RunOpenWithChooser(argc, argv)) return 0;
   vb::InstallQtMessageBoxes();
   common::SetOpenWithChooser(vb::StartOpenWithChooser);
 

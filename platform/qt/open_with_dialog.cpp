@@ -22,20 +22,17 @@ const QString kOtherProgram = QString::fromUtf8("Other program\u2026");
 
 }  // namespace
 
-const char* OpenWithFileOf(int argc, char** argv) {
-  if (argc == 3 && std::string_view(argv[1]) == kOpenWithOption) return argv[2];
-  return nullptr;
-}
-
 void StartOpenWithChooser(const std::string& native_file) {
   std::error_code ec;
   const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (!ec) StartDetached(self.string(), {kOpenWithOption, native_file});
 }
 
-void ChooseProgramAndOpen(const std::string& native_file) {
-  OpenWithDialog dialog(native_file);
+bool RunOpenWithChooser(int argc, char** argv) {
+  if (argc != 3 || std::string_view(argv[1]) != kOpenWithOption) return false;
+  OpenWithDialog dialog(argv[2]);
   dialog.exec();
+  return true;
 }
 
 OpenWithDialog::OpenWithDialog(const std::string& native_file) : file_(native_file) {

@@ -15,15 +15,13 @@ namespace vb {
 
 inline constexpr char kOpenWithOption[] = "--open-with";
 
-// The file named after kOpenWithOption on a program's command line, or null
-// when the program was started to do its own work.
-const char* OpenWithFileOf(int argc, char** argv);
-
 // Starts this program again, detached, to offer the choice for `native_file`.
 void StartOpenWithChooser(const std::string& native_file);
 
-// Offers the choice for `native_file` and starts the program chosen.
-void ChooseProgramAndOpen(const std::string& native_file);
+// When the program was started with kOpenWithOption and a file, offers the
+// choice for that file, starts the program chosen and returns true: the
+// program then ends. False when it was started to do its own work.
+bool RunOpenWithChooser(int argc, char** argv);
 
 class OpenWithDialog : public QDialog {
  public:
