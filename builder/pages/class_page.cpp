@@ -68,6 +68,7 @@ void WriteClassPage(BuildRun& run, YearLevel& level, int class_index) {
 
     int cells_in_row = 0;
     int student_number = 0;
+    FolderNameSet folders;
     level.row_student_folders.assign(level.rows.size(), std::string());
     for (size_t r = 0; r < level.rows.size(); ++r) {
       const LevelRow& row = level.rows[r];
@@ -75,7 +76,7 @@ void WriteClassPage(BuildRun& run, YearLevel& level, int class_index) {
       ++cells_in_row;
       ++student_number;
       const std::string folder =
-          StudentFolderName(naming, student_number, row.Surname, row.PreferredName);
+          folders.Take(StudentFolderName(naming, student_number, row.Surname, row.PreferredName));
       level.row_student_folders[r] = folder;
       if (cells_in_row == 6) {
         cells_in_row = 1;
