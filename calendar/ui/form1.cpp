@@ -39,6 +39,10 @@ QComboBox* EditableList(const char* name, const QStringList& items, const char* 
   box->setEditable(true);
   box->setInsertPolicy(QComboBox::NoInsert);
   box->setCompleter(nullptr);
+  // Left to itself, the box takes a typed entry's exact name, on Return or
+  // when the typing ends, as a pick of that entry.
+  QObject::disconnect(box->lineEdit(), &QLineEdit::returnPressed, box, nullptr);
+  QObject::disconnect(box->lineEdit(), &QLineEdit::editingFinished, box, nullptr);
   box->addItems(items);
   box->setCurrentIndex(-1);
   box->setEditText(text);

@@ -35,7 +35,7 @@ TEST(TermChecks, TheFirstFailingCheckNamesTheBox) {
       {{"2027", "Term 5", "1", "February", "9", "April"}, Refusal::kTerm},
       {{"2027", "Term 21", "1", "February", "9", "April"}, Refusal::kTerm},
       {{"2027", "Term  2", "1", "February", "9", "April"}, Refusal::kTerm},
-      // A 53rd week, a Friday after 31 December.
+      // A 53rd week (a whole leap year), a Friday after 31 December.
       {{"2028", "Term 1", "1", "January", "31", "December"}, Refusal::kEndDay},
       {{"2027", "Term 1", "30", "November", "31", "December"}, Refusal::kEndDay},
   };
