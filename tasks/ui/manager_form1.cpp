@@ -344,6 +344,7 @@ void Form1::Option2_Click() {
     return;
   }
   browser_->ShowOnlyIncompleteTasks();
+  ApplyView();  // before the scan, which may end in the fall-back box
   Redisplay();
 }
 
