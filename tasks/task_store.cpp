@@ -56,6 +56,11 @@ void AppendTaskRecord(const std::string& tool_folder, const NewTask& task) {
   store.Sync();
 }
 
+void RestoreTaskStore(const std::string& tool_folder) {
+  StoreLock lock(tool_folder);
+  common::RestoreCompactedStore(tool_folder, kTaskStoreStem);
+}
+
 std::vector<std::string> ReadTaskRecords(const common::BulletinRecordFile& store) {
   std::vector<std::string> records;
   const int n = store.RecordCount();

@@ -33,6 +33,11 @@ struct NewTask {
 // could not be stored.
 void AppendTaskRecord(const std::string& tool_folder, const NewTask& task);
 
+// At a tool's start-up: a store whose compaction was cut short before its
+// rename is put back from "ovtask.new", holding the store lock, so that no
+// request appended meanwhile is renamed over.
+void RestoreTaskStore(const std::string& tool_folder);
+
 // Records 1 to RecordCount of an open store, the count taken once.
 std::vector<std::string> ReadTaskRecords(const common::BulletinRecordFile& store);
 

@@ -213,7 +213,7 @@ void Form1::Form_Load(const PasswordPrompts& prompts) {
                  "Sorry");
       vb::End();
     }
-    common::RestoreCompactedStore(ToolFolder, kTaskStoreStem);
+    RestoreTaskStore(ToolFolder);
     AddListEntries(Combo1, ReadSiteList(ToolFolder));
     AddListEntries(Combo2, ReadCategoryList(ToolFolder));
     CheckTaskPassword(ToolFolder, prompts);
@@ -344,6 +344,7 @@ void Form1::Option2_Click() {
     return;
   }
   browser_->ShowOnlyIncompleteTasks();
+  ApplyView();  // before the scan, which may end in the fall-back box
   Redisplay();
 }
 

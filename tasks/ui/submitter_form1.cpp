@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/bulletin_record_file.h"
 #include "common/bulletin_startup.h"
 #include "platform/msgbox.h"
 #include "platform/qt/multi_line_text_box.h"
@@ -117,7 +116,7 @@ void Form1::Form_Load() {
   ToolFolder = common::ToolFolderOf(program_folder_, true);
   common::CheckFolderWriteAccess(common::kTaskSubmitterTool, ToolFolder);
   try {
-    common::RestoreCompactedStore(ToolFolder, kTaskStoreStem);
+    RestoreTaskStore(ToolFolder);
     AddListEntries(Combo1, ReadSiteList(ToolFolder));
     AddListEntries(Combo2, ReadCategoryList(ToolFolder));
   } catch (const vb::Error& error) {

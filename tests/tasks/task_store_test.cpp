@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <map>
 #include <thread>
 
@@ -71,19 +72,28 @@ TEST(TaskStore, AppendsWholeRecordsAfterWhateverIsThere) {
 
 TEST(TaskStore, AppendsWaitForTheStoreLockAndOneManagerRunsAtATime) {
   tasks_test::TaskFolder tools;
-  std::atomic<bool> appended{false};
-  std::thread submitter;
-  {
-    tasks::StoreLock compacting(tools.folder());
-    submitter = std::thread([&] {
-      tasks::AppendTaskRecord(tools.folder(), Request("waits"));
-      appended = true;
-    });
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    EXPECT_FALSE(appended);
+  // An append, and the store put back from a compaction cut short before its
+  // rename, wait for a compaction under way.
+  const std::function<void()> writers[] = {
+      [&] { tasks::AppendTaskRecord(tools.folder(), Request("waits")); },
+      [&] { tasks::RestoreTaskStore(tools.folder()); },
+  };
+  for (const auto& write : writers) {
+    std::atomic<bool> written{false};
+    std::thread tool;
+    {
+      tasks::StoreLock compacting(tools.folder());
+      tool = std::thread([&] {
+        write();
+        written = true;
+      });
+      std::this_thread::sleep_for(std::chrono::milliseconds(200));
+      EXPECT_FALSE(written);
+    }
+    tool.join();
+    EXPECT_EQ(tools.Read("ovtask.dat").size(), 1143u);
+    std::filesystem::rename(tools.file("ovtask.dat"), tools.file("ovtask.new"));
   }
-  submitter.join();
-  EXPECT_EQ(tools.Read("ovtask.dat").size(), 1143u);
 
   {
     tasks::ManagerLock first(tools.folder());
