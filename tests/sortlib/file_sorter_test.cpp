@@ -222,12 +222,14 @@ TEST_F(SortFileTest, DuplicatesFileThatIsTheInputOrOutputIsRefused) {
   WriteFile(D("out.txt"), "old\r\n");
   fs::create_symlink(D("in.txt"), D("link.txt"));
   fs::create_directory_symlink(D(""), D("alias"));
+  fs::create_symlink(D("new.txt"), D("to-new.txt"));
   const std::pair<std::string, std::string> cases[] = {
       {"D:\\in.txt", "D:\\out.txt"},
       {"d:\\IN.TXT", "D:\\out.txt"},
       {"D:\\link.txt", "D:\\out.txt"},
       {"D:\\out.txt", "D:\\out.txt"},
       {"D:\\alias\\new.txt", "D:\\new.txt"},
+      {"D:\\to-new.txt", "D:\\new.txt"},
   };
   for (const auto& [dups, output] : cases) {
     EXPECT_EQ(Sort("/D=" + dups + " D:\\in.txt " + output), 0) << dups;
