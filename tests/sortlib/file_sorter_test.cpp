@@ -111,6 +111,10 @@ TEST_F(SortFileTest, FailuresAndTheLastErrorText) {
     EXPECT_EQ(LastError(), text) << command;
     EXPECT_TRUE(TempIsEmpty()) << command;
   }
+  // The last phase is announced before its output cannot be made.
+  Log log;
+  EXPECT_EQ(Sort("/H=1 D:\\in.txt D:\\nofolder\\out.txt", &log), 0);
+  EXPECT_EQ(log.lines().back(), "Processing last file...");
   EXPECT_EQ(Sort("/S=1,1 D:\\in.txt D:\\sorted.txt"), -1);
   EXPECT_EQ(LastError(), "(none)");
 }
