@@ -3,7 +3,6 @@
 #include <curl/curl.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cstdio>
 #include <ctime>
 #include <random>
@@ -160,7 +159,7 @@ std::string LocalHostName() {
 }
 
 std::string MessageId(std::time_t now) {
-  static std::atomic<unsigned> sequence{0};
+  static unsigned sequence = 0;
   std::random_device random;
   char id[128];
   std::snprintf(id, sizeof id, "<%lld.%d.%u.%08x@", static_cast<long long>(now), static_cast<int>(::getpid()),
@@ -275,13 +274,13 @@ void SendMail::Send() {
   if (ConnectTimeoutMs <= 0 || TotalTimeoutMs <= 0) Raise(5, "a mail time-out must be positive");
   Transfer transfer;
   transfer.message = ComposedMessage(*this);
+  char error[CURL_ERROR_SIZE] = "";
   Handles handles;
   if (handles.multi == nullptr || handles.easy == nullptr) Raise(7, "no memory for the mail handles");
   const std::string url = ServerUrl(SmtpHost);
   const std::string sender = "<" + Utf8From1252(BareAddress(From)) + ">";
   handles.recipients = curl_slist_append(nullptr, ("<" + Utf8From1252(BareAddress(Recipient)) + ">").c_str());
   if (handles.recipients == nullptr) Raise(7, "no memory for the recipient");
-  char error[CURL_ERROR_SIZE] = "";
 
   CURL* easy = handles.easy;
   SetOption(easy, CURLOPT_URL, url.c_str());
@@ -327,7 +326,8 @@ void SendMail::Send() {
   };
   CURLcode result = CURLE_OK;
   std::string explanation;
-  for (bool done = false; !done;) {
+  for (;;) {
+    bool done = false;
     int running = 0;
     const CURLMcode step = curl_multi_perform(handles.multi, &running);
     if (step != CURLM_OK) {

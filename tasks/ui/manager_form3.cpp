@@ -15,7 +15,7 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
   lstStatus->setAccessibleName("eMail Status");
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(lstStatus);
-  resize(480, 260);
+  resize(600, 260);
 }
 
 void Form3::AddStatusLine(const std::string& text1252) {
