@@ -114,16 +114,16 @@ std::string QuotedPrintable(std::string_view text) {
     }
     const unsigned char c = static_cast<unsigned char>(text[i]);
     const bool blank_at_line_end = (c == ' ' || c == '\t') && (i + 1 == text.size() || line_break_at(i + 1));
-    std::string piece(1, static_cast<char>(c));
+    std::string encoded(1, static_cast<char>(c));
     if ((c < 33 && c != ' ' && c != '\t') || c > 126 || c == '=' || blank_at_line_end) {
-      piece = {'=', kHex[c >> 4], kHex[c & 15]};
+      encoded = {'=', kHex[c >> 4], kHex[c & 15]};
     }
-    if (line_length + piece.size() > 75) {
+    if (line_length + encoded.size() > 75) {
       out += "=\r\n";
       line_length = 0;
     }
-    out += piece;
-    line_length += piece.size();
+    out += encoded;
+    line_length += encoded.size();
   }
   return out;
 }
