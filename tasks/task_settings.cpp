@@ -6,6 +6,7 @@
 #include <cerrno>
 
 #include "common/list_input.h"
+#include "common/page_file.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "platform/vb_error.h"
@@ -18,6 +19,11 @@ const char kFileName[] = "ovtask.ini";
 
 }  // namespace
 
+std::array<std::string*, 9> SettingsInOrder(TaskMailSettings& s) {
+  return {&s.SchoolName,   &s.SchoolCode,   &s.ContactName,      &s.ContactEmail, &s.SchoolPhone,
+          &s.MobilePhone,  &s.Availability, &s.RecipientAddress, &s.SmtpServer};
+}
+
 void EnsureTaskSettingsFile(const std::string& tool_folder) {
   const auto native = vb::Resolve(tool_folder + kFileName);
   const int fd = ::open(native.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
@@ -27,15 +33,19 @@ void EnsureTaskSettingsFile(const std::string& tool_folder) {
 
 TaskMailSettings ReadTaskSettings(const std::string& tool_folder) {
   TaskMailSettings settings;
-  std::string* const order[] = {&settings.SchoolName,   &settings.SchoolCode,       &settings.ContactName,
-                                &settings.ContactEmail, &settings.SchoolPhone,      &settings.MobilePhone,
-                                &settings.Availability, &settings.RecipientAddress, &settings.SmtpServer};
   common::ListInput in = common::ListInput::FromFile(tool_folder + kFileName, false);
-  for (std::string* setting : order) {
+  for (std::string* setting : SettingsInOrder(settings)) {
     if (in.Eof()) break;
     *setting = vb::Trim(in.NextValue());
   }
   return settings;
+}
+
+void SaveTaskSettings(const std::string& tool_folder, TaskMailSettings settings) {
+  common::PageFile file(tool_folder + kFileName);
+  file.Open();
+  for (const std::string* setting : SettingsInOrder(settings)) file.Print("\"" + *setting + "\"");
+  file.Commit();
 }
 
 }  // namespace tasks

@@ -22,10 +22,13 @@
 #include "platform/qt/multi_line_text_box.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/widgets.h"
+#include "platform/text.h"
 #include "platform/vb_error.h"
 #include "tasks/task_lists.h"
+#include "tasks/task_mail.h"
 #include "tasks/task_page.h"
 #include "tasks/task_record.h"
+#include "tasks/ui/manager_form4.h"
 #include "tasks/ui/task_widgets.h"
 
 namespace tasks::manager {
@@ -224,7 +227,7 @@ void Form1::Form_Load(const PasswordPrompts& prompts) {
     LoadTaskIndex();
     ShowTaskControls();
     ShowCurrentTask();
-    // The mail path creates its mail object here, once the first task is shown.
+    CreateMailObject();
   } catch (const vb::Error& error) {
     common::StartupAccessHandler(common::kTaskManagerTool, error);
   }
@@ -370,7 +373,8 @@ void Form1::exitit_Click() { Command1_Click(); }
 
 void Form1::closeEvent(QCloseEvent* event) {
   event->ignore();
-  vb::GuardEvent([this] { Command1_Click(); });
+  // While a task is being sent nothing else may happen.
+  if (isEnabled()) vb::GuardEvent([this] { Command1_Click(); });
 }
 
 void Form1::Command2_Click() {
@@ -391,8 +395,85 @@ void Form1::allexcel_Click() { Export(TaskSelection::kAll); }
 void Form1::compexcel_Click() { Export(TaskSelection::kComplete); }
 void Form1::incexcel_Click() { Export(TaskSelection::kIncomplete); }
 
-// The e-mail of the shown task and its preferences come with the mail path.
-void Form1::emailit_Click() {}
-void Form1::emailprefs_Click() {}
+void Form1::emailit_Click() {
+  if (!MailPreferencesSet(MailSettings)) {
+    vb::MsgBox("You have not yet defined the eMail preferences.  You cannot eMail tasks until these are set.  "
+               "Click OK to set the preferences, then try again.",
+               vb::vbCritical, "eMail Problem");
+    emailprefs_Click();
+    return;
+  }
+  if (vb::MsgBox("Are you sure you want to eMail this task/problem to Helpdesk? (Remember: You must include "
+                 "serial numbers for warranty claims).",
+                 vb::vbYesNo, "Please Verify") != vb::vbYes) {
+    return;
+  }
+  EmailCurrentTask();
+}
+
+void Form1::emailprefs_Click() {
+  Form4& dialog = PreferencesDialog();
+  dialog.Fill();
+  dialog.exec();
+}
+
+Form3& Form1::StatusWindow() {
+  if (!status_window_) status_window_ = std::make_unique<Form3>();
+  return *status_window_;
+}
+
+Form4& Form1::PreferencesDialog() {
+  if (preferences_dialog_ == nullptr) preferences_dialog_ = new Form4(MailSettings, ToolFolder, this);
+  return *preferences_dialog_;
+}
+
+void Form1::CreateMailObject() {
+  poSendMail = std::make_unique<vb::SendMail>();
+  poSendMail->Progress = [this](long percent) { poSendMail_Progress(percent); };
+  poSendMail->SendFailed = [this](const std::string& explanation) { poSendMail_SendFailed(explanation); };
+  poSendMail->SendSuccesful = [this] { poSendMail_SendSuccesful(); };
+  poSendMail->Status = [this](const std::string& status) { poSendMail_Status(status); };
+  poSendMail->EventPump = [] { QCoreApplication::processEvents(); };
+}
+
+void Form1::EmailCurrentTask() {
+  Form3& status = StatusWindow();
+  status.show();
+  status.AddStatusLine("E-Mailing task as specified...");
+  // Nothing else may happen until the send is over and its result read.
+  setEnabled(false);
+  try {
+    Hourglass hourglass;
+    vb::SendMail& mail = *poSendMail;
+    mail.SmtpHost = MailSettings.SmtpServer;
+    mail.From = MailSettings.ContactEmail;
+    mail.FromDisplayName = vb::Trim(ListText(Combo1));
+    mail.Recipient = MailSettings.RecipientAddress;
+    mail.RecipientDisplayName = "Computer Help";
+    mail.ReplyToAddress = MailSettings.ContactEmail;
+    mail.Subject = EmailSubject(MailSettings);
+    mail.Message = BuildEmailBody(MailSettings, {ListText(Combo1), ListText(Combo2), TextOf(Text1), Text2->Text()});
+    mail.Send();
+  } catch (const vb::Error& error) {
+    status.AddStatusLine(common::ErrorCodeText(error.number(), " detected while sending."));
+  }
+  vb::MsgBox("The eMail status log is displayed.  If your eMail was sent successfully, you should get a response "
+             "from the Helpdesk soon.  You should update the description box to show that this task/problem has "
+             "been forwarded.",
+             vb::vbInformation, "Results");
+  status.hide();
+  setEnabled(true);
+}
+
+void Form1::poSendMail_Progress(long) {}
+
+void Form1::poSendMail_SendFailed(const std::string&) {
+  StatusWindow().AddStatusLine("Failed to e-mail.  Internet problems?");
+  while (QApplication::overrideCursor() != nullptr) QApplication::restoreOverrideCursor();
+}
+
+void Form1::poSendMail_SendSuccesful() { StatusWindow().AddStatusLine("Task E-Mailed successfully..."); }
+
+void Form1::poSendMail_Status(const std::string& Status) { StatusWindow().AddStatusLine(Status); }
 
 }  // namespace tasks::manager

@@ -8,12 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "platform/send_mail.h"
 #include "tasks/task_browser.h"
 #include "tasks/task_csv.h"
 #include "tasks/task_password.h"
 #include "tasks/task_settings.h"
 #include "common/bulletin_record_file.h"
 #include "tasks/task_store.h"
+#include "tasks/ui/manager_form3.h"
 
 class QAction;
 class QButtonGroup;
@@ -31,6 +33,8 @@ class MultiLineTextBox;
 }
 
 namespace tasks::manager {
+
+class Form4;
 
 class Form1 : public QMainWindow {
  public:
@@ -59,6 +63,14 @@ class Form1 : public QMainWindow {
   std::string ToolFolder;
   std::string TodayDateText;
   TaskMailSettings MailSettings;
+  // The mail component, made once the first task is shown and reused by
+  // every send of the run.
+  std::unique_ptr<vb::SendMail> poSendMail;
+
+  // The status window of the sends and the preferences dialog, made when
+  // first needed.
+  Form3& StatusWindow();
+  Form4& PreferencesDialog();
 
  protected:
   // Closing the window by its frame is Quit.
@@ -100,11 +112,21 @@ class Form1 : public QMainWindow {
   void exitit_Click();
   void Export(TaskSelection selection);
 
+  void CreateMailObject();
+  void EmailCurrentTask();
+  void poSendMail_Progress(long lPercentCompete);
+  void poSendMail_SendFailed(const std::string& Explanation);
+  void poSendMail_SendSuccesful();
+  void poSendMail_Status(const std::string& Status);
+
   std::string program_folder_;
   QButtonGroup* priority_group_;
   common::BulletinRecordFile store_;
   std::unique_ptr<TaskBrowser> browser_;
   std::optional<ManagerLock> manager_lock_;
+  // Not a child: the main window is disabled while a send goes on.
+  std::unique_ptr<Form3> status_window_;
+  Form4* preferences_dialog_ = nullptr;
 };
 
 }  // namespace tasks::manager

@@ -32,6 +32,7 @@ TEST(TaskSettings, CreatedEmptyAndReadValueByValue) {
       {nine + "\"tenth\"\r\n", {"Sample PS", "1234", "Jo", "jo@example.org", "9555 0101", "",
                                 "After 3pm, any day", "help@example.org", "mail.example.org"}},
       {"plain, text \r\n", {"plain", "text", "", "", "", "", "", "", ""}},
+      {"\"a\" b,\"c\"d\r\n\"e\"", {"a", "c", "e", "", "", "", "", "", ""}},
   };
   for (const auto& c : cases) {
     tools.Write("ovtask.ini", c.bytes);

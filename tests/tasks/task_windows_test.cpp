@@ -6,8 +6,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <chrono>
 
 #include "common/bulletin_startup.h"
 #include "platform/qt/multi_line_text_box.h"
@@ -18,14 +22,18 @@
 #include "tasks/task_store.h"
 #include "tasks/ui/manager_form1.h"
 #include "tasks/ui/manager_form2.h"
+#include "tasks/ui/manager_form3.h"
+#include "tasks/ui/manager_form4.h"
 #include "tasks/ui/submitter_form1.h"
 #include "tests/support/recording_opener.h"
 #include "tests/support/scripted_messages.h"
+#include "tests/support/smtp_sink.h"
 #include "tests/tasks/task_folder.h"
 
 namespace fs = std::filesystem;
 using tasks_test::StoreOfStatuses;
 using tasks_test::TaskRecordBytes;
+using testing_support::SmtpSink;
 
 namespace {
 
@@ -301,6 +309,165 @@ TEST_F(ManagerTest, ClosingTheWindowSavesAndUpdateJoblinePagePublishes) {
   EXPECT_EXIT(form_->Command2->click(), testing::ExitedWithCode(0), "");
   EXPECT_EQ(tools_.Read("ovtask.dat").size(), 2u * 1143);
   EXPECT_NE(tools_.Read("ovtask.htm").find("Published"), std::string::npos);
+}
+
+// A fresh installation asks for the preferences before any send; Save keeps
+// the nine settings in memory and in the file together, or changes neither.
+TEST_F(ManagerTest, MailPreferencesAreAskedForAndSavedWholeOrNotAtAll) {
+  Start(StoreOfStatuses("1"));
+  tasks::manager::Form4& dialog = form_->PreferencesDialog();
+  const auto boxes = [&dialog] {
+    return std::vector<QLineEdit*>{dialog.Text1, dialog.Text2, dialog.Text3, dialog.Text4, dialog.Text5,
+                                   dialog.Text6, dialog.Text7, dialog.Text8, dialog.Text9};
+  };
+  std::vector<std::string> shown;
+  QTimer::singleShot(0, &dialog, [&] {
+    for (QLineEdit* box : boxes()) shown.push_back(Text(box));
+    dialog.Text1->setText("Typed, then cancelled");
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+  });
+  form_->emailit->trigger();
+  EXPECT_EQ(Titles(messages_), std::vector<std::string>{"eMail Problem"});
+  EXPECT_EQ(shown, std::vector<std::string>(9));
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(form_->MailSettings.SchoolName, "");
+
+  const struct {
+    std::string code;
+    bool file_is_folder;
+    std::string refusal, title;
+  } saves[] = {
+      {"12\"34", false, "A setting cannot contain a double quote (\").  Please remove it and save again.",
+       "eMail Preferences"},
+      {"1234", true, "Error Code: 75 detected while saving the eMail preferences.", ""},
+      {" 1234 ", false, "", ""},
+  };
+  for (const auto& save : saves) {
+    messages_.clear();
+    dialog.Fill();
+    dialog.show();
+    const std::string typed[] = {"  Sample PS ", save.code, "Jo", "jo@example.org", "9555 0101", "   ",
+                                 "After 3pm, any day", "help@example.org", "mail.example.org:2525"};
+    for (size_t k = 0; k < 9; ++k) boxes()[k]->setText(vb::ToQt(typed[k]));
+    if (save.file_is_folder) {
+      fs::remove(tools_.file("ovtask.ini"));
+      fs::create_directory(tools_.file("ovtask.ini"));
+    }
+    dialog.Command1->click();
+    const bool refused = !save.refusal.empty();
+    EXPECT_EQ(dialog.isVisible(), refused);
+    EXPECT_EQ(form_->MailSettings.SchoolCode, refused ? "" : "1234");
+    if (refused) {
+      ASSERT_EQ(Titles(messages_), std::vector<std::string>{save.title});
+      EXPECT_EQ(messages_.shown()[0].text, save.refusal);
+    }
+    if (save.file_is_folder) {
+      fs::remove(tools_.file("ovtask.ini"));
+    } else {
+      EXPECT_EQ(tools_.Read("ovtask.ini"),
+                refused ? "" : "\"Sample PS\"\r\n\"1234\"\r\n\"Jo\"\r\n\"jo@example.org\"\r\n\"9555 0101\"\r\n\"\"\r\n"
+                               "\"After 3pm, any day\"\r\n\"help@example.org\"\r\n\"mail.example.org:2525\"\r\n");
+    }
+  }
+  EXPECT_EQ(form_->MailSettings.Availability, "After 3pm, any day");
+  EXPECT_EQ(form_->MailSettings.MobilePhone, "");
+}
+
+// Every send, whatever its end, leaves its lines in the status window and
+// the "Results" box; the task and its store stay as they were.
+TEST_F(ManagerTest, EmailsTheShownTaskAndReportsEveryEndOfASend) {
+  Start(StoreOfStatuses("1"));
+  form_->MailSettings = {"Sample PS", "1234", "Jo Bloggs", "jo@example.org", "9555 0101", "", "After 3pm",
+                         "help@example.org", ""};
+  form_->Combo1->setEditText("  Hall  ");
+  form_->Combo2->setEditText("Printer ");
+  form_->Text1->setText(" Tray 2");
+  form_->Text2->SetText("Jams\r\nagain  ");
+  tasks::manager::Form3& status = form_->StatusWindow();
+  const std::string sent = "Task E-Mailed successfully...", failed = "Failed to e-mail.  Internet problems?";
+  const struct {
+    SmtpSink::Behaviour server;
+    int answer;
+    int connect_timeout_ms;
+    std::string last_line;
+  } sends[] = {
+      {SmtpSink::kTakesMail, vb::vbNo, 500, ""},
+      {SmtpSink::kTakesMail, vb::vbYes, 500, sent},
+      {SmtpSink::kNotListening, vb::vbYes, 500, failed},
+      {SmtpSink::kRefusesSender, vb::vbYes, 500, failed},
+      {SmtpSink::kNeverAnswers, vb::vbYes, 500, failed},
+      {SmtpSink::kTakesMail, vb::vbYes, -1, "Error Code: 5 detected while sending."},
+  };
+  for (const auto& send : sends) {
+    SmtpSink sink(send.server);
+    form_->MailSettings.SmtpServer = sink.Server();
+    form_->poSendMail->ConnectTimeoutMs = send.connect_timeout_ms;
+    form_->poSendMail->TotalTimeoutMs = 1500;
+    messages_.clear();
+    messages_.Answer(send.answer);
+    const int lines_before = status.lstStatus->count();
+    std::optional<bool> enabled_while_sending;
+    QTimer probe;
+    probe.setSingleShot(true);
+    QObject::connect(&probe, &QTimer::timeout, [&] { enabled_while_sending = form_->isEnabled(); });
+    probe.start(0);
+    const auto started = std::chrono::steady_clock::now();
+    form_->emailit->trigger();
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
+    std::vector<std::string> lines;
+    for (int k = lines_before; k < status.lstStatus->count(); ++k) {
+      lines.push_back(vb::FromQt(status.lstStatus->item(k)->text()));
+    }
+    if (send.answer == vb::vbNo) {
+      EXPECT_EQ(Titles(messages_), std::vector<std::string>{"Please Verify"});
+      EXPECT_TRUE(lines.empty());
+      EXPECT_TRUE(sink.Received().empty());
+      continue;
+    }
+    ASSERT_EQ(Titles(messages_), (std::vector<std::string>{"Please Verify", "Results"})) << send.last_line;
+    EXPECT_EQ(messages_.shown()[1].text,
+              "The eMail status log is displayed.  If your eMail was sent successfully, you should get a response "
+              "from the Helpdesk soon.  You should update the description box to show that this task/problem has "
+              "been forwarded.");
+    EXPECT_EQ(messages_.shown()[1].style, vb::vbInformation);
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines.front(), "E-Mailing task as specified...");
+    EXPECT_EQ(lines.back(), send.last_line);
+    EXPECT_FALSE(status.isVisible());
+    EXPECT_TRUE(form_->isEnabled());
+    if (send.connect_timeout_ms > 0) {
+      EXPECT_EQ(enabled_while_sending, std::optional<bool>(false));
+    }
+    if (send.last_line != sent) continue;
+    ASSERT_EQ(sink.Received().size(), 1u);
+    const SmtpSink::Mail mail = sink.Received()[0];
+    EXPECT_EQ(mail.sender, "<jo@example.org>");
+    EXPECT_EQ(mail.recipients, std::vector<std::string>{"<help@example.org>"});
+    EXPECT_EQ(testing_support::MailHeader(mail.data, "Subject"), "Computer Help Request - 1234");
+    EXPECT_EQ(testing_support::MailHeader(mail.data, "From"), "\"Hall\" <jo@example.org>");
+    EXPECT_EQ(testing_support::MailHeader(mail.data, "To"), "\"Computer Help\" <help@example.org>");
+    EXPECT_EQ(testing_support::MailHeader(mail.data, "Reply-To"), "<jo@example.org>");
+    EXPECT_EQ(testing_support::MailBody(mail.data),
+              "School      : Hall\r\n"
+              "School Code : 1234\r\n"
+              "Contact     : Jo Bloggs\r\n"
+              "E-Mail      : jo@example.org\r\n"
+              "Mobile Ph.  : \r\n"
+              "School Ph.  : 9555 0101\r\n"
+              "Availability: After 3pm\r\n"
+              "\r\n"
+              "Problem With: Printer\r\n"
+              "\r\n"
+              "Specific Item/Location : Tray 2\r\n"
+              "\r\n"
+              "Description of Problem : \r\n"
+              "\r\n"
+              "Jams\r\nagain\r\n"
+              "\r\n"
+              "***This E-Mail was generated using Ond's Orvane Jobline***\r\n");
+  }
+  EXPECT_EQ(Text(form_->Text1), " Tray 2");
+  EXPECT_EQ(tools_.Read("ovtask.dat"), StoreOfStatuses("1"));
 }
 
 TEST(SecurityCheck, MasksAndTakesFifteenCharacters) {
