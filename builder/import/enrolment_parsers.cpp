@@ -22,7 +22,7 @@ std::string DropUnmatchedQuote(const std::string& field) {
 
 // A field that an export wrote between double quotes loses them.
 std::string Unquote(const std::string& field) {
-  return Quoted(field) ? vb::Trim(field.substr(1, field.size() - 2)) : DropUnmatchedQuote(field);
+  return DropUnmatchedQuote(Quoted(field) ? vb::Trim(field.substr(1, field.size() - 2)) : field);
 }
 
 // The field between the commas at `left` (0 for the start of the line) and
@@ -71,7 +71,9 @@ bool ParseConsoleLine(std::string_view raw, EnrolmentRow& row) {
   if (c6 == 0) return false;
   row.RollClass = Field(line, c5, c6);
   row.NoRollClass = row.RollClass.empty();
-  if (StartsWithCode(row.RollClass, "RC")) row.RollClass = vb::Trim(vb::Mid(row.RollClass, 3, 20));
+  if (StartsWithCode(row.RollClass, "RC")) {
+    row.RollClass = DropUnmatchedQuote(vb::Trim(vb::Mid(row.RollClass, 3, 20)));
+  }
   return true;
 }
 
@@ -106,8 +108,8 @@ bool ParseSchoolLine(std::string_view raw, EnrolmentRow& row) {
   // The class is the rest of the line, further commas included, cut to 30
   // characters.
   const std::string rest = vb::Trim(vb::Mid(line, c3 + 1));
-  row.RollClass = Quoted(rest) ? vb::Trim(vb::Left(Unquote(rest), 30))
-                               : DropUnmatchedQuote(vb::Trim(vb::Mid(line, c3 + 1, 30)));
+  row.RollClass = DropUnmatchedQuote(Quoted(rest) ? vb::Trim(vb::Left(Unquote(rest), 30))
+                                                  : vb::Trim(vb::Mid(line, c3 + 1, 30)));
   row.NoRollClass = row.RollClass.empty();
   return true;
 }

@@ -3,11 +3,17 @@
 #include "builder/core/naming.h"
 #include "builder/pages/level_writers.h"
 #include "builder/pages/site_page_frame.h"
+#include "platform/text.h"
 #include "platform/vb_error.h"
 
 namespace builder {
 
 namespace {
+
+// The sort of the student list takes lines of up to 32 KB. A name longer than
+// this (only a faulty export has one) is cut in its record, so that the list
+// of every other student is still sorted.
+constexpr long kMaxRecordNameBytes = 30000;
 
 void PrintRecord(BuildRun& run, const std::string& record) {
   if (run.student_list == nullptr) vb::Raise(52, "the student list is not open");
@@ -87,8 +93,8 @@ void WriteClassPage(BuildRun& run, YearLevel& level, int class_index) {
                         "\" align=\"center\"><font face=\"" + font + "\" size=\"2\">");
       page.Line(22, "<b><a href=\"" + folder + "/index.htm\">");
       page.Line(22, row.PreferredName + " " + row.Surname + "</a></b></font></td>");
-      PrintRecord(run, row.Surname + " " + row.PreferredName + "," + folder + "," +
-                           entry.ClassFolderName + "," + level_name);
+      PrintRecord(run, vb::Left(row.Surname + " " + row.PreferredName, kMaxRecordNameBytes) + "," +
+                           folder + "," + entry.ClassFolderName + "," + level_name);
       PassOver75([&] { vb::MkDir(class_folder + "\\" + folder); });
     }
 

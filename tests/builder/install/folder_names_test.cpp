@@ -33,6 +33,7 @@ TEST_F(InstallTest, FolderNamesFitAndNeverShareAFolder) {
   for (int i = 0; i < 99; ++i) long_folder += e_acute;  // 199 bytes: the next would be 201
   const std::string long_class = "C" + std::string(9999, 'l');
   const std::string long_class_folder = "c" + std::string(199, 'l');
+  const std::string huge_surname(40000, 'q');  // its record would not fit the sort's line
 
   const Row rows[] = {
       {"a long name", long_surname + ",Jo,,,YR3,RC3A,", long_surname + " Jo," + long_folder + ",3a,year3"},
@@ -42,6 +43,8 @@ TEST_F(InstallTest, FolderNamesFitAndNeverShareAFolder) {
       {"the same name", "Smith,Jo,,,YR3,RC3A,", "Smith Jo,smith_jo2,3a,year3"},
       {"the same name in another case", "SMITH,jo,,,YR3,RC3A,", "SMITH jo,smith_jo3,3a,year3"},
       {"a class colliding with 3A", "Smith,Jo,,,YR3,RC3a,", "Smith Jo,smith_jo,3a2,year3"},
+      {"a name longer than the sort's line", huge_surname + ",Al,,,YR3,RC3A,",
+       huge_surname.substr(0, 30000) + "," + std::string(200, 'q') + ",3a,year3"},
       {"a long class", "Lee,Ann,,,YR3," + long_class + ",", "Lee Ann,lee_ann," + long_class_folder + ",year3"},
       {"a leading unmatched quote", "\"O'Neil,Kim,,,YR3,RC3A,", "O'Neil Kim,o'neil_kim,3a,year3"},
       {"the same after a tab", "Tan,\t\"Mei,,,YR3,RC3A,", "Tan Mei,tan_mei,3a,year3"},
