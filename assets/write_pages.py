@@ -477,9 +477,8 @@ def bulletin_pages():
         [("ovtask.htm", "Open Task Requests")], None, SCHOOL)
     pages["staff/ovjobline/taskfoot.htm"] = bar_page(
         2, "Computer Help Desk", None, home2_staff, [],
-        "Task requests are submitted with the Orvane Task Request utility and managed "
-        "by the computer coordinator with the Orvane Task Manager, both kept in this "
-        "folder.", None)
+        "To submit a task request, start ovtasksub in this Help Desk folder; the "
+        "computer coordinator manages the requests with ovtaskgen, kept beside it.", None)
     return pages
 
 

@@ -97,8 +97,15 @@ void BulletinRecordFile::WriteRecordAt(int k, std::string_view text) {
   if (k < 1) vb::Raise(63, "bad record number");
   std::string record(text.substr(0, static_cast<size_t>(length_)));
   record.resize(static_cast<size_t>(length_), ' ');
+  off_t start = static_cast<off_t>(k - 1) * length_;
+  // A record placed past the end (after a partial last record) fills the
+  // gap with blanks, as that record reads, rather than with NUL bytes.
+  const off_t end = static_cast<off_t>(Lof());
+  if (start > end) {
+    record.insert(0, static_cast<size_t>(start - end), ' ');
+    start = end;
+  }
   size_t done = 0;
-  const off_t start = static_cast<off_t>(k - 1) * length_;
   while (done < record.size()) {
     const ssize_t n =
         ::pwrite(fd_, record.data() + done, record.size() - done, start + static_cast<off_t>(done));

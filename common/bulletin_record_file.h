@@ -40,7 +40,7 @@ class BulletinRecordFile {
   // blanks. k < 1 raises 63.
   std::string ReadRecordAt(int k) const;
   // Overwrites record k with the text padded with blanks or cut to L;
-  // writing past the end lengthens the file.
+  // writing past the end lengthens the file, any gap filled with blanks.
   void WriteRecordAt(int k, std::string_view text);
   // Writes at NextRecordNumber and returns the number used; nothing is read
   // first.

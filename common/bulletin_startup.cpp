@@ -38,6 +38,8 @@ std::string ToolFolderOf(const std::string& program_folder, bool always_append) 
 
 void CheckFolderWriteAccess(const BulletinTool& tool, const std::string& tool_folder) {
   try {
+    // A read-only "test.tmp" is refused as Windows refuses it, whoever runs the tool.
+    if (vb::IsReadOnlyFile(tool_folder + "test.tmp")) vb::Raise(75, "test.tmp: read-only");
     vb::LineWriter probe(tool_folder + "test.tmp");
     probe.Close();
   } catch (const vb::Error& error) {

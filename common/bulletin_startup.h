@@ -32,7 +32,7 @@ extern const BulletinTool kCalendarTool;
 std::string ToolFolderOf(const std::string& program_folder, bool always_append);
 
 // Creates (or empties) "test.tmp" in `tool_folder` and leaves it there; a
-// link in its place is refused, never followed. Any error is shown as
+// link in its place is refused, never followed, and so is a read-only one. Any error is shown as
 // StartupAccessHandler shows it, and the program ends.
 void CheckFolderWriteAccess(const BulletinTool& tool, const std::string& tool_folder);
 

@@ -20,7 +20,8 @@ void OpenWithAssociatedProgram(const std::string& operation, const std::string& 
                                int show_command);
 
 // Lets the user pick a program for a native file path and starts it. The
-// windows install one (a dialog); without one, a failed open does nothing.
+// programs install one that starts the Open With choice, a process of its
+// own, and returns; without one, a failed open does nothing.
 using OpenWithChooser = std::function<void(const std::string& native_file)>;
 void SetOpenWithChooser(OpenWithChooser chooser);
 

@@ -1,5 +1,6 @@
 #include "common/replace_in_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -10,24 +11,39 @@
 
 namespace common {
 
+std::string ReplaceInText(std::string_view bytes, const std::string& marker,
+                          const std::string& text, int marker_length) {
+  const size_t cut = marker_length > 0 ? static_cast<size_t>(marker_length) : 0;
+  std::string out;
+  size_t pos = 0;
+  while (pos < bytes.size()) {
+    const size_t end = std::min(bytes.find('\r', pos), bytes.size());
+    std::string line(bytes.substr(pos, end - pos));
+    pos = end;
+    if (pos < bytes.size()) {  // a CR ends the line, with the LF that follows it
+      ++pos;
+      if (pos < bytes.size() && bytes[pos] == '\n') ++pos;
+    }
+    const size_t found = line.find(marker);
+    if (found != std::string::npos) {
+      const size_t rest = found + cut;
+      line = line.substr(0, found) + text + (rest < line.size() ? line.substr(rest) : "");
+    }
+    out += line;
+    out += "\r\n";
+  }
+  return out;
+}
+
 void ReplaceInFile(const std::string& folder, const std::string& file_name,
                    const std::string& marker, const std::string& text, int marker_length) {
   const std::string page = folder + file_name;
   const std::string temp = folder + "temp.htm";
-  vb::LineReader in(page);
+  const std::string rewritten = ReplaceInText(vb::ReadFileBytes(page), marker, text, marker_length);
   vb::LineWriter out(temp);
   const auto temp_native = vb::Resolve(temp);
-  const size_t cut = marker_length > 0 ? static_cast<size_t>(marker_length) : 0;
   try {
-    while (!in.Eof()) {
-      std::string line = in.LineInput();
-      const size_t found = line.find(marker);
-      if (found != std::string::npos) {
-        const size_t rest = found + cut;
-        line = line.substr(0, found) + text + (rest < line.size() ? line.substr(rest) : "");
-      }
-      out.Print(line);
-    }
+    out.Write(rewritten);
     out.Close();
   } catch (const vb::Error&) {
     // The page keeps its text, and no half-written copy is left beside it.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace common {
 
@@ -13,5 +14,9 @@ namespace common {
 // the line. Raises the file errors (53 missing page, 76 missing folder...).
 void ReplaceInFile(const std::string& folder, const std::string& file_name,
                    const std::string& marker, const std::string& text, int marker_length);
+
+// The bytes that ReplaceInFile makes of a page's `bytes`.
+std::string ReplaceInText(std::string_view bytes, const std::string& marker,
+                          const std::string& text, int marker_length);
 
 }  // namespace common

@@ -1,5 +1,6 @@
 #include "platform/text.h"
 
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -223,7 +224,10 @@ double Val(std::string_view text) {
     while (j < s.size() && s[j] >= '0' && s[j] <= '9') { exponent += s[j++]; exp_digits = true; }
     if (exp_digits) number += exponent;
   }
-  return std::strtod(number.c_str(), nullptr);
+  // Read in the C locale: the program runs in the user's, whose decimal
+  // point may be a comma.
+  static const locale_t c_numbers = ::newlocale(LC_NUMERIC_MASK, "C", nullptr);
+  return ::strtod_l(number.c_str(), nullptr, c_numbers);
 }
 
 std::string Str(long long number) {

@@ -179,6 +179,7 @@ void TXRFileSorter::MakeOutput(const std::string& final_name, int64_t records) {
   RemoveLeftTempOutputs(output);
   int64_t written;
   if (Parser.RemoveDuplicates || Parser.HeaderLines != 0) {
+    DoMessage("Processing last file...");
     // An unmapped drive fails as a missing folder does.
     if (output.empty()) RaiseIoErrno(ENOENT, true);
     const std::string temp = TempOutputName(output);
@@ -207,7 +208,6 @@ void TXRFileSorter::MakeOutput(const std::string& final_name, int64_t records) {
 }
 
 int64_t TXRFileSorter::FinishOutput(const std::string& final_name, TXRTextFile& out) {
-  DoMessage("Processing last file...");
   TXRTextFile last;
   last.Open(final_name, Parser.RecordLength, kSortBufferSize);
   last.Reset();

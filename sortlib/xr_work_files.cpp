@@ -82,6 +82,20 @@ void RemoveLeftBy(const std::string& folder, bool folders, pid_t (*pid_of)(std::
   }
 }
 
+// Where a link that leads to no file yet would have a file made: writing
+// to `path` follows it. Any other path comes back as it is.
+std::filesystem::path LinkTarget(const std::filesystem::path& path) {
+  std::filesystem::path at = path;
+  std::error_code ec;
+  for (int links = 0; links < 40 && std::filesystem::is_symlink(std::filesystem::symlink_status(at, ec));
+       ++links) {
+    const std::filesystem::path target = std::filesystem::read_symlink(at, ec);
+    if (ec) break;
+    at = at.parent_path() / target;
+  }
+  return at;
+}
+
 // The folder part of a native path, ending in "/" ("" when it has none).
 std::string FolderOf(const std::string& path) {
   const size_t slash = path.rfind('/');
@@ -118,8 +132,8 @@ bool SameFile(const std::string& a, const std::string& b) {
   if (a_exists && b_exists) return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
   if (a_exists || b_exists) return false;
   std::error_code ea, eb;
-  const auto ca = std::filesystem::weakly_canonical(a, ea);
-  const auto cb = std::filesystem::weakly_canonical(b, eb);
+  const auto ca = std::filesystem::weakly_canonical(LinkTarget(a), ea);
+  const auto cb = std::filesystem::weakly_canonical(LinkTarget(b), eb);
   return !ea && !eb && ca == cb;
 }
 

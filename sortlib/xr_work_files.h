@@ -30,7 +30,8 @@ class WorkFolder {
 // A file that is not a folder.
 bool IsFile(const std::string& native);
 // Both names lead to one file: the same existing file, or, where a name does
-// not exist yet, the same path once the links on the way are followed.
+// not exist yet, the same path once the links on the way, the last one
+// included, are followed.
 bool SameFile(const std::string& a, const std::string& b);
 // The mode of a new file under the process's umask.
 unsigned DefaultFileMode();

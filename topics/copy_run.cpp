@@ -55,10 +55,11 @@ bool SafeRecord(const StudentRecord& r) {
   return IsFolderField(r.student_folder) && IsFolderField(r.class_folder) && IsFolderField(r.level_folder);
 }
 
-// The student folder, or a folder below it on the way down to `folder`, is
-// a link: the copy would land wherever that points. Links higher up the
-// site are the school's own and are followed.
-bool LinkOnTheWay(const std::string& student_folder, const std::string& folder) {
+// `folder` is not below the student folder (a subject folder of the
+// settings file may climb out of it), or the student folder or a folder on
+// the way down to `folder` is a link: the copy would land wherever that
+// points. Links higher up the site are the school's own and are followed.
+bool LeavesStudentFolder(const std::string& student_folder, const std::string& folder) {
   try {
     fs::path at = vb::Resolve(student_folder);
     const fs::path below = vb::Resolve(folder).lexically_relative(at);
@@ -66,6 +67,7 @@ bool LinkOnTheWay(const std::string& student_folder, const std::string& folder) 
     if (fs::is_symlink(fs::symlink_status(at, ec))) return true;
     for (const fs::path& name : below) {
       if (name == ".") continue;
+      if (name == "..") return true;
       at /= name;
       if (fs::is_symlink(fs::symlink_status(at, ec))) return true;
     }
@@ -147,10 +149,10 @@ class CopyRun {
     }
   }
 
-  // A record whose folders are not plain names, or a link on the way to
-  // `folder`, would take the copy out of the student's folder.
+  // A record whose folders are not plain names, or a way to `folder` that
+  // climbs or passes a link, would take the copy out of the student's folder.
   bool Outside(const StudentRecord& r, const std::string& folder) const {
-    return !SafeRecord(r) || LinkOnTheWay(StudentFolderPath(site_, r), folder);
+    return !SafeRecord(r) || LeavesStudentFolder(StudentFolderPath(site_, r), folder);
   }
 
   bool IsInsideSource(const std::string& destination) const {

@@ -14,8 +14,9 @@ namespace topics {
 
 int RunTopicsProgram(Variant variant, int argc, char** argv) {
   QApplication app(argc, argv);
+  if (vb::RunOpenWithChooser(argc, argv)) return 0;
   vb::InstallQtMessageBoxes();
-  common::SetOpenWithChooser(vb::ChooseProgramAndOpen);
+  common::SetOpenWithChooser(vb::StartOpenWithChooser);
   TopicsSite site;
   site.site_root = SiteRootOf(vb::ProgramFolderOfExecutable());
   if (auto refusal = StartTopics(variant, site)) {

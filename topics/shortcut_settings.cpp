@@ -5,7 +5,7 @@
 
 #include "platform/text.h"
 #include "platform/vb_error.h"
-#include "topics/list_input.h"
+#include "common/list_input.h"
 
 namespace topics {
 
@@ -39,7 +39,7 @@ int InputInteger(std::string_view text) {
 int LeadingInteger(std::string_view text) { return ToInteger16(vb::Val(text)); }
 
 void ReadShortcutSettings(std::string_view path, Variant variant, ShortcutSettings& settings) {
-  ListInput in = ListInput::FromFile(path, false);
+  common::ListInput in = common::ListInput::FromFile(path, false);
   settings.work_label = in.NextValue();
   settings.site_year = InputInteger(in.NextValue());
   if (variant == Variant::kHighSchool) {

@@ -5,7 +5,7 @@
 #include "platform/files.h"
 #include "platform/text.h"
 #include "platform/vb_error.h"
-#include "topics/list_input.h"
+#include "common/list_input.h"
 
 namespace topics {
 
@@ -21,8 +21,8 @@ void AddDistinct(std::vector<std::string>& list, const std::string& value, size_
 
 std::vector<StudentRecord> LoadStudentList(std::string_view path, bool group_file) {
   std::string bytes = vb::ReadFileBytes(path);
-  if (group_file) bytes = GroupFileText(std::move(bytes));
-  ListInput in(std::move(bytes), true);
+  if (group_file) bytes = common::FileText1252(std::move(bytes));
+  common::ListInput in(std::move(bytes), true);
   std::vector<StudentRecord> records;
   while (!in.Eof()) {
     if (records.size() >= static_cast<size_t>(kMaxStudentRecords)) {

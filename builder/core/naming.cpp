@@ -20,15 +20,33 @@ std::string SafeFolderName(std::string_view text) {
   return out;
 }
 
+std::string FitFolderName(std::string_view name) {
+  size_t bytes = 0;
+  size_t kept = 0;
+  for (; kept < name.size(); ++kept) {
+    bytes += vb::Utf8From1252(name.substr(kept, 1)).size();
+    if (bytes > kMaxFolderNameBytes) break;
+  }
+  return std::string(name.substr(0, kept));
+}
+
 std::string ClassFolderName(FolderNaming naming, int class_index, std::string_view class_name) {
   if (naming == FolderNaming::Generic) return "class" + std::to_string(class_index);
-  return SafeFolderName(class_name);
+  return FitFolderName(SafeFolderName(class_name));
 }
 
 std::string StudentFolderName(FolderNaming naming, int position, std::string_view surname,
                               std::string_view preferred_name) {
   if (naming == FolderNaming::Generic) return "studnt" + std::to_string(position);
-  return SafeFolderName(surname) + "_" + SafeFolderName(preferred_name);
+  return FitFolderName(SafeFolderName(surname) + "_" + SafeFolderName(preferred_name));
+}
+
+std::string FolderNameSet::Take(const std::string& name) {
+  std::string given = name;
+  for (int number = 2; !taken_.insert(vb::LCase(given)).second; ++number) {
+    given = name + std::to_string(number);
+  }
+  return given;
 }
 
 }  // namespace builder

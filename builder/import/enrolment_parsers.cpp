@@ -10,9 +10,19 @@ bool Quoted(const std::string& field) {
   return field.size() >= 2 && field.front() == '"' && field.back() == '"';
 }
 
+// A field that begins with a double quote and holds no other loses it: the
+// year list's reader would take that quote to open a value that runs on past
+// the commas. Any other quote stays part of its field.
+std::string DropUnmatchedQuote(const std::string& field) {
+  const size_t start = field.find_first_not_of(" \t");  // where the reader's value begins
+  if (start == std::string::npos || field[start] != '"') return field;
+  if (field.find('"', start + 1) != std::string::npos) return field;
+  return vb::Trim(field.substr(0, start) + field.substr(start + 1));
+}
+
 // A field that an export wrote between double quotes loses them.
 std::string Unquote(const std::string& field) {
-  return Quoted(field) ? vb::Trim(field.substr(1, field.size() - 2)) : field;
+  return DropUnmatchedQuote(Quoted(field) ? vb::Trim(field.substr(1, field.size() - 2)) : field);
 }
 
 // The field between the commas at `left` (0 for the start of the line) and
@@ -61,7 +71,9 @@ bool ParseConsoleLine(std::string_view raw, EnrolmentRow& row) {
   if (c6 == 0) return false;
   row.RollClass = Field(line, c5, c6);
   row.NoRollClass = row.RollClass.empty();
-  if (StartsWithCode(row.RollClass, "RC")) row.RollClass = vb::Trim(vb::Mid(row.RollClass, 3, 20));
+  if (StartsWithCode(row.RollClass, "RC")) {
+    row.RollClass = DropUnmatchedQuote(vb::Trim(vb::Mid(row.RollClass, 3, 20)));
+  }
   return true;
 }
 
@@ -96,8 +108,8 @@ bool ParseSchoolLine(std::string_view raw, EnrolmentRow& row) {
   // The class is the rest of the line, further commas included, cut to 30
   // characters.
   const std::string rest = vb::Trim(vb::Mid(line, c3 + 1));
-  row.RollClass =
-      Quoted(rest) ? vb::Trim(vb::Left(Unquote(rest), 30)) : vb::Trim(vb::Mid(line, c3 + 1, 30));
+  row.RollClass = DropUnmatchedQuote(Quoted(rest) ? vb::Trim(vb::Left(Unquote(rest), 30))
+                                                  : vb::Trim(vb::Mid(line, c3 + 1, 30)));
   row.NoRollClass = row.RollClass.empty();
   return true;
 }

@@ -122,7 +122,10 @@ class Build {
       vb::LineWriter probe("index.htm", vb::LineWriter::Append);
       probe.Close();
     });
-    if (vb::FileLen("index.htm") == 0) PassOver75([&] { MainSchoolPage(run_); });
+    if (vb::FileLen("index.htm") == 0) {
+      home_page_made_ = true;
+      PassOver75([&] { MainSchoolPage(run_); });
+    }
 
     vb::ChDrive(ctx_.TargetDrive);
     vb::ChDir(YearFolder());
@@ -143,6 +146,7 @@ class Build {
       ctx_.LevelHeading = std::string(level.heading);
       PassOver75([&] { BuildYearLevel(run_, list); });
     }
+    PassOver75([&] { PublishYearPages(run_); });
     return true;
   }
 
@@ -217,15 +221,16 @@ class Build {
       vb::ChDir(ctx_.ProgramFolder);
       CloseStudentList();
       const bool sorted = !refused && student_list_.has_value() && SortStudentList();
+      KeepEditedTemplateFiles(run_, home_page_made_);
       CopyTemplateSite(run_);
       PersonaliseTemplate(run_);
       if (sorted) {
         // Into the year folder that the build made: a year typed with blanks
         // names it with them, and no folder without them exists.
         PassOver75([&] { CopyOne(SiteRoot() + "ovshrtct.dat", YearFolder() + "ovshrtct.dat"); });
-        PassOver75([&] { vb::Kill(SiteRoot() + "ovshrtct.srt"); });
+        DeleteIfThere(SiteRoot() + "ovshrtct.srt");
       }
-      if (!settings_.WritingPortfolio()) PassOver75([&] { vb::Kill(SiteRoot() + "writing.htm"); });
+      if (!settings_.WritingPortfolio()) DeleteIfThere(SiteRoot() + "writing.htm");
       UnloadWindows();
       ctx_.MessageText =
           "Ond's Orvane has just created " + vb::NumberText(ctx_.PageCount) +
@@ -247,6 +252,18 @@ class Build {
       UnloadWindows();
     }
     CloseBuilder();
+  }
+
+  // F9, F10: a file that is not there, such as a page that a full drive kept
+  // from being made, is passed over; the drive's message has told of it.
+  static void DeleteIfThere(const std::string& file) {
+    PassOver75([&] {
+      try {
+        vb::Kill(file);
+      } catch (const vb::Error& error) {
+        if (error.number() != 53) throw;
+      }
+    });
   }
 
   // F5: the sorted list replaces any earlier one once it is whole; a failed
@@ -313,6 +330,7 @@ class Build {
   BuildRun run_;
   std::optional<vb::LineWriter> student_list_;  // ovshrtct.srt, opened at step 7, closed at F4
   bool finish_message_shown_ = false;
+  bool home_page_made_ = false;  // step 8 wrote the site's home page
 };
 
 }  // namespace

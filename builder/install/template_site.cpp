@@ -1,12 +1,22 @@
 #include "builder/install/template_site.h"
 
+#include <algorithm>
+#include <ctime>
+#include <filesystem>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "builder/install/site_files.h"
+#include "common/replace_in_file.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/text.h"
+#include "platform/vb_error.h"
 
 namespace builder {
+
+namespace fs = std::filesystem;
 
 const std::array<TemplatePage, 28> SchoolNameFiles{{
     {"\\orvane\\", "index.htm"},
@@ -84,6 +94,110 @@ const std::array<TemplatePage, 42> ColourFiles{{
     {"\\orvane\\staff\\ovjobline\\", "taskfoot.htm"},
 }};
 
+namespace {
+
+constexpr std::array<TemplatePage, 1> kHomePage{{{"\\orvane\\", "index.htm"}}};
+constexpr std::array<TemplatePage, 1> kLibraryPage{{{"\\orvane\\school\\library\\", "index.htm"}}};
+
+// One pass of the personalisation: a marker and its text, in these pages.
+struct MarkerPass {
+  std::string_view marker;
+  std::string text;
+  std::span<const TemplatePage> pages;
+};
+
+// The passes in their order: the school's name, the colour, the year link
+// and the library code.
+std::vector<MarkerPass> PersonalisationPasses(const BuildRun& run) {
+  return {
+      {"Sample Public School", vb::Trim(run.settings.SiteSchoolName()), SchoolNameFiles},
+      {"#999966", run.ctx.ThemeColour1, ColourFiles},
+      {"2009/", vb::Trim(run.settings.SiteYear()) + "/", kHomePage},
+      {"999911", vb::Trim(run.settings.SiteSchoolCode()) + "11", kLibraryPage},
+  };
+}
+
+// A page's path below the drive's root, as the template folder holds it.
+fs::path RelativePath(const TemplatePage& entry) {
+  std::string folder(entry.folder.substr(1));
+  std::replace(folder.begin(), folder.end(), '\\', '/');
+  return fs::path(folder) / std::string(entry.page);
+}
+
+// Rewrites a page of the passes. The site root's writing.htm is the build's
+// own, not the template's: when a drive fault kept it from being made, the
+// drive's message has told of it, and its rewrite is passed over.
+void RewriteListedPage(BuildContext& ctx, const TemplatePage& entry) {
+  const std::string page = ctx.TargetDrive + std::string(entry.folder) + std::string(entry.page);
+  if (entry.page == "writing.htm" && !vb::FileExists(page)) return;
+  RewritePage(ctx, entry.folder, entry.page);
+}
+
+// What the copy and the personalisation leave at `relative` from the
+// template's `bytes`.
+std::string Personalised(const BuildRun& run, const fs::path& relative, std::string bytes) {
+  for (const MarkerPass& pass : PersonalisationPasses(run)) {
+    for (const TemplatePage& entry : pass.pages) {
+      if (RelativePath(entry) != relative) continue;
+      const std::string marker(pass.marker);
+      bytes = common::ReplaceInText(bytes, marker, pass.text, static_cast<int>(marker.size()));
+    }
+  }
+  return bytes;
+}
+
+std::string BackupStamp() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char stamp[32];
+  std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H%M%S", &local);
+  return stamp;
+}
+
+// Writes `bytes` to `relative` below `folder`, making the folders on the way.
+void KeepFile(const std::string& folder, const fs::path& relative, const std::string& bytes) {
+  std::string path = folder;
+  for (const fs::path& name : relative.parent_path()) {
+    path += "\\" + vb::NativeToText(name);
+    PassOver75([&] { vb::MkDir(path); });
+  }
+  vb::LineWriter copy(path + "\\" + vb::NativeToText(relative.filename()));
+  copy.Write(bytes);
+  copy.Close();
+}
+
+}  // namespace
+
+void KeepEditedTemplateFiles(BuildRun& run, bool home_page_made) {
+  const fs::path source = vb::Resolve(run.ctx.ProgramFolder + "\\ovintranet");
+  const fs::path drive = vb::Resolve(run.ctx.TargetDrive + "\\");
+  std::error_code ec;
+  if (!fs::is_directory(source, ec)) return;  // the copy reports it
+  std::string backup;  // made when the first file is kept
+  // The walk is the copy's: real folders (links to folders are not
+  // followed) and regular files.
+  for (auto it = fs::recursive_directory_iterator(source, ec); !ec && it != fs::recursive_directory_iterator();
+       it.increment(ec)) {
+    std::error_code entry_ec;
+    if (!fs::is_regular_file(it->symlink_status(entry_ec))) continue;
+    const fs::path relative = it->path().lexically_relative(source);
+    if (home_page_made && relative == RelativePath(kHomePage[0])) continue;
+    const fs::path target = drive / relative;
+    if (!fs::is_regular_file(fs::symlink_status(target, entry_ec))) continue;
+    const std::string held = vb::ReadFileBytes(vb::NativeToText(target));
+    if (held == Personalised(run, relative, vb::ReadFileBytes(vb::NativeToText(it->path())))) continue;
+    if (backup.empty()) {
+      const std::string backups = run.ctx.TargetDrive + "\\orvane\\ovbackup";
+      PassOver75([&] { vb::MkDir(backups); });
+      backup = backups + "\\" + BackupStamp();
+      PassOver75([&] { vb::MkDir(backup); });
+    }
+    KeepFile(backup, relative, held);
+  }
+  if (ec) vb::RaiseErrno(ec.value(), vb::FileOp::Query, source);
+}
+
 void CopyTemplateSite(BuildRun& run) {
   PassOver75([&] {
     vb::CopyFolderContents(run.ctx.ProgramFolder + "\\ovintranet", run.ctx.TargetDrive + "\\");
@@ -92,15 +206,10 @@ void CopyTemplateSite(BuildRun& run) {
 }
 
 void PersonaliseTemplate(BuildRun& run) {
-  BuildContext& ctx = run.ctx;
-  SetReplaceMarker(ctx, "Sample Public School", vb::Trim(run.settings.SiteSchoolName()));
-  for (const TemplatePage& entry : SchoolNameFiles) RewritePage(ctx, entry.folder, entry.page);
-  SetReplaceMarker(ctx, "#999966", ctx.ThemeColour1);
-  for (const TemplatePage& entry : ColourFiles) RewritePage(ctx, entry.folder, entry.page);
-  SetReplaceMarker(ctx, "2009/", vb::Trim(run.settings.SiteYear()) + "/");
-  RewritePage(ctx, "\\orvane\\", "index.htm");
-  SetReplaceMarker(ctx, "999911", vb::Trim(run.settings.SiteSchoolCode()) + "11");
-  RewritePage(ctx, "\\orvane\\school\\library\\", "index.htm");
+  for (const MarkerPass& pass : PersonalisationPasses(run)) {
+    SetReplaceMarker(run.ctx, pass.marker, pass.text);
+    for (const TemplatePage& entry : pass.pages) RewriteListedPage(run.ctx, entry);
+  }
 }
 
 }  // namespace builder

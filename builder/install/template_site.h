@@ -17,6 +17,14 @@ struct TemplatePage {
 extern const std::array<TemplatePage, 28> SchoolNameFiles;
 extern const std::array<TemplatePage, 42> ColourFiles;
 
+// Before the copy: every file on the drive that the copy will replace, and
+// whose bytes differ from what the copy and the personalisation will leave
+// there, is kept under <drive>\orvane\ovbackup\<yyyy-mm-dd hhmmss>\ at its
+// path below the drive's root (orvane\staff\index.htm); when none differs no
+// folder is made. The home page that this build wrote itself
+// (`home_page_made`) is not the school's.
+void KeepEditedTemplateFiles(BuildRun& run, bool home_page_made);
+
 // Copies every folder, then every file, at the top of the program folder's
 // "ovintranet" onto the target drive's root, replacing; adds 70 to PageCount.
 void CopyTemplateSite(BuildRun& run);

@@ -3,11 +3,17 @@
 #include "builder/core/naming.h"
 #include "builder/pages/level_writers.h"
 #include "builder/pages/site_page_frame.h"
+#include "platform/text.h"
 #include "platform/vb_error.h"
 
 namespace builder {
 
 namespace {
+
+// The sort of the student list takes lines of up to 32 KB. A name longer than
+// this (only a faulty export has one) is cut in its record, so that the list
+// of every other student is still sorted.
+constexpr long kMaxRecordNameBytes = 30000;
 
 void PrintRecord(BuildRun& run, const std::string& record) {
   if (run.student_list == nullptr) vb::Raise(52, "the student list is not open");
@@ -68,6 +74,7 @@ void WriteClassPage(BuildRun& run, YearLevel& level, int class_index) {
 
     int cells_in_row = 0;
     int student_number = 0;
+    FolderNameSet folders;
     level.row_student_folders.assign(level.rows.size(), std::string());
     for (size_t r = 0; r < level.rows.size(); ++r) {
       const LevelRow& row = level.rows[r];
@@ -75,7 +82,7 @@ void WriteClassPage(BuildRun& run, YearLevel& level, int class_index) {
       ++cells_in_row;
       ++student_number;
       const std::string folder =
-          StudentFolderName(naming, student_number, row.Surname, row.PreferredName);
+          folders.Take(StudentFolderName(naming, student_number, row.Surname, row.PreferredName));
       level.row_student_folders[r] = folder;
       if (cells_in_row == 6) {
         cells_in_row = 1;
@@ -86,8 +93,8 @@ void WriteClassPage(BuildRun& run, YearLevel& level, int class_index) {
                         "\" align=\"center\"><font face=\"" + font + "\" size=\"2\">");
       page.Line(22, "<b><a href=\"" + folder + "/index.htm\">");
       page.Line(22, row.PreferredName + " " + row.Surname + "</a></b></font></td>");
-      PrintRecord(run, row.Surname + " " + row.PreferredName + "," + folder + "," +
-                           entry.ClassFolderName + "," + level_name);
+      PrintRecord(run, vb::Left(row.Surname + " " + row.PreferredName, kMaxRecordNameBytes) + "," +
+                           folder + "," + entry.ClassFolderName + "," + level_name);
       PassOver75([&] { vb::MkDir(class_folder + "\\" + folder); });
     }
 

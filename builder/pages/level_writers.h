@@ -24,7 +24,8 @@ void WriteClassListPage(BuildRun& run, const YearLevel& level);
 
 // For class `class_index` (0-based): its master record, its masterstudent
 // folder, its index.htm with one cell per student, and for every student the
-// folder name, the record and the folder.
+// folder name (with a number appended when another student of the class has
+// it), the record and the folder.
 void WriteClassPage(BuildRun& run, YearLevel& level, int class_index);
 
 // teacher.htm, the same for every class.

@@ -3,6 +3,7 @@
 #include "builder/core/tables.h"
 #include "builder/pages/page_writers.h"
 #include "builder/pages/site_page_frame.h"
+#include "platform/files.h"
 
 namespace builder {
 
@@ -16,7 +17,7 @@ void YearIndexPage(BuildRun& run) {
   slots.centred_column = true;
   slots.spaced_bottom = true;
 
-  SitePageFrame(run, "index.htm", slots, [&](PageFrameWriter& page) {
+  SitePageFrame(run, kUnfinishedYearPages, slots, [&](PageFrameWriter& page) {
     const std::string font = page.look().font_face;
     page.Line(16, "<p align=\"center\"><font face=\"" + font + "\">Click on a Year to see the");
     page.Line(16, "Class Pages for " + run.settings.SiteYear() + "</font>");
@@ -40,6 +41,12 @@ void YearIndexPage(BuildRun& run) {
                         last + "!\"></a></p>");
     }
   });
+}
+
+void PublishYearPages(BuildRun& run) {
+  const std::string year_folder = run.ctx.TargetDrive + "\\orvane\\" + run.settings.SiteYear() + "\\";
+  if (vb::FileExists(year_folder + "index.htm")) vb::Kill(year_folder + "index.htm");
+  vb::Name(year_folder + kUnfinishedYearPages, year_folder + "index.htm");
 }
 
 }  // namespace builder

@@ -94,12 +94,13 @@ std::vector<LevelClass> CollectClasses(const std::vector<LevelRow>& rows, Folder
     }
     classes.push_back(LevelClass{row.RollClass, ""});
   }
+  FolderNameSet folders;
   for (size_t i = 0; i < classes.size(); ++i) {
     const int index = static_cast<int>(i) + 1;
     std::string folder = ClassFolderName(naming, index, classes[i].ClassName);
     if (folder.empty())
       folder = ClassFolderName(FolderNaming::Generic, index, classes[i].ClassName);
-    classes[i].ClassFolderName = folder;
+    classes[i].ClassFolderName = folders.Take(folder);
   }
   return classes;
 }

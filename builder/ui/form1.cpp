@@ -94,8 +94,8 @@ void Form1::ConnectEvents() {
   for (QCheckBox* box : year_boxes_) {
     connect(box, &QCheckBox::toggled, this, event(&Form1::EnableInstall));
   }
-  connect(Option12, &QRadioButton::clicked, this, event(&Form1::Option12_Click));
-  connect(Option13, &QRadioButton::clicked, this, event(&Form1::Option13_Click));
+  vb::OnChosen(Option12, event(&Form1::Option12_Click));
+  vb::OnChosen(Option13, event(&Form1::Option13_Click));
   connect(Command1, &QPushButton::clicked, this, event(&Form1::Command1_Click));
   connect(Command2, &QPushButton::clicked, this, event(&Form1::Command2_Click));
   connect(Command3, &QPushButton::clicked, this, event(&Form1::Command3_Click));
@@ -134,14 +134,13 @@ void Form1::Option12_Click() {
   EnableInstall();
 }
 
-// The groups are refreshed as the window opens, so that a flag left from an
-// earlier visit never stands for groups that are not there.
+// The groups are confirmed in their window, not here: Install waits for the
+// window's refresh, and the build refuses fewer than two groups.
 void Form1::Option13_Click() {
   form3_->show();
   form3_->raise();
   form3_->activateWindow();
   vb::RepaintNow(form3_.get());
-  form3_->RefreshSubjectGroups();
   Check16->setChecked(false);
   Check16->setEnabled(false);
   EnableInstall();

@@ -1,8 +1,10 @@
 // orvane: the site builder. Starts with the import of the enrolment export
-// ("/F= <path>" on the command line names it) and shows the main window.
+// ("/F= <path>" on the command line names it) and shows the main window;
+// started with the Open With option, it shows only that choice.
 #include <QApplication>
 
 #include "builder/ui/form1.h"
+#include "builder/ui/one_builder.h"
 #include "common/open_with.h"
 #include "platform/paths.h"
 #include "platform/qt/open_with_dialog.h"
@@ -11,15 +13,19 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  if (vb::RunOpenWithChooser(argc, argv)) return 0;
   vb::InstallQtMessageBoxes();
-  common::SetOpenWithChooser(vb::ChooseProgramAndOpen);
+  common::SetOpenWithChooser(vb::StartOpenWithChooser);
 
   std::string command_line;
   for (int i = 1; i < argc; ++i) {
     if (i > 1) command_line += ' ';
     command_line += vb::Utf8To1252(argv[i]);
   }
-  builder::Form1 form1(vb::ProgramFolderOfExecutable(), command_line);
+  const std::string program_folder = vb::ProgramFolderOfExecutable();
+  const auto claim = builder::ClaimProgramFolder(program_folder);
+  if (!claim) return 1;
+  builder::Form1 form1(program_folder, command_line);
   vb::GuardEvent([&form1] { form1.Form_Load(); });
   form1.show();
   return app.exec();

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextCursor>
+#include <QTextDocument>
 
 #include "platform/qt/qt_text.h"
 
@@ -11,6 +12,15 @@ namespace vb {
 namespace {
 
 int StoredLength(const QString& text) { return static_cast<int>(text.size() + text.count(QChar('\n'))); }
+
+// The document's text with its line breaks as "\n"; unlike toPlainText() it
+// keeps a no-break space, which windows-1252 holds as a byte of its own.
+QString TextOf(const QTextDocument& document) {
+  QString text = document.toRawText();
+  text.replace(QChar::ParagraphSeparator, QChar('\n'));
+  text.replace(QChar::LineSeparator, QChar('\n'));
+  return text;
+}
 
 // The longest start of `text` that fits `room`.
 QString Fitted(QString text, int room) {
@@ -30,7 +40,7 @@ MultiLineTextBox::MultiLineTextBox(int max_length, QWidget* parent)
 
 std::string MultiLineTextBox::Text() const {
   std::string text;
-  for (char c : FromQt(toPlainText())) {
+  for (char c : FromQt(TextOf(*document()))) {
     if (c == '\n') text += '\r';
     text += c;
   }
@@ -45,7 +55,7 @@ void MultiLineTextBox::SetText(std::string_view text) {
 }
 
 int MultiLineTextBox::LengthWithoutSelection() const {
-  return StoredLength(toPlainText()) - StoredLength(textCursor().selectedText().replace(QChar(0x2029), '\n'));
+  return StoredLength(TextOf(*document())) - StoredLength(textCursor().selectedText().replace(QChar(0x2029), '\n'));
 }
 
 void MultiLineTextBox::keyPressEvent(QKeyEvent* event) {

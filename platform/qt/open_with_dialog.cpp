@@ -2,19 +2,88 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <filesystem>
+#include <string_view>
+#include <vector>
 
+#include "platform/desktop_apps.h"
 #include "platform/shell.h"
 
 namespace vb {
 
-void ChooseProgramAndOpen(const std::string& native_file) {
+namespace {
+
+const QString kOtherProgram = QString::fromUtf8("Other program\u2026");
+
+}  // namespace
+
+void StartOpenWithChooser(const std::string& native_file) {
+  std::error_code ec;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (!ec) StartDetached(self.string(), {kOpenWithOption, native_file});
+}
+
+bool RunOpenWithChooser(int argc, char** argv) {
+  if (argc != 3 || std::string_view(argv[1]) != kOpenWithOption) return false;
+  OpenWithDialog dialog(argv[2]);
+  dialog.exec();
+  return true;
+}
+
+OpenWithDialog::OpenWithDialog(const std::string& native_file) : file_(native_file) {
   const QString file = QString::fromStdString(native_file);
-  QFileDialog dialog(nullptr, QStringLiteral("Open With - %1").arg(QFileInfo(file).fileName()),
-                     QStringLiteral("/usr/bin"));
-  dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Open"));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-  StartDetached(dialog.selectedFiles().front().toStdString(), {native_file});
+  setWindowTitle(QStringLiteral("Open With"));
+  auto* label = new QLabel(QStringLiteral("Choose the program to open this file with:\n%1")
+                               .arg(QFileInfo(file).fileName()),
+                           this);
+  label->setToolTip(file);
+
+  List = new QListWidget(this);
+  for (const DesktopApp& app : AppsForFile(native_file)) {
+    List->addItem(QString::fromStdString(app.name));
+    List->item(apps_++)->setData(Qt::UserRole, QString::fromStdString(app.id));
+  }
+  List->addItem(kOtherProgram);
+  List->setCurrentRow(0);
+
+  OpenButton = new QPushButton(QStringLiteral("Open"), this);
+  OpenButton->setDefault(true);
+  CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(OpenButton);
+  buttons->addWidget(CancelButton);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(label);
+  layout->addWidget(List);
+  layout->addLayout(buttons);
+
+  connect(OpenButton, &QPushButton::clicked, this, [this] { OpenChosen(); });
+  connect(List, &QListWidget::itemActivated, this, [this] { OpenChosen(); });
+  connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+// The application chosen, or a program browsed for, is started on the file;
+// what it does then is not reported.
+void OpenWithDialog::OpenChosen() {
+  const int row = List->currentRow();
+  if (row < 0) return;
+  if (row < apps_) {
+    StartApp(List->item(row)->data(Qt::UserRole).toString().toStdString(), file_);
+    accept();
+    return;
+  }
+  QFileDialog browse(this, QStringLiteral("Other program"), QStringLiteral("/usr/bin"));
+  browse.setFileMode(QFileDialog::ExistingFile);
+  browse.setLabelText(QFileDialog::Accept, QStringLiteral("Open"));
+  if (browse.exec() != QDialog::Accepted || browse.selectedFiles().isEmpty()) return;
+  StartDetached(browse.selectedFiles().front().toStdString(), {file_});
+  accept();
 }
 
 }  // namespace vb

@@ -1,13 +1,40 @@
-// The "Open With" choice of a desktop without a program for a file's type:
-// the user picks a program, which is started on the file.
+// The "Open With" choice offered when the desktop's opener cannot open a
+// file: the file is named, the desktop's applications for its type are listed
+// and "Other program…" browses for one; the choice is started on the file.
+// It runs as a process of its own: the program started again with
+// kOpenWithOption and the file, so that the caller never waits for it.
 #pragma once
 
+#include <QDialog>
 #include <string>
+
+class QListWidget;
+class QPushButton;
 
 namespace vb {
 
-// Asks for a program and starts it, detached, with `native_file` as its one
-// argument. Cancelling does nothing; nothing is reported.
-void ChooseProgramAndOpen(const std::string& native_file);
+inline constexpr char kOpenWithOption[] = "--open-with";
+
+// Starts this program again, detached, to offer the choice for `native_file`.
+void StartOpenWithChooser(const std::string& native_file);
+
+// When the program was started with kOpenWithOption and a file, offers the
+// choice for that file, starts the program chosen and returns true: the
+// program then ends. False when it was started to do its own work.
+bool RunOpenWithChooser(int argc, char** argv);
+
+class OpenWithDialog : public QDialog {
+ public:
+  explicit OpenWithDialog(const std::string& native_file);
+
+  QListWidget* List;  // the desktop's applications, then "Other program…"
+  QPushButton *OpenButton, *CancelButton;
+
+ private:
+  void OpenChosen();
+
+  std::string file_;
+  int apps_ = 0;  // the first rows of the list are the desktop's applications
+};
 
 }  // namespace vb

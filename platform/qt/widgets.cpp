@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QValidator>
 #include <QWidget>
 #include <cstdlib>
+#include <memory>
 
 #include "platform/msgbox.h"
 #include "platform/qt/qt_text.h"
@@ -77,6 +79,21 @@ void GuardEvent(const std::function<void()>& handler) {
 void RepaintNow(QWidget* widget) {
   widget->repaint();
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void OnChosen(QRadioButton* option, const std::function<void()>& handler) {
+  // A click that chooses the option has run the handler when it toggled.
+  auto toggled_since_press = std::make_shared<bool>(false);
+  QObject::connect(option, &QAbstractButton::pressed, option,
+                   [toggled_since_press] { *toggled_since_press = false; });
+  QObject::connect(option, &QAbstractButton::toggled, option,
+                   [toggled_since_press, handler](bool chosen) {
+                     *toggled_since_press = true;
+                     if (chosen) handler();
+                   });
+  QObject::connect(option, &QAbstractButton::clicked, option, [toggled_since_press, handler] {
+    if (!*toggled_since_press) handler();
+  });
 }
 
 void LimitTyping(QLineEdit* box, int max_chars) {

@@ -5,6 +5,7 @@
 #include <functional>
 
 class QLineEdit;
+class QRadioButton;
 class QWidget;
 
 namespace vb {
@@ -19,6 +20,11 @@ void GuardEvent(const std::function<void()>& handler);
 // Repaints a window at once during a long operation, handling pending
 // non-input events so that it really shows.
 void RepaintNow(QWidget* widget);
+
+// Runs `handler` once for each choice of the option button: whenever it
+// becomes the chosen one, by mouse, keyboard, program or assistive technology,
+// and when it is clicked while chosen already.
+void OnChosen(QRadioButton* option, const std::function<void()>& handler);
 
 // Limits what the user may type or paste into `box` to `max_chars`
 // characters; text set by the program is not limited.

@@ -86,6 +86,15 @@ TEST_F(RecordFileTest, ReadsPadsAppendsAndRewritesInPlace) {
   EXPECT_EQ(ErrorOf([&] { file_.ReadRecordAt(0); }), 63);
   EXPECT_EQ(ErrorOf([&] { file_.WriteRecordAt(0, ""); }), 63);
 
+  // A tail of half a record or more: the append comes after it, and the gap
+  // between reads as blanks, as the tail did.
+  file_.Close();
+  WriteFile(Dat(), Records("11") + NewsRecordBytes('1', "Three").substr(0, 551));
+  file_.Open(Folder() + "ovnews.dat", L);
+  EXPECT_EQ(file_.AppendRecord(NewsRecordBytes('0', "New")), 4);
+  EXPECT_EQ(ReadFile(Dat()), Records("11") + NewsRecordBytes('1', "Three").substr(0, 551) +
+                                 std::string(L - 551, ' ') + NewsRecordBytes('0', "New"));
+
   file_.Close();
   EXPECT_EQ(ErrorOf([&] { file_.RecordCount(); }), 52);
   EXPECT_EQ(ErrorOf([&] { file_.Open(Folder() + "missing\\ovnews.dat", L); }), 76);

@@ -88,7 +88,11 @@ TEST(BulletinStartup, WriteTestEmptiesTestTmpAndRefusesWhatIsNoFile) {
   }
   const fs::path target = drives.drive('D') / "target";
   for (auto place : {+[](const fs::path& p, const fs::path&) { fs::create_directory(p); },
-                     +[](const fs::path& p, const fs::path& t) { fs::create_symlink(t, p); }}) {
+                     +[](const fs::path& p, const fs::path& t) { fs::create_symlink(t, p); },
+                     +[](const fs::path& p, const fs::path&) {
+                       WriteFile(p, "read-only");
+                       fs::permissions(p, fs::perms::owner_read);
+                     }}) {
     fs::remove_all(folder / "test.tmp");
     WriteFile(target, "not the tool's");
     place(folder / "test.tmp", target);

@@ -1,13 +1,11 @@
 #include "common/replace_in_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-
-#include <csignal>
 
 #include <string>
 
 #include "tests/support/error_of.h"
+#include "tests/support/full_drive.h"
 #include "tests/support/temp_drives.h"
 
 namespace {
@@ -71,16 +69,10 @@ TEST_F(ReplaceInFileTest, FullDriveLeavesThePageAndNoTemporaryFile) {
   const std::string page = "<p>Sample Public School</p>\r\n" + std::string(20000, 'x') + "\r\n";
   WriteFile(Page(), page);
   // The drive fills up after a few thousand bytes of the new text.
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  const auto saved_signal = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = 4096;
-  setrlimit(RLIMIT_FSIZE, &small);
+  testing_support::FullDrive full(4096);
   const int number = ErrorOf(
       [] { common::ReplaceInFile("D:\\orvane\\school\\", "index.htm", "Sample Public School", "Hillside", 20); });
-  setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, saved_signal);
+  full.Free();
   EXPECT_EQ(number, 61);
   EXPECT_EQ(ReadFile(Page()), page);
   EXPECT_FALSE(std::filesystem::exists(Page().parent_path() / "temp.htm"));

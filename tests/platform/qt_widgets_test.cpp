@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 
 #include "platform/qt/multi_line_text_box.h"
@@ -30,8 +32,46 @@ TEST(QtWidgets, MultiLineBoxCountsALineBreakAsTwo) {
   QTest::keyClick(&box, Qt::Key_Return);
   QTest::keyClicks(&box, "def");
   EXPECT_EQ(box.Text(), "abc\r\nd");
-  box.SetText("1\r2\n3\r\n4\x80 too long");
-  EXPECT_EQ(box.Text(), "1\r\n2\r\n3\r\n4\x80 too long");
+  box.SetText("1\r2\n3\r\n4\x80\xA0 too long");
+  EXPECT_EQ(box.Text(), "1\r\n2\r\n3\r\n4\x80\xA0 too long");
+}
+
+TEST(QtWidgets, AnOptionRunsItsHandlerOnceForEveryWayOfChoosingIt) {
+  struct Case {
+    const char* way;
+    bool chosen_before;
+    void (*choose)(QRadioButton* first, QRadioButton* second);
+  };
+  const Case cases[] = {
+      {"mouse", false, [](QRadioButton*, QRadioButton* second) { QTest::mouseClick(second, Qt::LeftButton); }},
+      {"keyboard", false,
+       [](QRadioButton* first, QRadioButton*) {
+         first->setFocus();
+         QTest::keyClick(first, Qt::Key_Right);
+       }},
+      {"program", false, [](QRadioButton*, QRadioButton* second) { second->setChecked(true); }},
+      {"assistive technology", false,
+       [](QRadioButton*, QRadioButton* second) {
+         QAccessible::queryAccessibleInterface(second)->actionInterface()->doAction(
+             QAccessibleActionInterface::toggleAction());
+       }},
+      {"mouse on the chosen option", true,
+       [](QRadioButton*, QRadioButton* second) { QTest::mouseClick(second, Qt::LeftButton); }},
+  };
+  for (const Case& c : cases) {
+    QWidget window;
+    auto* first = new QRadioButton("K-6", &window);
+    auto* second = new QRadioButton("High School", &window);
+    second->move(0, 40);
+    (c.chosen_before ? second : first)->setChecked(true);
+    int runs = 0;
+    vb::OnChosen(second, [&runs] { ++runs; });
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    c.choose(first, second);
+    EXPECT_TRUE(second->isChecked()) << c.way;
+    EXPECT_EQ(runs, 1) << c.way;
+  }
 }
 
 // Without a box installed the guard's box goes to standard error, in UTF-8.

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+
 #include "platform/text.h"
+#include "tests/support/temp_drives.h"
 
 using namespace vb;
 
@@ -54,6 +59,29 @@ TEST(Text, ValReadsTheLeadingNumber) {
   EXPECT_EQ(Val("1E2"), 100);
   EXPECT_EQ(Val("abc"), 0);
   EXPECT_EQ(Val(""), 0);
+}
+
+// The program runs in the user's locale; a point is still the decimal point
+// where the locale's is a comma. The locale is made for the test.
+TEST(Text, ValReadsAPointInACommaLocale) {
+  testing_support::TempDrives scratch("");
+  const std::filesystem::path folder = scratch.root();
+  testing_support::WriteFile(folder / "comma.map",
+                             "<code_set_name> COMMA\n<escape_char> /\nCHARMAP\n<U002C> /x2c\nEND CHARMAP\n");
+  testing_support::WriteFile(folder / "comma.def",
+                             "LC_NUMERIC\ndecimal_point \",\"\nthousands_sep \"\"\ngrouping -1\nEND LC_NUMERIC\n");
+  // A path, not a bare name, so that nothing goes into the system's locales.
+  const std::string make =
+      "cd '" + folder.string() + "' && localedef -c -f comma.map -i comma.def ./comma >/dev/null 2>&1";
+  (void)std::system(make.c_str());
+  ::setenv("LOCPATH", folder.c_str(), 1);
+  const bool made = std::setlocale(LC_NUMERIC, "comma") != nullptr;
+  ::unsetenv("LOCPATH");
+  if (!made) GTEST_SKIP() << "localedef could not make the locale";
+  const double day = Val("3.5"), year = Val("2050.5");
+  std::setlocale(LC_NUMERIC, "C");
+  EXPECT_EQ(day, 3.5);
+  EXPECT_EQ(year, 2050.5);
 }
 
 TEST(Text, NumbersAsText) {

@@ -302,6 +302,18 @@ TEST_F(CopyRunTest, HighSchoolCopiesIntoTheSubjectFolder) {
   EXPECT_EQ(messages_.shown()[2].text,
             "You are about to copy page.htm into the Orvane science\\ folder of each student in class 3c.  "
             "Are you sure you want to do this?");
+
+  // A subject folder of an edited settings file that climbs out of the student folder.
+  site_.settings.subject_group_folders[1] = "../../../../..";
+  form_.destination = Destination::kCustom;
+  form_.group_text = "allstudents.csv";
+  for (const bool file_mode : {true, false}) {
+    form_.file_mode = file_mode;
+    Run();
+    EXPECT_EQ(Failures().size(), 6u) << file_mode;
+  }
+  EXPECT_FALSE(fs::exists(fixture_->root().parent_path() / "page.htm"));
+  EXPECT_FALSE(fs::exists(fixture_->root().parent_path() / "maths"));
 }
 
 TEST(TopicsLog, HeaderIsMonthDayYearOnTheTwentyFourHourClock) {

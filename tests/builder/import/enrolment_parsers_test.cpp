@@ -39,6 +39,9 @@ TEST(EnrolmentParsers, Console) {
       {"\"\",Jo,,,YR3,RC3A,", "skipped"},
       {",Jo,,,YR3,RC3A,", "skipped"},
       {"Smith,Jo,,,", "skipped"},
+      // A value left beginning with a quote that nothing closes loses it.
+      {"Smith,Jo,,,YR3,RC\"3A,", "Smith|Jo|3|3A|"},
+      {"\"\"O'Neil\",Kim,,,YR3,RC3A,", "O'Neil|Kim|3|3A|"},
   };
   for (const auto& [line, expected] : cases) {
     EXPECT_EQ(Parsed(builder::ParseConsoleLine, line), expected) << line;
@@ -58,6 +61,7 @@ TEST(EnrolmentParsers, School) {
        "Smith|Jo|3|" + std::string(26, 'a') + "|"},
       {"\"Smith\",\"Jo\",\"3\",\"  " + std::string(32, 'a') + "\"",
        "Smith|Jo|3|" + std::string(30, 'a') + "|"},
+      {"Smith,Jo,3,\"\"" + std::string(40, 'a') + "\"", "Smith|Jo|3|" + std::string(30, 'a') + "|"},
   };
   for (const auto& [line, expected] : cases) {
     EXPECT_EQ(Parsed(builder::ParseSchoolLine, line), expected) << line;

@@ -1,15 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <regex>
 
 #include "builder/install/site_files.h"
 #include "builder/install/template_site.h"
+#include "builder/pages/page_writers.h"
+#include "platform/paths.h"
 #include "platform/vb_error.h"
 #include "platform/text.h"
 #include "subjects/core/subject_groups.h"
 #include "tests/builder/install/install_fixture.h"
 #include "tests/support/page_text.h"
 #include "tests/support/recording_opener.h"
+#include "tests/support/full_drive.h"
 
 namespace {
 
@@ -202,7 +206,7 @@ TEST_F(InstallTest, MissingShippedFileOrYearListEndsTheProgramWithItsNumber) {
   }
 }
 
-TEST_F(InstallTest, TooManyStudentsEndsTheProgramAndKeepsTheWorkFiles) {
+TEST_F(InstallTest, TooManyStudentsEndsTheProgramAndTheYearCanBeBuiltAgain) {
   std::vector<std::string> rows;
   for (int i = 0; i < 501; ++i) rows.push_back("Pupil" + std::to_string(i) + ",Kim,PA");
   WriteFile(Program() / "presch.txt", CrLf(rows));
@@ -215,6 +219,18 @@ TEST_F(InstallTest, TooManyStudentsEndsTheProgramAndKeepsTheWorkFiles) {
   EXPECT_TRUE(window.calls.empty());
   EXPECT_TRUE(fs::exists(Program() / "presch.txt"));
   EXPECT_TRUE(fs::exists(Site() / "ovshrtct.srt"));
+
+  // Started again with one row fewer, the builder builds the year.
+  rows.pop_back();
+  WriteFile(Program() / "presch.txt", CrLf(rows));
+  messages.clear();
+  ctx = builder::BuildContext{};
+  ctx.ProgramFolder = vb::NativeToText(Program()) + "/";
+  Install();
+  EXPECT_EQ(Titles(), (std::vector<std::string>{"Orvane Results"}));
+  EXPECT_NE(SiteFile("2026/index.htm").find("presch/index.htm"), std::string::npos);
+  EXPECT_FALSE(fs::exists(Site() / "2026" / builder::kUnfinishedYearPages));
+  EXPECT_EQ(testing_support::CrLfLines(SiteFile("ovshrtct.dat")).size(), 501u) << "500 and the master";
 }
 
 TEST_F(InstallTest, DriveErrorFinishesTheSiteOnceWithoutLooping) {
@@ -234,6 +250,55 @@ TEST_F(InstallTest, DriveErrorFinishesTheSiteOnceWithoutLooping) {
   EXPECT_TRUE(fs::exists(Site() / "school" / "index.htm"));
   EXPECT_EQ(window.calls, (std::vector<std::string>{"unload", "hide", "close"}));
   EXPECT_FALSE(AnyTextFileIn(Program()));
+}
+
+TEST_F(InstallTest, FullDriveGetsOnlyItsOwnMessage) {
+  testing_support::FullDrive drive;
+  settings.school_name = "Hillside Primary";
+  settings.portfolio = false;
+  // The first copy finds the drive full; the user makes room while the
+  // message asks for it, and the site is finished without the pages never made.
+  const vb::MessageBoxHandler scripted = vb::SetMessageBoxHandler(nullptr);
+  vb::SetMessageBoxHandler([&](const vb::MessageBoxRequest& request) {
+    drive.Free();
+    return scripted(request);
+  });
+  Install();
+  vb::SetMessageBoxHandler(scripted);
+
+  EXPECT_EQ(Titles(), (std::vector<std::string>{"Check Selected Drive", "Orvane Results"}));
+  EXPECT_EQ(messages.shown()[0].text,
+            "The Selected Drive is Full!  Delete files you don't need or select another drive");
+  EXPECT_FALSE(fs::exists(Site() / "writing.htm"));
+  EXPECT_NE(SiteFile("staff/index.htm").find("<title>Hillside Primary</title>"), std::string::npos);
+  EXPECT_EQ(window.calls, (std::vector<std::string>{"unload", "hide", "close"}));
+}
+
+TEST_F(InstallTest, TemplatePagesTheSchoolEditedAreKeptBeforeTheCopy) {
+  // The year built again, as after its Year Pages page was deleted by hand.
+  auto build_again = [&] {
+    fs::remove(Site() / "2026" / "index.htm");
+    WriteFile(Program() / "presch.txt", CrLf({"Ng,Lily,PA"}));
+    messages.clear();
+    Install();
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"Orvane Results"}));
+  };
+  Install();
+  build_again();
+  EXPECT_FALSE(fs::exists(Site() / "ovbackup")) << "nothing edited, nothing kept";
+
+  const std::string shipped = SiteFile("staff/index.htm");
+  WriteFile(Site() / "staff" / "index.htm", "<html>Our staff</html>\r\n");
+  build_again();
+  EXPECT_EQ(SiteFile("staff/index.htm"), shipped);
+  std::vector<std::string> kept;
+  for (const auto& entry : fs::recursive_directory_iterator(Site() / "ovbackup")) {
+    if (entry.is_regular_file()) kept.push_back(entry.path().lexically_relative(Site() / "ovbackup").string());
+  }
+  ASSERT_EQ(kept.size(), 1u);
+  EXPECT_TRUE(std::regex_match(kept[0], std::regex(R"(\d{4}-\d\d-\d\d \d{6}/orvane/staff/index\.htm)")))
+      << kept[0];
+  EXPECT_EQ(ReadFile(Site() / "ovbackup" / kept[0]), "<html>Our staff</html>\r\n");
 }
 
 TEST_F(InstallTest, FolderInPlaceOfTheSettingsFileIsAWriteFailure) {

@@ -78,6 +78,8 @@ struct SampleBuild {
   // Whether the template brings its own home page; without one the home
   // page that the build writes stays the site's.
   bool template_home = true;
+  // As typed: the personalised pages hold it without the blanks around it.
+  const char* school_name = "Hillside Public School";
 };
 
 void PrintTo(const SampleBuild& build, std::ostream* out) { *out << build.name; }
@@ -156,7 +158,7 @@ class SampleSiteTest : public ::testing::TestWithParam<SampleBuild> {
 
   void Install(const SampleBuild& build) {
     if (!build.template_home) fs::remove(program_ / "ovintranet" / "orvane" / "index.htm");
-    settings_.school_name = "Hillside Public School";
+    settings_.school_name = build.school_name;
     settings_.layout = build.layout;
     settings_.placement = build.placement;
     settings_.naming = build.naming;
@@ -262,6 +264,15 @@ TEST_P(SampleSiteTest, EveryPageHangsTogetherAndTheSettingsFileDescribesTheBuild
   const std::vector<std::string> records = testing_support::CrLfLines(dat);
   EXPECT_GT(records.size(), static_cast<size_t>(students_));
   EXPECT_TRUE(std::is_sorted(records.begin(), records.end()));
+  for (const builder::TemplatePage& entry : builder::SchoolNameFiles) {
+    std::string folder(entry.folder);
+    std::replace(folder.begin(), folder.end(), '\\', '/');
+    const fs::path page = drives_.drive('D') / folder.substr(1) / std::string(entry.page);
+    if (!build.portfolio && entry.page == "writing.htm") continue;  // deleted
+    const std::string bytes = ReadFile(page);
+    EXPECT_NE(bytes.find(">Hillside Public School<"), std::string::npos) << page;
+    EXPECT_EQ(bytes.find("Sample Public School"), std::string::npos) << page;
+  }
   if (theme.colour1 != "#999966") {
     for (const builder::TemplatePage& entry : builder::ColourFiles) {
       std::string folder(entry.folder);
@@ -313,7 +324,7 @@ INSTANTIATE_TEST_SUITE_P(
     Builds, SampleSiteTest,
     ::testing::Values(
         SampleBuild{"K6SharedGeneric", PageLayout::K6, ImagePlacement::Shared,
-                    FolderNaming::Generic, 0, 0, true, true},
+                    FolderNaming::Generic, 0, 0, true, true, true, "  Hillside Public School "},
         SampleBuild{"K6SharedFromNames", PageLayout::K6, ImagePlacement::Shared,
                     FolderNaming::FromNames, 1, 1, false, false},
         SampleBuild{"K6ReplicatedGeneric", PageLayout::K6, ImagePlacement::Replicated,

@@ -96,6 +96,7 @@ TEST(YearPages, ExistingFoldersAreReusedAndThePageWrittenWhole) {
   EXPECT_EQ(first.find("but-2025"), std::string::npos);
 
   YearIndexPage(school.run);
+  PublishYearPages(school.run);
   EXPECT_EQ(school.Page("2026/index.htm"), first);
   EXPECT_EQ(school.ctx.PageCount, 2);
 }

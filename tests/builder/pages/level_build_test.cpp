@@ -129,7 +129,7 @@ TEST(LevelBuild, StudentListRecordsByteExact) {
             "Van Der Berg J.P.,studnt1,class1,year4\r\n");
 }
 
-TEST(LevelBuild, NamesBasedFoldersShareOnCollision) {
+TEST(LevelBuild, NamesBasedFoldersNeverShareOnCollision) {
   SchoolFixture school;
   school.settings.naming = FolderNaming::FromNames;
   school.settings.levels[4] = true;
@@ -138,14 +138,16 @@ TEST(LevelBuild, NamesBasedFoldersShareOnCollision) {
   EXPECT_EQ(school.StudentList(),
             "zzStudent Master,masterstudent,56b,year3\r\n"
             "Van Der Berg J.P.,vanderberg_jp,56b,year3\r\n"
-            "vanderberg jp,vanderberg_jp,56b,year3\r\n"
-            "zzStudent Master,masterstudent,56b,year3\r\n"
-            "Lee Al,lee_al,56b,year3\r\n");
-  const std::string page = school.Page("2026/year3/56b/index.htm");
-  EXPECT_NE(page.find("<title>Class 56b</title>"), std::string::npos);  // the later class's page
-  EXPECT_TRUE(fs::is_directory(school.site() / "2026/year3/56b/vanderberg_jp/writing"));
-  // The later row's home page replaces the earlier one in the shared folder.
-  EXPECT_NE(school.Page("2026/year3/56b/vanderberg_jp/index.htm").find("jp vanderberg"),
+            "vanderberg jp,vanderberg_jp2,56b,year3\r\n"
+            "zzStudent Master,masterstudent,56b2,year3\r\n"
+            "Lee Al,lee_al,56b2,year3\r\n");
+  EXPECT_NE(school.Page("2026/year3/56b/index.htm").find("<title>Class 5/6 B</title>"),
+            std::string::npos);
+  EXPECT_NE(school.Page("2026/year3/56b2/index.htm").find("<title>Class 56b</title>"),
+            std::string::npos);
+  EXPECT_NE(school.Page("2026/year3/56b/vanderberg_jp/index.htm").find("J.P. Van Der Berg"),
+            std::string::npos);
+  EXPECT_NE(school.Page("2026/year3/56b/vanderberg_jp2/index.htm").find("jp vanderberg"),
             std::string::npos);
 }
 

@@ -56,6 +56,7 @@ void SchoolFixture::StartYear() {
   vb::ChDrive("D:");
   vb::ChDir(year);
   builder::YearIndexPage(run);
+  builder::PublishYearPages(run);
 }
 
 void SchoolFixture::BuildLevel(int table_row, const std::string& list) {

@@ -73,7 +73,7 @@ TEST(YearList, ClassesInOrderOfFirstRowComparedExactly) {
   EXPECT_EQ(generic[3].ClassFolderName, "class4");
   const auto named = CollectClasses(rows, FolderNaming::FromNames);
   EXPECT_EQ(named[1].ClassFolderName, "3a");
-  EXPECT_EQ(named[2].ClassFolderName, "3a");  // 3a and 3A share a folder
+  EXPECT_EQ(named[2].ClassFolderName, "3a2");  // 3a and 3A never share a folder
   EXPECT_EQ(named[3].ClassName, "5/6 B");
   EXPECT_EQ(named[3].ClassFolderName, "56b");
   EXPECT_EQ(named[4].ClassName, ".");

@@ -8,6 +8,7 @@
 
 #include "builder/ui/form1.h"
 #include "builder/ui/form2.h"
+#include "builder/ui/one_builder.h"
 #include "platform/paths.h"
 #include "subjects/core/subject_groups.h"
 #include "subjects/ui/form3.h"
@@ -32,6 +33,25 @@ class ProgramFolderTest : public ::testing::Test {
   testing_support::TempDrives drives_{"CP"};
   fs::path program_ = drives_.drive('p');
 };
+
+TEST_F(ProgramFolderTest, SecondBuilderOnTheFolderIsRefusedAndTouchesNothing) {
+  WriteFile(program_ / "year3.txt", "Smith,Jo,3A\r\n");
+  std::optional<vb::FolderClaim> first = ClaimProgramFolder(ProgramFolderText());
+  ASSERT_TRUE(first.has_value());
+  EXPECT_TRUE(messages_.shown().empty());
+
+  EXPECT_FALSE(ClaimProgramFolder(ProgramFolderText()).has_value());
+  ASSERT_EQ(messages_.shown().size(), 1u);
+  EXPECT_EQ(messages_.shown()[0].text,
+            "Orvane is already running from this folder.  Close it before starting it again.");
+  EXPECT_EQ(messages_.shown()[0].title, "Sorry");
+  EXPECT_EQ(messages_.shown()[0].style, vb::vbCritical);
+  EXPECT_EQ(std::distance(fs::directory_iterator(program_), fs::directory_iterator()), 1);
+  EXPECT_EQ(ReadFile(program_ / "year3.txt"), "Smith,Jo,3A\r\n");
+
+  first.reset();
+  EXPECT_TRUE(ClaimProgramFolder(ProgramFolderText()).has_value()) << "the first has ended";
+}
 
 TEST_F(ProgramFolderTest, LoadImportsTheExportAndEnablesItsYears) {
   WriteFile(drives_.drive('c') / "orvanesetup" / "StudentsRecord.csv",

@@ -12,6 +12,7 @@
 
 #include "builder/ui/form1.h"
 #include "subjects/core/subject_groups.h"
+#include "subjects/ui/form3.h"
 #include "tests/support/recording_opener.h"
 #include "tests/support/scripted_messages.h"
 #include "tests/support/temp_drives.h"
@@ -109,7 +110,8 @@ TEST_F(PreviewPagesTest, K6OpensTheShippedPageOfEachThemeAndFont) {
 }
 
 TEST_F(PreviewPagesTest, SubjectWritesAndOpensThePageOfEachThemeAndFont) {
-  form_->Option13->click();  // the groups window's design groups, confirmed
+  form_->Option13->click();
+  form_->GroupsForm().Command1->click();  // the window's design groups, confirmed
   for (const PreviewRow& row : kRows) {
     SCOPED_TRACE(row.subject_page);
     EXPECT_EQ(Preview(row), (program_ / row.subject_page).string());

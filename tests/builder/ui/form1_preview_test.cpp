@@ -58,7 +58,8 @@ class PreviewTest : public ::testing::Test {
 // Every theme and font has its own test; here, that the subject page follows
 // the groups as they are when Preview is pressed.
 TEST_F(PreviewTest, SubjectPageIsRewrittenWithTheCurrentGroups) {
-  form_->Option13->click();  // the groups window's ten design groups
+  form_->Option13->click();
+  form_->GroupsForm().Command1->click();  // the window's ten design groups
   form_->Option4->click();   // Midnight
   form_->Option5->click();   // Verdana
   const fs::path page = program_ / "night" / "hsindexv.htm";
@@ -76,6 +77,7 @@ TEST_F(PreviewTest, SubjectPageIsRewrittenWithTheCurrentGroups) {
 
 TEST_F(PreviewTest, UnwritableSubjectPageIsReportedAndNothingOpens) {
   form_->Option13->click();
+  form_->GroupsForm().Command1->click();
   fs::remove_all(program_ / "fire");  // Firestone, Arial: fire\hsindexa.htm
 
   EXPECT_EQ(Preview(), "");

@@ -1,10 +1,10 @@
-#include "topics/list_input.h"
+#include "common/list_input.h"
 
 #include "platform/files.h"
 #include "platform/text.h"
 #include "platform/vb_error.h"
 
-namespace topics {
+namespace common {
 
 namespace {
 
@@ -114,7 +114,7 @@ std::string ListInput::NextValue() {
   return value;
 }
 
-std::string GroupFileText(std::string bytes) {
+std::string FileText1252(std::string bytes) {
   if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
     return vb::Utf8To1252(std::string_view(bytes).substr(3));
   }
@@ -122,4 +122,4 @@ std::string GroupFileText(std::string bytes) {
   return bytes;
 }
 
-}  // namespace topics
+}  // namespace common

@@ -1,11 +1,12 @@
 // Quote-aware list input: values separated by commas and line ends, a value
-// in double quotes may hold commas; the reading side of the builder's files.
+// in double quotes may hold commas; the reading side of the suite's settings
+// and list files.
 #pragma once
 
 #include <string>
 #include <string_view>
 
-namespace topics {
+namespace common {
 
 class ListInput {
  public:
@@ -31,9 +32,9 @@ class ListInput {
   bool at_line_start_ = true;
 };
 
-// The text of a custom group file in windows-1252: a file that a spreadsheet
-// saved as UTF-8 (a byte order mark, or valid UTF-8 holding non-ASCII bytes)
-// is converted; any other file is taken as it is.
-std::string GroupFileText(std::string bytes);
+// The text of a hand-made file in windows-1252: a file that an editor or a
+// spreadsheet saved as UTF-8 (a byte order mark, or valid UTF-8 holding
+// non-ASCII bytes) is converted; any other file is taken as it is.
+std::string FileText1252(std::string bytes);
 
-}  // namespace topics
+}  // namespace common
