@@ -9,6 +9,7 @@
 #include <map>
 #include <set>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "platform/path_memory.h"
@@ -171,6 +172,26 @@ Split SplitPath(std::string_view path) {
   return s;
 }
 
+// An open descriptor, closed with its owner.
+class Descriptor {
+ public:
+  Descriptor() = default;
+  Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+  Descriptor& operator=(Descriptor&& other) noexcept {
+    Reset(std::exchange(other.fd_, -1));
+    return *this;
+  }
+  ~Descriptor() { Reset(); }
+  int get() const { return fd_; }
+  void Reset(int fd = -1) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = fd;
+  }
+
+ private:
+  int fd_ = -1;
+};
+
 // What is known of one folder found or made on disk.
 struct KnownFolder {
   // Every entry was made by this process through the layer since the folder
@@ -179,16 +200,25 @@ struct KnownFolder {
   unsigned epoch = 0;
   // When complete: the entries, by the lower case of their windows-1252 name.
   std::map<std::string, std::set<std::string>> entries;
+  int uses = 0;  // as the folder of a target
+  Descriptor fd;
 };
+
+// Folders held open at once, the least recently used closed first.
+constexpr size_t kOpenFolders = 8;
 
 struct FolderMemory {
   // A folder as written (its drive's folder, then "\" and each name) -> on disk.
   std::unordered_map<std::string, std::string> spelled;
   std::unordered_map<std::string, KnownFolder> folders;  // by the folder on disk
+  std::vector<std::string> open;  // the folders held open, the most recently used last
   // Raised whenever a caller takes a path out of the layer, which may then
   // gain entries the memory does not see: complete folders of an older
   // epoch count as incomplete.
   unsigned epoch = 0;
+  // The last drives root and the drive folders under it.
+  std::string drives_root;
+  std::map<char, std::string> drive_folders;
 };
 
 FolderMemory& Memory() {
@@ -213,17 +243,50 @@ std::string NameOf(const std::string& native) {
 
 std::string EntryKey(const std::string& utf8_name) { return LCase(Utf8To1252(utf8_name)); }
 
-// The drive's folder on disk; only its first use looks at the disk.
+// The drive's folder on disk; only its first use under a drives root looks
+// at the disk.
 std::string DriveBaseText(char drive) {
   if (drive == kNativeDrive) return "/";
   FolderMemory& memory = Memory();
-  if (IsDriveLetter(drive)) {
-    std::string folder = (DrivesRoot() / std::string(1, LCaseChar(drive))).string();
-    if (memory.folders.count(folder) != 0) return folder;
+  // DrivesRoot() comes of these two.
+  const char* env = std::getenv("ORVANE_DRIVES");
+  const char* home = std::getenv("HOME");
+  std::string root = env != nullptr ? env : "";
+  root.append(1, '\0').append(home != nullptr ? home : "");
+  if (root != memory.drives_root) {
+    memory.drives_root = std::move(root);
+    memory.drive_folders.clear();
+  }
+  const auto known = memory.drive_folders.find(UCaseChar(drive));
+  if (known != memory.drive_folders.end() && memory.folders.count(known->second) != 0) {
+    return known->second;
   }
   std::string folder = DriveBase(drive).string();
   memory.folders[folder];
+  memory.drive_folders[UCaseChar(drive)] = folder;
   return folder;
+}
+
+// An open descriptor of a folder from its second use as the folder of a
+// target on; -1 when it is not worth one or cannot be had.
+int FolderDescriptor(const std::string& native, KnownFolder& known) {
+  FolderMemory& memory = Memory();
+  if (known.fd.get() >= 0) {
+    const auto it = std::find(memory.open.begin(), memory.open.end(), native);
+    if (it != memory.open.end()) std::rotate(it, it + 1, memory.open.end());
+    return known.fd.get();
+  }
+  if (++known.uses < 2) return -1;
+  const int fd = ::open(native.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return -1;
+  known.fd.Reset(fd);
+  memory.open.push_back(native);
+  if (memory.open.size() > kOpenFolders) {
+    const auto oldest = memory.folders.find(memory.open.front());
+    if (oldest != memory.folders.end()) oldest->second.fd.Reset();
+    memory.open.erase(memory.open.begin());
+  }
+  return fd;
 }
 
 // The entry `name` (windows-1252) of `folder` as Windows would find it. A
@@ -231,34 +294,39 @@ std::string DriveBaseText(char drive) {
 Target Child(const std::string& folder, const KnownFolder& known, const std::string& name,
              Intent intent) {
   const std::string utf8 = Utf8From1252(name);
-  std::string exact = folder;
-  AppendName(exact, utf8);
+  auto target = [&](const std::string& on_disk, Presence presence) {
+    std::string native = folder;
+    AppendName(native, on_disk);
+    return Target{std::move(native), presence, true, -1, on_disk};
+  };
   if (IsComplete(known)) {
     const auto it = known.entries.find(LCase(name));
-    if (it == known.entries.end()) return {exact, Presence::Absent, true};
-    if (it->second.count(utf8) != 0) return {exact, Presence::Found, true};
-    std::string other = folder;
-    AppendName(other, *it->second.begin());
-    return {other, Presence::Found, true};
+    if (it == known.entries.end()) return target(utf8, Presence::Absent);
+    if (it->second.count(utf8) != 0) return target(utf8, Presence::Found);
+    return target(*it->second.begin(), Presence::Found);
   }
-  if (intent == Intent::Use) return {exact, Presence::Unchecked, true};
-  if (Exists(exact)) return {exact, Presence::Found, true};
+  if (intent == Intent::Use) return target(utf8, Presence::Unchecked);
+  Target exact = target(utf8, Presence::Found);
+  if (Exists(exact.native)) return exact;
   const std::string other = FindOtherCase(folder, name);
-  if (other.empty()) return {exact, Presence::Absent, true};
-  std::string out = folder;
-  AppendName(out, other);
-  return {out, Presence::Found, true};
+  if (other.empty()) return target(utf8, Presence::Absent);
+  return target(other, Presence::Found);
 }
 
 // The folder that the first `count` names lead to from `base`, looked up
 // once; none when one of them is not an existing folder.
 std::optional<std::string> FolderOf(const std::string& base, const std::vector<std::string>& names,
                                     size_t count) {
+  if (count == 0) return base;
   FolderMemory& memory = Memory();
+  std::string whole = base;
+  for (size_t i = 0; i < count; ++i) whole.append(1, '\\').append(names[i]);
+  // The usual case: the folder is remembered as written.
+  if (const auto it = memory.spelled.find(whole); it != memory.spelled.end()) return it->second;
   std::vector<std::string> keys(count + 1);
   keys[0] = base;
   for (size_t i = 0; i < count; ++i) keys[i + 1] = keys[i] + '\\' + names[i];
-  size_t known = count;
+  size_t known = count - 1;
   std::string folder = base;
   for (; known > 0; --known) {
     const auto it = memory.spelled.find(keys[known]);
@@ -280,6 +348,16 @@ std::optional<std::string> FolderOf(const std::string& base, const std::vector<s
   return folder;
 }
 
+// The folder held open for `target` is no longer the one at its path: it
+// went, and perhaps came again, by other means.
+bool HeldFolderMoved(const Target& target) {
+  if (target.folder_fd < 0) return false;
+  struct stat held {}, at_path {};
+  return ::fstat(target.folder_fd, &held) != 0 ||
+         ::stat(ParentOf(target.native).c_str(), &at_path) != 0 || held.st_dev != at_path.st_dev ||
+         held.st_ino != at_path.st_ino;
+}
+
 // Forgets `native` and everything below it.
 void ForgetBelow(const std::string& native) {
   const std::string below = native + "/";
@@ -287,6 +365,7 @@ void ForgetBelow(const std::string& native) {
   FolderMemory& memory = Memory();
   std::erase_if(memory.folders, [&](const auto& entry) { return gone(entry.first); });
   std::erase_if(memory.spelled, [&](const auto& entry) { return gone(entry.second); });
+  std::erase_if(memory.open, gone);
 }
 
 }  // namespace
@@ -294,15 +373,18 @@ void ForgetBelow(const std::string& native) {
 Target Locate(std::string_view path, Intent intent) {
   Split s = SplitPath(path);
   const std::string base = DriveBaseText(s.drive);
-  if (s.names.empty()) return {base, Presence::Found, true};
+  if (s.names.empty()) return {base, Presence::Found, true, -1, {}};
   const std::optional<std::string> folder = FolderOf(base, s.names, s.names.size() - 1);
   if (!folder) return LocateAfresh(path);
-  return Child(*folder, Memory().folders[*folder], s.names.back(), intent);
+  KnownFolder& known = Memory().folders[*folder];
+  Target target = Child(*folder, known, s.names.back(), intent);
+  target.folder_fd = FolderDescriptor(*folder, known);
+  return target;
 }
 
 Target LocateAfresh(std::string_view path) {
   Split s = SplitPath(path);
-  Target target{Join(DriveBase(s.drive), s.names).string(), Presence::Absent, false};
+  Target target{Join(DriveBase(s.drive), s.names).string(), Presence::Absent, false, -1, {}};
   if (Exists(target.native)) target.presence = Presence::Found;
   return target;
 }
@@ -310,7 +392,8 @@ Target LocateAfresh(std::string_view path) {
 bool MemoryMisled(const Target& used, const Target& fresh) {
   if (!used.remembered) return false;
   if (used.native == fresh.native &&
-      !(used.presence == Presence::Absent && fresh.presence == Presence::Found)) {
+      !(used.presence == Presence::Absent && fresh.presence == Presence::Found) &&
+      !HeldFolderMoved(used)) {
     return false;
   }
   ForgetFolders();
@@ -327,7 +410,10 @@ void NoteMade(const std::string& native, bool folder) {
   if (!folder) return;
   // A folder of that name that was known before went by other means.
   if (memory.folders.count(native) != 0) ForgetBelow(native);
-  memory.folders[native] = KnownFolder{true, memory.epoch, {}};
+  KnownFolder made;
+  made.complete = true;
+  made.epoch = memory.epoch;
+  memory.folders[native] = std::move(made);
 }
 
 void NoteRemoved(const std::string& native) {
@@ -356,6 +442,8 @@ void ForgetFolders() {
   FolderMemory& memory = Memory();
   memory.spelled.clear();
   memory.folders.clear();
+  memory.open.clear();
+  memory.drive_folders.clear();
 }
 
 fs::path DrivesRoot() {
