@@ -9,6 +9,7 @@
 
 #include "builder/core/build_run.h"
 #include "builder/core/tables.h"
+#include "builder/core/throttled_progress.h"
 #include "builder/import/enrolment_import.h"
 #include "builder/ui/form2.h"
 #include "builder/ui/install_rule.h"
@@ -74,9 +75,12 @@ Form1::~Form1() = default;
 
 void Form1::Form_Load() {
   const EnrolmentSource source = ParseEnrolmentOption(command_line_);
+  // The import files thousands of students a second; the window shows the
+  // latest of them about 30 times a second.
+  ThrottledProgress shown(*form2_, std::chrono::milliseconds(33));
   // The main window comes up with its year boxes before the box that
   // reports faulty rows.
-  ImportEnrolment(source, context_.ProgramFolder, *form2_, [this](const std::array<bool, 14>& filed) {
+  ImportEnrolment(source, context_.ProgramFolder, shown, [this](const std::array<bool, 14>& filed) {
     for (size_t row = 0; row < filed.size(); ++row) {
       if (filed[row]) year_boxes_[row]->setEnabled(true);
     }

@@ -1,0 +1,40 @@
+// A progress window seen through a limit on how often it repaints: the
+// activity label shows the latest text given at most once an interval; the
+// rest reaches the window at once.
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <string>
+
+#include "builder/core/progress_window.h"
+
+namespace builder {
+
+class ThrottledProgress : public ProgressWindow {
+ public:
+  using Clock = std::function<std::chrono::steady_clock::time_point()>;
+
+  ThrottledProgress(ProgressWindow& window, std::chrono::milliseconds interval,
+                    Clock clock = std::chrono::steady_clock::now);
+
+  void Show() override { window_.Show(); }
+  void Hide() override { window_.Hide(); }
+  void SetLabel1(const std::string& text) override;
+  void SetLabel3(const std::string& text) override;
+  // Repaints when the interval has passed since the last repaint, or the
+  // phase label changed; the activity label then takes the latest text.
+  void Repaint() override;
+
+ private:
+  ProgressWindow& window_;
+  const std::chrono::milliseconds interval_;
+  const Clock clock_;
+  std::chrono::steady_clock::time_point last_{};
+  bool painted_ = false;
+  bool phase_changed_ = false;
+  bool activity_waiting_ = false;
+  std::string activity_;
+};
+
+}  // namespace builder
