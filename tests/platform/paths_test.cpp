@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "tests/support/error_of.h"
 
 #include "platform/files.h"
@@ -60,4 +64,78 @@ TEST(Paths, ExistingNamesAreFoundWhateverTheirCase) {
   EXPECT_EQ(vb::Resolve("C:\\orvanesetup\\studentsrecord.csv"),
             drives.drive('c') / "OrvaneSetup/StudentsRecord.CSV");
   EXPECT_EQ(vb::Resolve("C:\\orvanesetup\\new.txt"), drives.drive('c') / "OrvaneSetup/new.txt");
+}
+
+namespace {
+
+// The names in a native folder, sorted.
+std::vector<std::string> NamesIn(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+void Write(const std::string& path, const std::string& line) {
+  vb::LineWriter out(path);
+  out.Print(line);
+  out.Close();
+}
+
+}  // namespace
+
+// Folders are remembered once found or made; what the layer itself makes,
+// renames, copies and deletes keeps that memory true, and a name of another
+// case is still found as Windows would.
+TEST(Paths, RememberedFoldersFollowTheLayersOwnChanges) {
+  TempDrives drives("D");
+  const fs::path d = drives.drive('d');
+  vb::MkDir("D:\\site");
+  Write("D:\\site\\Page.htm", "one");
+  Write("D:\\SITE\\PAGE.HTM", "two");
+  vb::Kill("D:\\site\\page.htm");
+  Write("D:\\site\\PAGE.HTM", "three");
+  EXPECT_EQ(NamesIn(d / "site"), (std::vector<std::string>{"PAGE.HTM"}));
+  EXPECT_EQ(testing_support::ReadFile(d / "site/PAGE.HTM"), "three\r\n");
+
+  vb::Name("D:\\site\\page.htm", "D:\\site\\Moved.htm");
+  EXPECT_FALSE(vb::FileExists("D:\\site\\PAGE.HTM"));
+  vb::MkDir("D:\\site\\Sub");
+  vb::FileCopy("D:\\site\\moved.htm", "D:\\site\\sub\\Moved.htm");
+  testing_support::WriteFile(d / "src/Copy.htm", "copied");
+  vb::CopyFolderContents("D:\\src", "D:\\site\\sub");
+  Write("D:\\site\\SUB\\copy.HTM", "four");
+  EXPECT_EQ(NamesIn(d / "site/Sub"), (std::vector<std::string>{"Copy.htm", "Moved.htm"}));
+  EXPECT_EQ(testing_support::ReadFile(d / "site/Sub/Copy.htm"), "four\r\n");
+
+  vb::Name("D:\\site\\Sub", "D:\\site\\Other");
+  EXPECT_FALSE(vb::FolderExists("D:\\site\\sub"));
+  EXPECT_EQ(ErrorOf([] { Write("D:\\site\\sub\\x.htm", "x"); }), 76);
+  EXPECT_TRUE(vb::FileExists("D:\\site\\other\\MOVED.HTM"));
+}
+
+// What changes by other means is found again: a remembered folder that is
+// gone is looked up afresh, and a path handed out of the layer may gain
+// entries that are then looked for.
+TEST(Paths, ChangesByOtherMeansAreFoundAgain) {
+  TempDrives drives("D");
+  const fs::path d = drives.drive('d');
+  vb::MkDir("D:\\site");
+  for (int i = 0; i < 3; ++i) Write("D:\\site\\p" + std::to_string(i) + ".htm", "x");
+  fs::remove_all(d / "site");
+  fs::create_directory(d / "site");
+  Write("D:\\site\\page.htm", "new");
+  EXPECT_EQ(testing_support::ReadFile(d / "site/page.htm"), "new\r\n");
+  fs::remove_all(d / "site");
+  testing_support::WriteFile(d / "SITE/Page.htm", "old");
+  Write("D:\\site\\page.htm", "newer");
+  EXPECT_EQ(NamesIn(d / "SITE"), (std::vector<std::string>{"Page.htm"}));
+  EXPECT_EQ(testing_support::ReadFile(d / "SITE/Page.htm"), "newer\r\n");
+
+  vb::MkDir("D:\\made");
+  const fs::path handed_out = vb::Resolve("D:\\made\\Note.txt");
+  testing_support::WriteFile(handed_out, "note");
+  EXPECT_TRUE(vb::FileExists("D:\\made\\NOTE.TXT"));
+  Write("D:\\made\\note.TXT", "kept in one file");
+  EXPECT_EQ(NamesIn(d / "made"), (std::vector<std::string>{"Note.txt"}));
 }
