@@ -165,14 +165,15 @@ int main(int argc, char** argv) {
 
   // The first build makes the tree that every copy copies; it is not counted.
   const fs::path reference = root / "reference";
-  if (!Build(school, program, reference, placement, true).ok) {
+  const bench::ChildRun first = Build(school, program, reference, placement, true);
+  if (!first.ok) {
     std::fprintf(stderr, "build_site: the build failed\n");
     return 1;
   }
   const fs::path site = reference / "d" / "orvane";
   const bool tmpfs = IsTmpfs(root);
-  std::printf("in %s (%s), load average %s\n", root.c_str(), tmpfs ? "tmpfs" : "disk",
-              bench::LoadAverage().c_str());
+  std::printf("in %s (%s), build's peak %.0f MiB, load average %s\n", root.c_str(),
+              tmpfs ? "tmpfs" : "disk", first.peak_mib, bench::LoadAverage().c_str());
 
   std::vector<double> builds, copies;
   bool ok = true;

@@ -206,6 +206,9 @@ struct KnownFolder {
 
 // Folders held open at once, the least recently used closed first.
 constexpr size_t kOpenFolders = 8;
+// Folders remembered at most: a whole build goes through its folders once,
+// so beyond this all is forgotten and the folders in use are found again.
+constexpr size_t kMostRemembered = 4096;
 
 struct FolderMemory {
   // A folder as written (its drive's folder, then "\" and each name) -> on disk.
@@ -408,6 +411,7 @@ void NoteMade(const std::string& native, bool folder) {
     parent->second.entries[EntryKey(name)].insert(name);
   }
   if (!folder) return;
+  if (memory.folders.size() >= kMostRemembered) ForgetFolders();
   // A folder of that name that was known before went by other means.
   if (memory.folders.count(native) != 0) ForgetBelow(native);
   KnownFolder made;
