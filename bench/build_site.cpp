@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/timing.h"
+#include "bench/bench_support.h"
 #include "builder/core/build_context.h"
 #include "builder/core/build_settings.h"
 #include "builder/core/progress_window.h"
@@ -153,13 +153,11 @@ int main(int argc, char** argv) {
   }
 
   // $TMPDIR picks the file system to measure (for example a tmpfs).
-  const char* tmp = std::getenv("TMPDIR");
-  std::string root_template = std::string(tmp && *tmp ? tmp : "/tmp") + "/orvane-bench-XXXXXX";
-  if (::mkdtemp(root_template.data()) == nullptr) {
+  const fs::path root = bench::FreshFolder("orvane-bench");
+  if (root.empty()) {
     std::perror("mkdtemp");
     return 1;
   }
-  const fs::path root = root_template;
   const fs::path program = root / "program";
   fs::copy(ORVANE_PROGRAM_DIR, program, fs::copy_options::recursive);
 

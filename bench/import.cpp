@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/timing.h"
+#include "bench/bench_support.h"
 #include "builder/ui/form1.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
@@ -79,13 +79,11 @@ int main(int argc, char** argv) {
   }
   ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
   ::setenv("ORVANE_OPEN_COMMAND", "true", 1);
-  const char* tmp = std::getenv("TMPDIR");
-  std::string root_template = std::string(tmp && *tmp ? tmp : "/tmp") + "/orvane-import-XXXXXX";
-  if (::mkdtemp(root_template.data()) == nullptr) {
+  const fs::path root = bench::FreshFolder("orvane-import");
+  if (root.empty()) {
     std::perror("mkdtemp");
     return 1;
   }
-  const fs::path root = root_template;
   const fs::path program = root / "program";
   fs::copy(ORVANE_PROGRAM_DIR, program, fs::copy_options::recursive);
   fs::create_directory(root / "runtime");

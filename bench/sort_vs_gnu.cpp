@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/timing.h"
+#include "bench/bench_support.h"
 #include "sortlib/XRsortLib.h"
 
 namespace fs = std::filesystem;

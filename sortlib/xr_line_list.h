@@ -42,8 +42,9 @@ class TXRLineList {
 void QuickSortLines(TXRLineList& list, int64_t L, int64_t R, TSortSpecs& keys);
 
 // Sorts the whole list as QuickSortLines does. When the whole line is the
-// key, lines of equal keys are equal, so a list already in order, or in
-// reverse order, only needs to be left or turned round.
+// key, lines of equal keys are equal and any sort gives the same list: one
+// already in order, or in reverse order, is left or turned round, and any
+// other is sorted by the standard library's introsort.
 void SortChunk(TXRLineList& list, TSortSpecs& keys);
 
 }  // namespace xrsort

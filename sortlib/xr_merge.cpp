@@ -193,6 +193,10 @@ bool TXRFileMerge::JoinRuns(int32_t first, int32_t last, const std::vector<int32
       return false;
     }
   }
+  return CloseMerged(first, last, target);
+}
+
+bool TXRFileMerge::CloseMerged(int32_t first, int32_t last, int32_t target) {
   if (!Output.Close()) {
     Abandon();
     ::unlink(Output.FileName.c_str());
@@ -259,13 +263,7 @@ bool TXRFileMerge::MergeRuns(int32_t first, int32_t last, TSortSpecs& keys, int3
         return false;
       }
     }
-    if (!Output.Close()) {
-      Abandon();
-      ::unlink(Output.FileName.c_str());
-      return false;
-    }
-    NoteMergedBounds(first, last, target);
-    return true;
+    return CloseMerged(first, last, target);
   } catch (...) {
     Abandon();
     throw;

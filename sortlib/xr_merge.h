@@ -83,6 +83,9 @@ class TXRFileMerge {
   // when no two of them overlap; false when a bound is unknown or they do.
   bool JoinOrder(int32_t first, int32_t last, std::vector<int32_t>& order) const;
   bool JoinRuns(int32_t first, int32_t last, const std::vector<int32_t>& order, int32_t target);
+  // Closes the merged run and notes its bounds; false, and the run gone,
+  // when it cannot be closed.
+  bool CloseMerged(int32_t first, int32_t last, int32_t target);
   // The bounds of a merge of runs first..last, when all of theirs are known.
   void NoteMergedBounds(int32_t first, int32_t last, int32_t target);
 };

@@ -1,5 +1,6 @@
-// What the benchmarks share: timing a child process (a forked function or a
-// program), and the minimum and median of repeated measures.
+// What the benchmarks share: a fresh folder to work in, timing a child
+// process (a forked function or a program), and the minimum and median of
+// repeated measures.
 #pragma once
 
 #include <spawn.h>
@@ -11,6 +12,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,6 +20,15 @@
 extern char** environ;
 
 namespace bench {
+
+// A new folder "<name>-XXXXXX" on the file system $TMPDIR names (/tmp
+// without it); empty when it cannot be made.
+inline std::filesystem::path FreshFolder(const std::string& name) {
+  const char* tmp = std::getenv("TMPDIR");
+  std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/" + name + "-XXXXXX";
+  if (::mkdtemp(pattern.data()) == nullptr) return {};
+  return pattern;
+}
 
 struct ChildRun {
   bool ok = false;
