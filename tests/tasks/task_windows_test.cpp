@@ -396,6 +396,7 @@ TEST_F(ManagerTest, EmailsTheShownTaskAndReportsEveryEndOfASend) {
       {SmtpSink::kNotListening, vb::vbYes, 500, failed},
       {SmtpSink::kRefusesSender, vb::vbYes, 500, failed},
       {SmtpSink::kNeverAnswers, vb::vbYes, 500, failed},
+      {SmtpSink::kNeverConfirms, vb::vbYes, 500, failed},
       {SmtpSink::kTakesMail, vb::vbYes, -1, "Error Code: 5 detected while sending."},
   };
   for (const auto& send : sends) {
