@@ -3,6 +3,7 @@
 #include <curl/curl.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <random>
@@ -201,6 +202,7 @@ struct Transfer {
   std::vector<std::string> status_lines;
   long percent = -1;
   bool percent_changed = false;
+  std::chrono::steady_clock::time_point deadline;
 };
 
 size_t ReadMessage(char* buffer, size_t size, size_t count, void* user) {
@@ -232,8 +234,12 @@ int Trace(CURL*, curl_infotype type, char* data, size_t size, void* user) {
   return 0;
 }
 
+// libcurl waits for some replies without returning (the one to the end of
+// the message, and QUIT's as the connection closes, which no total time-out
+// bounds), but calls this meanwhile: a send still going at its deadline ends.
 int TrackProgress(void* user, curl_off_t, curl_off_t, curl_off_t upload_total, curl_off_t uploaded) {
   auto* transfer = static_cast<Transfer*>(user);
+  if (std::chrono::steady_clock::now() >= transfer->deadline) return 1;
   if (upload_total > 0) {
     const long percent = static_cast<long>(uploaded * 100 / upload_total);
     transfer->percent_changed |= percent != transfer->percent;
@@ -274,6 +280,7 @@ void SendMail::Send() {
   if (ConnectTimeoutMs <= 0 || TotalTimeoutMs <= 0) Raise(5, "a mail time-out must be positive");
   Transfer transfer;
   transfer.message = ComposedMessage(*this);
+  transfer.deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(TotalTimeoutMs);
   char error[CURL_ERROR_SIZE] = "";
   Handles handles;
   if (handles.multi == nullptr || handles.easy == nullptr) Raise(7, "no memory for the mail handles");
@@ -349,6 +356,9 @@ void SendMail::Send() {
   if (explanation.empty() && result == CURLE_OK) {
     if (SendSuccesful) SendSuccesful();
     return;
+  }
+  if (result == CURLE_ABORTED_BY_CALLBACK) {
+    explanation = "Operation timed out after " + std::to_string(TotalTimeoutMs) + " milliseconds";
   }
   if (explanation.empty()) explanation = error[0] ? error : curl_easy_strerror(result);
   explanation = Utf8To1252(Trim(OneLine(explanation)));

@@ -237,7 +237,7 @@ void TopicsWindow::OnSelected(QRadioButton* option, void (TopicsWindow::*handler
 
 void TopicsWindow::Connect() {
   auto guarded = [this](void (TopicsWindow::*handler)()) {
-    return [this, handler] { vb::GuardEvent([this, handler] { (this->*handler)(); }); };
+    return vb::GuardedEvent(this, handler);
   };
   Drive1->OnChange(guarded(&TopicsWindow::Drive1_Change));
   Dir1->OnChange(guarded(&TopicsWindow::Dir1_Change));

@@ -90,7 +90,7 @@ void Form1::Form_Load() {
 
 void Form1::ConnectEvents() {
   auto event = [this](void (Form1::*handler)()) {
-    return [this, handler] { vb::GuardEvent([this, handler] { (this->*handler)(); }); };
+    return vb::GuardedEvent(this, handler);
   };
   connect(Text1, &QLineEdit::textChanged, this, event(&Form1::Text1_Change));
   connect(Text2, &QLineEdit::textChanged, this, event(&Form1::Text2_Change));

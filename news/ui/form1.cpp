@@ -117,7 +117,7 @@ void Form1::MakeControls() {
 
 void Form1::ConnectEvents() {
   auto guarded = [this](void (Form1::*handler)()) {
-    return [this, handler] { vb::GuardEvent([this, handler] { (this->*handler)(); }); };
+    return vb::GuardedEvent(this, handler);
   };
   connect(Command1, &QPushButton::clicked, this, guarded(&Form1::Command1_Click));
   connect(Command2, &QPushButton::clicked, this, guarded(&Form1::Command2_Click));

@@ -17,6 +17,12 @@ void InstallQtMessageBoxes();
 // with its number and ends the program; End() ends it quietly.
 void GuardEvent(const std::function<void()>& handler);
 
+// A slot that runs the event `handler` of `window` under GuardEvent.
+template <typename Window>
+std::function<void()> GuardedEvent(Window* window, void (Window::*handler)()) {
+  return [window, handler] { GuardEvent([window, handler] { (window->*handler)(); }); };
+}
+
 // Repaints a window at once during a long operation, handling pending
 // non-input events so that it really shows.
 void RepaintNow(QWidget* widget);

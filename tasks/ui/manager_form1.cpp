@@ -182,8 +182,13 @@ void Form1::MakeMenu() {
 }
 
 void Form1::ConnectEvents() {
+  // While a task is being sent the window is disabled, but its menu's
+  // entries can still be chosen (by an assistive tool, a desktop's own menu
+  // bar): nothing may happen then either.
   const auto guarded = [this](void (Form1::*handler)()) {
-    return [this, handler] { vb::GuardEvent([this, handler] { (this->*handler)(); }); };
+    return [this, handler] {
+      if (isEnabled()) vb::GuardEvent([this, handler] { (this->*handler)(); });
+    };
   };
   connect(Command1, &QPushButton::clicked, this, guarded(&Form1::Command1_Click));
   connect(Command2, &QPushButton::clicked, this, guarded(&Form1::Command2_Click));

@@ -78,7 +78,7 @@ Form4::Form4(TaskMailSettings& settings, std::string tool_folder, QWidget* paren
   resize(600, 400);
 
   const auto guarded = [this](void (Form4::*handler)()) {
-    return [this, handler] { vb::GuardEvent([this, handler] { (this->*handler)(); }); };
+    return vb::GuardedEvent(this, handler);
   };
   connect(Command1, &QPushButton::clicked, this, guarded(&Form4::SaveMailSettings));
   connect(Command2, &QPushButton::clicked, this, guarded(&Form4::CancelMailSettings));

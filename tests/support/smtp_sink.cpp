@@ -127,6 +127,11 @@ void SmtpSink::Talk(int connection) {
         if (!whole) mail.data += (line.rfind("..", 0) == 0 ? line.substr(1) : line) + "\r\n";
       }
       if (!whole) return;
+      if (behaviour_ == kNeverConfirms) {
+        while (ReadLine(connection, buffer, line)) {
+        }
+        return;
+      }
       {
         const std::lock_guard<std::mutex> lock(mutex_);
         received_.push_back(mail);

@@ -1,5 +1,6 @@
 // A small SMTP server on 127.0.0.1 for tests, on a thread of its own: it
-// takes mail, refuses the sender, or never says a word; or nothing listens.
+// takes mail, refuses the sender, never says a word, or takes the message
+// and never says whether it has it; or nothing listens.
 #pragma once
 
 #include <atomic>
@@ -13,7 +14,7 @@ namespace testing_support {
 
 class SmtpSink {
  public:
-  enum Behaviour { kTakesMail, kRefusesSender, kNeverAnswers, kNotListening };
+  enum Behaviour { kTakesMail, kRefusesSender, kNeverAnswers, kNeverConfirms, kNotListening };
 
   struct Mail {
     std::string sender;                   // as MAIL FROM: gave it
