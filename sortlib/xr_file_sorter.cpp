@@ -65,7 +65,7 @@ void TXRFileSorter::Sort(const std::string& command_line) {
   WorkFolder work;
   WorkScope scope(work_, work);
   Merger.TempPath.clear();
-  Merger.Bounds.clear();
+  Merger.Stretches.clear();
 
   auto input = std::make_unique<TXRTextFile>();
   Parser.Parse(command_line);
@@ -159,13 +159,15 @@ void TXRFileSorter::WriteRun() {
   run.Rewrite(0, false, true);
   for (int64_t i = 0; i < count; ++i) run.WriteLine(ChunkLines.Line(static_cast<size_t>(i)));
   run.Close();
-  RunBounds bounds;
+  std::vector<RunStretch> stretches;
   if (count > 0) {
-    bounds.empty = false;
-    BuildSortKey(ChunkLines.Line(0), Parser.Keys, bounds.first);
-    BuildSortKey(ChunkLines.Line(static_cast<size_t>(count - 1)), Parser.Keys, bounds.last);
+    RunStretch whole;
+    BuildSortKey(ChunkLines.Line(0), Parser.Keys, whole.first);
+    BuildSortKey(ChunkLines.Line(static_cast<size_t>(count - 1)), Parser.Keys, whole.last);
+    whole.length = run.Written();
+    stretches.push_back(std::move(whole));
   }
-  Merger.Bounds[RunCount] = std::move(bounds);
+  Merger.Stretches[RunCount] = std::move(stretches);
   ++RunCount;
   ChunkLines.Clear();
   ChunkBytes = 0;

@@ -154,35 +154,49 @@ void TXRFileMerge::Abandon() {
   Output.Active = false;
 }
 
-// Of runs that do not overlap, the merge takes every line of one before any
-// of the next: on equal keys the lower run's line comes first, so a run may
-// end on the key the next begins with only when it is the lower of the two.
-bool TXRFileMerge::JoinOrder(int32_t first, int32_t last, std::vector<int32_t>& order) const {
+// Of stretches that do not overlap, the merge takes every line of one
+// before any of the next. On equal keys the lower run's line comes first,
+// so a stretch may end on the key the next begins with only when it is of
+// a lower run, or of the same run and before it.
+bool TXRFileMerge::JoinOrder(int32_t first, int32_t last, std::vector<Piece>& order) const {
   order.clear();
   for (int32_t n = first; n <= last; ++n) {
-    const auto it = Bounds.find(n);
-    if (it == Bounds.end()) return false;
-    if (!it->second.empty) order.push_back(n);
+    const auto it = Stretches.find(n);
+    if (it == Stretches.end()) return false;
+    for (const RunStretch& stretch : it->second) order.push_back({n, &stretch});
   }
-  std::sort(order.begin(), order.end(), [this](int32_t a, int32_t b) {
-    const int32_t c = CompareKeys(Bounds.at(a).first, Bounds.at(b).first);
-    return c < 0 || (c == 0 && a < b);
-  });
+  auto before = [](const Piece& a, const Piece& b) {
+    const int32_t c = CompareKeys(a.stretch->first, b.stretch->first);
+    if (c != 0) return c < 0;
+    return a.run != b.run ? a.run < b.run : a.stretch->offset < b.stretch->offset;
+  };
+  std::sort(order.begin(), order.end(), before);
   for (size_t i = 1; i < order.size(); ++i) {
-    const int32_t c = CompareKeys(Bounds.at(order[i - 1]).last, Bounds.at(order[i]).first);
-    if (c > 0 || (c == 0 && order[i - 1] > order[i])) return false;
+    const Piece& a = order[i - 1];
+    const Piece& b = order[i];
+    const int32_t c = CompareKeys(a.stretch->last, b.stretch->first);
+    if (c > 0 || (c == 0 && (a.run > b.run || (a.run == b.run && a.stretch->offset > b.stretch->offset)))) {
+      return false;
+    }
   }
   return true;
 }
 
-bool TXRFileMerge::JoinRuns(int32_t first, int32_t last, const std::vector<int32_t>& order,
+bool TXRFileMerge::JoinRuns(int32_t first, int32_t last, const std::vector<Piece>& order,
                             int32_t target) {
   if (!Output.Open(RunFileName(target), true)) {
     Abandon();
     return false;
   }
+  std::vector<RunStretch> joined;
+  int64_t offset = 0;
   try {
-    for (int32_t n : order) Output.TextFile->AppendFile(RunFileName(n));
+    for (const Piece& piece : order) {
+      const RunStretch& stretch = *piece.stretch;
+      Output.TextFile->AppendFile(RunFileName(piece.run), stretch.offset, stretch.length);
+      joined.push_back({stretch.first, stretch.last, offset, stretch.length});
+      offset += stretch.length;
+    }
   } catch (const Exception&) {
     Abandon();
     return false;
@@ -193,32 +207,43 @@ bool TXRFileMerge::JoinRuns(int32_t first, int32_t last, const std::vector<int32
       return false;
     }
   }
-  return CloseMerged(first, last, target);
-}
-
-bool TXRFileMerge::CloseMerged(int32_t first, int32_t last, int32_t target) {
-  if (!Output.Close()) {
-    Abandon();
-    ::unlink(Output.FileName.c_str());
-    return false;
-  }
-  NoteMergedBounds(first, last, target);
+  if (!CloseMerged()) return false;
+  NoteStretches(first, last, target, std::move(joined));
   return true;
 }
 
-void TXRFileMerge::NoteMergedBounds(int32_t first, int32_t last, int32_t target) {
-  RunBounds merged;
+bool TXRFileMerge::CloseMerged() {
+  if (Output.Close()) return true;
+  Abandon();
+  ::unlink(Output.FileName.c_str());
+  return false;
+}
+
+void TXRFileMerge::NoteStretches(int32_t first, int32_t last, int32_t target,
+                                 std::vector<RunStretch> merged) {
+  for (int32_t n = first; n <= last; ++n) Stretches.erase(n);
+  Stretches[target] = std::move(merged);
+}
+
+void TXRFileMerge::NoteMergedStretch(int32_t first, int32_t last, int32_t target) {
+  RunStretch whole;
+  bool any = false;
   for (int32_t n = first; n <= last; ++n) {
-    const auto it = Bounds.find(n);
-    if (it == Bounds.end()) return;
-    const RunBounds& run = it->second;
-    if (run.empty) continue;
-    if (merged.empty || CompareKeys(run.first, merged.first) < 0) merged.first = run.first;
-    if (merged.empty || CompareKeys(run.last, merged.last) > 0) merged.last = run.last;
-    merged.empty = false;
+    const auto it = Stretches.find(n);
+    if (it == Stretches.end()) {
+      for (int32_t m = first; m <= last; ++m) Stretches.erase(m);
+      return;
+    }
+    for (const RunStretch& stretch : it->second) {
+      if (!any || CompareKeys(stretch.first, whole.first) < 0) whole.first = stretch.first;
+      if (!any || CompareKeys(stretch.last, whole.last) > 0) whole.last = stretch.last;
+      whole.length += stretch.length;
+      any = true;
+    }
   }
-  for (int32_t n = first; n <= last; ++n) Bounds.erase(n);
-  Bounds[target] = std::move(merged);
+  std::vector<RunStretch> merged;
+  if (any) merged.push_back(std::move(whole));
+  NoteStretches(first, last, target, std::move(merged));
 }
 
 bool TXRFileMerge::MergeRuns(int32_t first, int32_t last, TSortSpecs& keys, int32_t target) {
@@ -226,7 +251,7 @@ bool TXRFileMerge::MergeRuns(int32_t first, int32_t last, TSortSpecs& keys, int3
   if (Width < 2 || Width > 5 || last - first >= Width) return false;
   DoMessage("Merging files " + std::to_string(first) + " - " + std::to_string(last) + " into " +
             std::to_string(target));
-  std::vector<int32_t> order;
+  std::vector<Piece> order;
   if (JoinOrder(first, last, order)) return JoinRuns(first, last, order, target);
   for (TXRFile& slot : Slots) {
     slot.Active = false;
@@ -263,7 +288,9 @@ bool TXRFileMerge::MergeRuns(int32_t first, int32_t last, TSortSpecs& keys, int3
         return false;
       }
     }
-    return CloseMerged(first, last, target);
+    if (!CloseMerged()) return false;
+    NoteMergedStretch(first, last, target);
+    return true;
   } catch (...) {
     Abandon();
     throw;

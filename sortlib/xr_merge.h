@@ -39,11 +39,14 @@ class TXRFile {
   uint64_t Prefix = 0;  // the first 8 bytes of the key, big-endian, zero-filled
 };
 
-// The keys of a run's first and last lines, as the sort wrote it.
-struct RunBounds {
-  bool empty = true;
+// A stretch of a run file, in order, with the keys of its first and last
+// lines. A run the sort wrote is one stretch; one joined from others is made
+// of theirs.
+struct RunStretch {
   std::string first;
   std::string last;
+  int64_t offset = 0;
+  int64_t length = 0;
 };
 
 class TXRFileMerge {
@@ -56,8 +59,8 @@ class TXRFileMerge {
   // keys; -1 when none has a line.
   int SmallestSlot(TSortSpecs& keys) const;
   // Merges runs first..last, at most Width of them, into run `target` and
-  // deletes them. Runs of known bounds that do not overlap merge into their
-  // concatenation, so their files are joined without reading their lines.
+  // deletes them. Runs whose stretches are known and do not overlap merge
+  // into the stretches joined in order, copied without reading their lines.
   bool MergeRuns(int32_t first, int32_t last, TSortSpecs& keys, int32_t target);
   // Merges runs first..last down to one and renames it to `final_name`,
   // which must not exist.
@@ -73,21 +76,29 @@ class TXRFileMerge {
   TXRFile Output;
   std::string Prefix;
   std::string Extension;
-  // The bounds of the runs the sort wrote, and of those merged from them.
-  std::map<int32_t, RunBounds> Bounds;
+  // The stretches, in file order, of the runs the sort wrote and of those
+  // merged from them; an empty run has none.
+  std::map<int32_t, std::vector<RunStretch>> Stretches;
 
  private:
   bool Advance(TXRFile& slot, TSortSpecs& keys);
   void Abandon();
-  // The order in which the non-empty runs first..last follow each other
-  // when no two of them overlap; false when a bound is unknown or they do.
-  bool JoinOrder(int32_t first, int32_t last, std::vector<int32_t>& order) const;
-  bool JoinRuns(int32_t first, int32_t last, const std::vector<int32_t>& order, int32_t target);
-  // Closes the merged run and notes its bounds; false, and the run gone,
-  // when it cannot be closed.
-  bool CloseMerged(int32_t first, int32_t last, int32_t target);
-  // The bounds of a merge of runs first..last, when all of theirs are known.
-  void NoteMergedBounds(int32_t first, int32_t last, int32_t target);
+  // A stretch of one of the runs being merged.
+  struct Piece {
+    int32_t run;
+    const RunStretch* stretch;
+  };
+  // The order in which the stretches of runs first..last follow each other
+  // in their merge when no two of them overlap; false when a run's
+  // stretches are unknown or two overlap.
+  bool JoinOrder(int32_t first, int32_t last, std::vector<Piece>& order) const;
+  bool JoinRuns(int32_t first, int32_t last, const std::vector<Piece>& order, int32_t target);
+  // Closes the merged run; false, and the run gone, when it cannot be closed.
+  bool CloseMerged();
+  // Replaces the stretches of runs first..last by those of `target`.
+  void NoteStretches(int32_t first, int32_t last, int32_t target, std::vector<RunStretch> merged);
+  // The one stretch of a merge of runs first..last, when all of theirs are known.
+  void NoteMergedStretch(int32_t first, int32_t last, int32_t target);
 };
 
 }  // namespace xrsort

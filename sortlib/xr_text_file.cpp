@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -75,6 +76,7 @@ void TXRTextFile::Rewrite(int style, bool ctrl_z, bool exclusive) {
   buffer_pos_ = 0;
   bytes_consumed_ = 0;
   file_size_ = 0;
+  written_ = 0;
 }
 
 void TXRTextFile::Reset() {
@@ -270,43 +272,49 @@ void TXRTextFile::Flush() {
       RaiseIoErrno(errno);
     }
     done += static_cast<int32_t>(n);
+    written_ += n;
   }
   buffer_pos_ = 0;
 }
 
-void TXRTextFile::AppendFile(const std::string& name) {
+void TXRTextFile::AppendFile(const std::string& name, int64_t offset, int64_t length) {
   Flush();
   const int in = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
   if (in < 0) RaiseIoErrno(errno);
+  auto fail = [in](int err) {
+    ::close(in);
+    RaiseIoErrno(err);
+  };
   // Within the kernel where the file systems allow it, else through the buffer.
   bool within_kernel = true;
-  for (;;) {
+  off_t from = offset;
+  while (length > 0) {
     ssize_t n;
     if (within_kernel) {
-      n = ::copy_file_range(in, nullptr, fd_, nullptr, size_t{1} << 30, 0);
+      n = ::copy_file_range(in, &from, fd_, nullptr, static_cast<size_t>(length), 0);
       if (n < 0 && (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP)) {
         within_kernel = false;
         continue;
       }
     } else {
-      n = ::read(in, buffer_.data(), static_cast<size_t>(buffer_size_));
+      const size_t want = static_cast<size_t>(std::min<int64_t>(length, buffer_size_));
+      n = ::pread(in, buffer_.data(), want, from);
       if (n > 0) {
+        from += n;
         buffer_pos_ = static_cast<int32_t>(n);
         try {
           Flush();
-        } catch (...) {
+        } catch (const EInOutError&) {
           ::close(in);
           throw;
         }
       }
     }
-    if (n == 0) break;
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      const int err = errno;
-      ::close(in);
-      RaiseIoErrno(err);
-    }
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) fail(errno);
+    if (n == 0) fail(EIO);  // the run is shorter than it was written
+    length -= n;
+    if (within_kernel) written_ += n;
   }
   ::close(in);
 }

@@ -42,8 +42,8 @@ class TXRTextFile {
   void Write(std::string_view text);
   void WriteBuffered(std::string_view text);
   void Flush();
-  // Writes what waits, then every byte of the file `name` as it stands.
-  void AppendFile(const std::string& name);
+  // Writes what waits, then `length` bytes of the file `name` from `offset`.
+  void AppendFile(const std::string& name, int64_t offset, int64_t length);
   void SetLineEnd(int style);
   void Close();
 
@@ -52,6 +52,8 @@ class TXRTextFile {
   int32_t BufferSize() const { return buffer_size_; }
   // Reading: the file's size in bytes, taken by Reset.
   int64_t Size() const { return file_size_; }
+  // Writing: the bytes written to the file since Rewrite.
+  int64_t Written() const { return written_; }
   const std::string& FileName() const { return file_name_; }
 
  private:
@@ -78,6 +80,7 @@ class TXRTextFile {
   bool writing_ = false;
   int64_t bytes_consumed_ = 0;  // reading: bytes of the file passed over
   int64_t file_size_ = 0;
+  int64_t written_ = 0;
   bool write_ctrl_z_ = false;
   int32_t record_length_ = 0;
   std::vector<char> buffer_;

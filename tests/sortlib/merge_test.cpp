@@ -96,8 +96,8 @@ TEST_F(MergeTest, FixedRecordsMergeWithoutLineEnds) {
   EXPECT_EQ(ReadFile(Temp("final")), "aaabbbcccddd");
 }
 
-// Runs whose bounds are known and do not overlap are joined as they stand;
-// the result is the merge's, ties included, whichever way the runs lie.
+// Runs whose stretches are known and do not overlap are joined as they
+// stand; the result is the merge's, ties included, whichever way they lie.
 TEST_F(MergeTest, RunsThatDoNotOverlapAreJoined) {
   xrsort::TSortSpecs keys(1);
   keys[0].FromColumn = 1;
@@ -114,15 +114,17 @@ TEST_F(MergeTest, RunsThatDoNotOverlapAreJoined) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.merged);
     const int last = static_cast<int>(c.runs.size()) - 1;
-    for (const bool bounds : {false, true}) {
-      merger_.Bounds.clear();
+    for (const bool known : {false, true}) {
+      merger_.Stretches.clear();
       for (int i = 0; i <= last; ++i) {
-        WriteRun(i, c.runs[static_cast<size_t>(i)]);
-        const Lines lines = testing_support::CrLfLines(c.runs[static_cast<size_t>(i)]);
-        if (bounds && !lines.empty()) {
-          merger_.Bounds[i] = {false, lines.front().substr(0, 1), lines.back().substr(0, 1)};
-        } else if (bounds) {
-          merger_.Bounds[i] = {};
+        const std::string& run = c.runs[static_cast<size_t>(i)];
+        WriteRun(i, run);
+        const Lines lines = testing_support::CrLfLines(run);
+        if (!known) continue;
+        merger_.Stretches[i] = {};
+        if (!lines.empty()) {
+          merger_.Stretches[i].push_back({lines.front().substr(0, 1), lines.back().substr(0, 1), 0,
+                                          static_cast<int64_t>(run.size())});
         }
       }
       ASSERT_TRUE(merger_.MergeAll(Temp("final"), 5, 0, last, keys));
@@ -130,4 +132,19 @@ TEST_F(MergeTest, RunsThatDoNotOverlapAreJoined) {
       fs::remove(Temp("final"));
     }
   }
+}
+
+// Joined runs join again stretch by stretch, each copied from where it lies.
+TEST_F(MergeTest, JoinedRunsJoinAgainByTheirStretches) {
+  for (int i = 0; i < 12; ++i) {
+    const std::string letter(1, static_cast<char>('a' + (i * 5) % 12));
+    WriteRun(i, letter + "\r\n");
+    merger_.Stretches[i] = {{letter, letter, 0, 3}};
+  }
+  ASSERT_TRUE(merger_.MergeAll(Temp("$XRsort.tmp"), 5, 0, 11, no_keys_));
+  EXPECT_EQ(messages_, (Lines{"Merging files 0 - 4 into 12", "Merging files 5 - 9 into 13",
+                              "Merging files 10 - 13 into 14"}));
+  EXPECT_EQ(ReadFile(Temp("$XRsort.tmp")), "a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\nh\r\ni\r\nj\r\nk\r\nl\r\n");
+  EXPECT_EQ(merger_.Stretches.at(14).size(), 12u);
+  EXPECT_EQ(sort_test::NamesIn(drives_.drive('C')), (Lines{"$XRsort.tmp"}));
 }
