@@ -165,19 +165,18 @@ bool TXRFileMerge::JoinOrder(int32_t first, int32_t last, std::vector<Piece>& or
     if (it == Stretches.end()) return false;
     for (const RunStretch& stretch : it->second) order.push_back({n, &stretch});
   }
-  auto before = [](const Piece& a, const Piece& b) {
-    const int32_t c = CompareKeys(a.stretch->first, b.stretch->first);
-    if (c != 0) return c < 0;
+  // Where lines of equal keys stand in the merge: the lower run first, and
+  // within a run in file order.
+  auto earlier = [](const Piece& a, const Piece& b) {
     return a.run != b.run ? a.run < b.run : a.stretch->offset < b.stretch->offset;
   };
-  std::sort(order.begin(), order.end(), before);
+  std::sort(order.begin(), order.end(), [&](const Piece& a, const Piece& b) {
+    const int32_t c = CompareKeys(a.stretch->first, b.stretch->first);
+    return c != 0 ? c < 0 : earlier(a, b);
+  });
   for (size_t i = 1; i < order.size(); ++i) {
-    const Piece& a = order[i - 1];
-    const Piece& b = order[i];
-    const int32_t c = CompareKeys(a.stretch->last, b.stretch->first);
-    if (c > 0 || (c == 0 && (a.run > b.run || (a.run == b.run && a.stretch->offset > b.stretch->offset)))) {
-      return false;
-    }
+    const int32_t c = CompareKeys(order[i - 1].stretch->last, order[i].stretch->first);
+    if (c > 0 || (c == 0 && !earlier(order[i - 1], order[i]))) return false;
   }
   return true;
 }
