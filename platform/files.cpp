@@ -28,9 +28,6 @@ void RaiseFrom(const std::error_code& ec, FileOp op, const fs::path& path) {
   RaiseErrno(ec.value(), op, path);
 }
 
-// A target of a path on disk, of nothing that memory says about it.
-Target AtPath(std::string native) { return Target{std::move(native), Presence::Unchecked, false, -1, {}}; }
-
 // Runs `op` on where `path` leads. When it fails on a target taken from
 // memory and a fresh look-up finds another one, `op` runs again on that.
 template <typename Op>
@@ -87,33 +84,31 @@ void KeepRunnable(int out) {
 // and those of a program when the source is one. A link at the target is
 // replaced, never written through. A target known to be new is made
 // without looking for it first.
-void CopyFileBytes(const Target& from, const Target& to, bool to_is_new) {
-  struct stat target {};
-  if (!to_is_new && ::fstatat(to.at(), to.path(), &target, AT_SYMLINK_NOFOLLOW) == 0 &&
-      S_ISLNK(target.st_mode)) {
-    ::unlinkat(to.at(), to.path(), 0);
-  }
-  const int in = ::openat(from.at(), from.path(), O_RDONLY | O_CLOEXEC);
-  if (in < 0) RaiseErrno(errno, FileOp::OpenRead, from.native);
+void CopyFileBytes(const fs::path& from, const fs::path& to, bool to_is_new) {
+  std::error_code ec;
+  if (!to_is_new && fs::is_symlink(fs::symlink_status(to, ec))) fs::remove(to, ec);
+  const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+  if (in < 0) RaiseErrno(errno, FileOp::OpenRead, from);
   struct stat st {};
   if (::fstat(in, &st) == 0 && S_ISDIR(st.st_mode)) {
     ::close(in);
-    Raise(75, from.native + ": is a folder");
+    Raise(75, from.string() + ": is a folder");
   }
   // Opening the target would empty the source when both are one file.
-  if (!to_is_new && ::fstatat(to.at(), to.path(), &target, 0) == 0 && target.st_dev == st.st_dev &&
+  struct stat target {};
+  if (!to_is_new && ::stat(to.c_str(), &target) == 0 && target.st_dev == st.st_dev &&
       target.st_ino == st.st_ino) {
     ::close(in);
-    Raise(70, to.native + ": is the file being copied");
+    Raise(70, to.string() + ": is the file being copied");
   }
   const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | (to_is_new ? O_EXCL : O_TRUNC);
-  const int out = ::openat(to.at(), to.path(), flags, 0666);
+  const int out = ::open(to.c_str(), flags, 0666);
   if (out < 0) {
     const int err = errno;
     ::close(in);
-    RaiseErrno(err == ELOOP ? EACCES : err, FileOp::OpenWrite, to.native);
+    RaiseErrno(err == ELOOP ? EACCES : err, FileOp::OpenWrite, to);
   }
-  NoteMade(to.native, false);
+  NoteMade(to.string(), false);
   if ((st.st_mode & 0111) != 0) KeepRunnable(out);
   // A file read whole in one go needs no further read to find its end.
   char buffer[1 << 16];
@@ -129,19 +124,19 @@ void CopyFileBytes(const Target& from, const Target& to, bool to_is_new) {
       const int err = errno;
       ::close(in);
       ::close(out);
-      RaiseErrno(err, FileOp::Copy, from.native);
+      RaiseErrno(err, FileOp::Copy, from);
     }
     if (!WriteAll(out, buffer, static_cast<size_t>(n))) {
       const int err = errno;
       ::close(in);
       ::close(out);
-      RaiseErrno(err, FileOp::Write, to.native);
+      RaiseErrno(err, FileOp::Write, to);
     }
     copied += n;
     if (static_cast<size_t>(n) < want && copied == st.st_size) break;
   }
   ::close(in);
-  if (::close(out) != 0) RaiseErrno(errno, FileOp::Write, to.native);
+  if (::close(out) != 0) RaiseErrno(errno, FileOp::Write, to);
 }
 
 void CopyTree(const fs::path& from, const fs::path& to) {
@@ -174,7 +169,7 @@ void CopyTree(const fs::path& from, const fs::path& to) {
   for (const fs::path& file : files) {
     const std::string name = file.filename().string();
     const bool is_new = KnownEntry(to_text, name) == Presence::Absent;
-    CopyFileBytes(AtPath(file.string()), AtPath((to / name).string()), is_new);
+    CopyFileBytes(file, to / name, is_new);
   }
 }
 
@@ -183,16 +178,12 @@ void CopyTree(const fs::path& from, const fs::path& to) {
 bool StatOf(std::string_view path, bool follow, struct stat& st, std::string& native) {
   auto look = [&](const Target& target) {
     native = target.native;
-    return ::fstatat(target.at(), target.path(), &st, follow ? 0 : AT_SYMLINK_NOFOLLOW) == 0;
+    return (follow ? ::stat(native.c_str(), &st) : ::lstat(native.c_str(), &st)) == 0;
   };
   const Target target = Locate(path, Intent::Use);
   if (look(target)) return true;
   const int err = errno;
-  // A name that memory knows is not there is not looked for again, unless
-  // its folder is held open, which may have gone by other means.
-  if (!target.remembered || (target.presence == Presence::Absent && target.folder_fd < 0)) {
-    return false;
-  }
+  if (!target.remembered || target.presence == Presence::Absent) return false;
   const Target fresh = LocateAfresh(path);
   if (!MemoryMisled(target, fresh)) {
     errno = err;
@@ -205,9 +196,7 @@ bool StatOf(std::string_view path, bool follow, struct stat& st, std::string& na
 
 void MkDir(std::string_view path) {
   OnTarget(path, Intent::Create, [](const Target& target) {
-    if (::mkdirat(target.at(), target.path(), 0777) != 0) {
-      RaiseErrno(errno, FileOp::MkDir, target.native);
-    }
+    if (::mkdir(target.native.c_str(), 0777) != 0) RaiseErrno(errno, FileOp::MkDir, target.native);
     NoteMade(target.native, true);
   });
 }
@@ -254,7 +243,7 @@ void Name(std::string_view from, std::string_view to) {
 
 void FileCopy(std::string_view from, std::string_view to) {
   OnTargets(from, Intent::Use, to, Intent::Create, [](const Target& source, const Target& target) {
-    CopyFileBytes(source, target, target.presence == Presence::Absent);
+    CopyFileBytes(source.native, target.native, target.presence == Presence::Absent);
   });
 }
 
@@ -319,7 +308,7 @@ std::vector<FolderEntry> ListFolder(std::string_view path) {
 std::string ReadFileBytes(std::string_view path) {
   return OnTarget(path, Intent::Use, [](const Target& target) {
     const std::string& native = target.native;
-    const int fd = ::openat(target.at(), target.path(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) RaiseErrno(errno, FileOp::OpenRead, native);
     struct stat st {};
     if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
@@ -374,13 +363,11 @@ LineWriter::LineWriter(std::string_view path, Mode mode) {
     native_ = target.native;
     int fd;
     if (target.presence == Presence::Absent) {
-      fd = ::openat(target.at(), target.path(), kind | O_EXCL, 0666);
+      fd = ::open(native_.c_str(), kind | O_EXCL, 0666);
     } else {
-      struct stat st {};
-      if (::fstatat(target.at(), target.path(), &st, 0) == 0 && S_ISDIR(st.st_mode)) {
-        Raise(70, native_ + ": is a folder");
-      }
-      fd = ::openat(target.at(), target.path(), kind | (mode == Append ? 0 : O_TRUNC), 0666);
+      std::error_code ec;
+      if (fs::is_directory(native_, ec)) Raise(70, native_ + ": is a folder");
+      fd = ::open(native_.c_str(), kind | (mode == Append ? 0 : O_TRUNC), 0666);
     }
     if (fd < 0) RaiseErrno(errno == ELOOP ? EACCES : errno, FileOp::OpenWrite, native_);
     NoteMade(native_, false);

@@ -4,8 +4,6 @@
 // without reading it. Callers outside platform/ use Resolve.
 #pragma once
 
-#include <fcntl.h>
-
 #include <string>
 #include <string_view>
 
@@ -27,15 +25,6 @@ struct Target {
   Presence presence = Presence::Unchecked;
   // The folder came from memory: a failure calls for a fresh look-up.
   bool remembered = false;
-  // An open descriptor of the folder of a much used folder, and the entry's
-  // name in it: the system then looks up one name instead of the whole path.
-  // It stays open until the memory forgets the folder.
-  int folder_fd = -1;
-  std::string name;
-
-  // The pair to hand to the system's *at calls.
-  int at() const { return folder_fd >= 0 ? folder_fd : AT_FDCWD; }
-  const char* path() const { return folder_fd >= 0 ? name.c_str() : native.c_str(); }
 };
 
 // Where `path` leads, as Resolve would find it, from what is remembered.

@@ -172,26 +172,6 @@ Split SplitPath(std::string_view path) {
   return s;
 }
 
-// An open descriptor, closed with its owner.
-class Descriptor {
- public:
-  Descriptor() = default;
-  Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-  Descriptor& operator=(Descriptor&& other) noexcept {
-    Reset(std::exchange(other.fd_, -1));
-    return *this;
-  }
-  ~Descriptor() { Reset(); }
-  int get() const { return fd_; }
-  void Reset(int fd = -1) {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = fd;
-  }
-
- private:
-  int fd_ = -1;
-};
-
 // What is known of one folder found or made on disk.
 struct KnownFolder {
   // Every entry was made by this process through the layer since the folder
@@ -200,12 +180,8 @@ struct KnownFolder {
   unsigned epoch = 0;
   // When complete: the entries, by the lower case of their windows-1252 name.
   std::map<std::string, std::set<std::string>> entries;
-  int uses = 0;  // as the folder of a target
-  Descriptor fd;
 };
 
-// Folders held open at once, the least recently used closed first.
-constexpr size_t kOpenFolders = 8;
 // Folders remembered at most: a whole build goes through its folders once,
 // so beyond this all is forgotten and the folders in use are found again.
 constexpr size_t kMostRemembered = 4096;
@@ -214,7 +190,6 @@ struct FolderMemory {
   // A folder as written (its drive's folder, then "\" and each name) -> on disk.
   std::unordered_map<std::string, std::string> spelled;
   std::unordered_map<std::string, KnownFolder> folders;  // by the folder on disk
-  std::vector<std::string> open;  // the folders held open, the most recently used last
   // Raised whenever a caller takes a path out of the layer, which may then
   // gain entries the memory does not see: complete folders of an older
   // epoch count as incomplete.
@@ -270,28 +245,6 @@ std::string DriveBaseText(char drive) {
   return folder;
 }
 
-// An open descriptor of a folder from its second use as the folder of a
-// target on; -1 when it is not worth one or cannot be had.
-int FolderDescriptor(const std::string& native, KnownFolder& known) {
-  FolderMemory& memory = Memory();
-  if (known.fd.get() >= 0) {
-    const auto it = std::find(memory.open.begin(), memory.open.end(), native);
-    if (it != memory.open.end()) std::rotate(it, it + 1, memory.open.end());
-    return known.fd.get();
-  }
-  if (++known.uses < 2) return -1;
-  const int fd = ::open(native.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return -1;
-  known.fd.Reset(fd);
-  memory.open.push_back(native);
-  if (memory.open.size() > kOpenFolders) {
-    const auto oldest = memory.folders.find(memory.open.front());
-    if (oldest != memory.folders.end()) oldest->second.fd.Reset();
-    memory.open.erase(memory.open.begin());
-  }
-  return fd;
-}
-
 // The entry `name` (windows-1252) of `folder` as Windows would find it. A
 // use needs no look: the name as written is tried, and a failure looks again.
 Target Child(const std::string& folder, const KnownFolder& known, const std::string& name,
@@ -300,7 +253,7 @@ Target Child(const std::string& folder, const KnownFolder& known, const std::str
   auto target = [&](const std::string& on_disk, Presence presence) {
     std::string native = folder;
     AppendName(native, on_disk);
-    return Target{std::move(native), presence, true, -1, on_disk};
+    return Target{std::move(native), presence, true};
   };
   if (IsComplete(known)) {
     const auto it = known.entries.find(LCase(name));
@@ -351,16 +304,6 @@ std::optional<std::string> FolderOf(const std::string& base, const std::vector<s
   return folder;
 }
 
-// The folder held open for `target` is no longer the one at its path: it
-// went, and perhaps came again, by other means.
-bool HeldFolderMoved(const Target& target) {
-  if (target.folder_fd < 0) return false;
-  struct stat held {}, at_path {};
-  return ::fstat(target.folder_fd, &held) != 0 ||
-         ::stat(ParentOf(target.native).c_str(), &at_path) != 0 || held.st_dev != at_path.st_dev ||
-         held.st_ino != at_path.st_ino;
-}
-
 // Forgets `native` and everything below it.
 void ForgetBelow(const std::string& native) {
   const std::string below = native + "/";
@@ -368,7 +311,6 @@ void ForgetBelow(const std::string& native) {
   FolderMemory& memory = Memory();
   std::erase_if(memory.folders, [&](const auto& entry) { return gone(entry.first); });
   std::erase_if(memory.spelled, [&](const auto& entry) { return gone(entry.second); });
-  std::erase_if(memory.open, gone);
 }
 
 }  // namespace
@@ -376,18 +318,15 @@ void ForgetBelow(const std::string& native) {
 Target Locate(std::string_view path, Intent intent) {
   Split s = SplitPath(path);
   const std::string base = DriveBaseText(s.drive);
-  if (s.names.empty()) return {base, Presence::Found, true, -1, {}};
+  if (s.names.empty()) return {base, Presence::Found, true};
   const std::optional<std::string> folder = FolderOf(base, s.names, s.names.size() - 1);
   if (!folder) return LocateAfresh(path);
-  KnownFolder& known = Memory().folders[*folder];
-  Target target = Child(*folder, known, s.names.back(), intent);
-  target.folder_fd = FolderDescriptor(*folder, known);
-  return target;
+  return Child(*folder, Memory().folders[*folder], s.names.back(), intent);
 }
 
 Target LocateAfresh(std::string_view path) {
   Split s = SplitPath(path);
-  Target target{Join(DriveBase(s.drive), s.names).string(), Presence::Absent, false, -1, {}};
+  Target target{Join(DriveBase(s.drive), s.names).string(), Presence::Absent, false};
   if (Exists(target.native)) target.presence = Presence::Found;
   return target;
 }
@@ -395,8 +334,7 @@ Target LocateAfresh(std::string_view path) {
 bool MemoryMisled(const Target& used, const Target& fresh) {
   if (!used.remembered) return false;
   if (used.native == fresh.native &&
-      !(used.presence == Presence::Absent && fresh.presence == Presence::Found) &&
-      !HeldFolderMoved(used)) {
+      !(used.presence == Presence::Absent && fresh.presence == Presence::Found)) {
     return false;
   }
   ForgetFolders();
@@ -446,7 +384,6 @@ void ForgetFolders() {
   FolderMemory& memory = Memory();
   memory.spelled.clear();
   memory.folders.clear();
-  memory.open.clear();
   memory.drive_folders.clear();
 }
 

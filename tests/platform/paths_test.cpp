@@ -131,6 +131,14 @@ TEST(Paths, ChangesByOtherMeansAreFoundAgain) {
   Write("D:\\site\\page.htm", "newer");
   EXPECT_EQ(NamesIn(d / "SITE"), (std::vector<std::string>{"Page.htm"}));
   EXPECT_EQ(testing_support::ReadFile(d / "SITE/Page.htm"), "newer\r\n");
+  EXPECT_TRUE(vb::FileExists("D:\\site\\Page.htm"));
+  EXPECT_EQ(vb::FileLen("D:\\site\\Page.htm"), 7);
+  // A folder moved away keeps nothing written after it went.
+  fs::rename(d / "SITE", d / "moved");
+  fs::create_directory(d / "site");
+  Write("D:\\site\\page.htm", "newest");
+  EXPECT_EQ(testing_support::ReadFile(d / "moved/Page.htm"), "newer\r\n");
+  EXPECT_EQ(testing_support::ReadFile(d / "site/page.htm"), "newest\r\n");
 
   vb::MkDir("D:\\made");
   const fs::path handed_out = vb::Resolve("D:\\made\\Note.txt");
