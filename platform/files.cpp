@@ -236,8 +236,7 @@ void Name(std::string_view from, std::string_view to) {
     if (!fs::exists(fs::symlink_status(source, ec))) RaiseErrno(ENOENT, FileOp::Rename, source);
     if (fs::exists(fs::symlink_status(target, ec))) Raise(58, target.string() + ": file already exists");
     if (::rename(source.c_str(), target.c_str()) != 0) RaiseErrno(errno, FileOp::Rename, target);
-    NoteRemoved(source.string());
-    NoteMade(target.string(), false);
+    NoteMoved(source.string(), target.string());
   });
 }
 

@@ -40,6 +40,9 @@ bool MemoryMisled(const Target& used, const Target& fresh);
 void NoteMade(const std::string& native, bool folder);
 // The entry `native` is gone; a folder takes what was known below it along.
 void NoteRemoved(const std::string& native);
+// The entry `from` became `to`: what was known below either path is
+// forgotten, whether or not the folder itself was known.
+void NoteMoved(const std::string& from, const std::string& to);
 // Whether the folder `folder` on disk holds an entry spelt `name` (UTF-8)
 // exactly, when every entry of it is known; Unchecked otherwise.
 Presence KnownEntry(const std::string& folder, const std::string& name);

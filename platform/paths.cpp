@@ -372,6 +372,13 @@ void NoteRemoved(const std::string& native) {
   if (memory.folders.count(native) != 0) ForgetBelow(native);
 }
 
+void NoteMoved(const std::string& from, const std::string& to) {
+  NoteRemoved(from);
+  NoteMade(to, false);
+  ForgetBelow(from);
+  ForgetBelow(to);
+}
+
 Presence KnownEntry(const std::string& folder, const std::string& name) {
   const auto it = Memory().folders.find(folder);
   if (it == Memory().folders.end() || !IsComplete(it->second)) return Presence::Unchecked;

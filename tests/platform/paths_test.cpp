@@ -112,6 +112,16 @@ TEST(Paths, RememberedFoldersFollowTheLayersOwnChanges) {
   EXPECT_FALSE(vb::FolderExists("D:\\site\\sub"));
   EXPECT_EQ(ErrorOf([] { Write("D:\\site\\sub\\x.htm", "x"); }), 76);
   EXPECT_TRUE(vb::FileExists("D:\\site\\other\\MOVED.HTM"));
+
+  // A folder copied into and then renamed away takes what was known below
+  // it along; the folder renamed into its place is looked at afresh.
+  testing_support::WriteFile(d / "next/Other/Page.htm", "page");
+  vb::CopyFolderContents("D:\\site", "D:\\src");
+  vb::Name("D:\\src", "D:\\old");
+  vb::Name("D:\\next", "D:\\src");
+  Write("D:\\src\\other\\page.htm", "five");
+  EXPECT_EQ(NamesIn(d / "src/Other"), (std::vector<std::string>{"Page.htm"}));
+  EXPECT_TRUE(vb::FileExists("D:\\src\\OTHER\\PAGE.HTM"));
 }
 
 // What changes by other means is found again: a remembered folder that is
