@@ -186,9 +186,17 @@ struct KnownFolder {
 // so beyond this all is forgotten and the folders in use are found again.
 constexpr size_t kMostRemembered = 4096;
 
+// A folder as written, as it was found on disk.
+struct Spelling {
+  std::string native;
+  // Where a name was found in another case, the name as written: it would
+  // be found instead once it is there.
+  std::vector<std::string> shadows;
+};
+
 struct FolderMemory {
   // A folder as written (its drive's folder, then "\" and each name) -> on disk.
-  std::unordered_map<std::string, std::string> spelled;
+  std::unordered_map<std::string, Spelling> spelled;
   std::unordered_map<std::string, KnownFolder> folders;  // by the folder on disk
   // Raised whenever a caller takes a path out of the layer, which may then
   // gain entries the memory does not see: complete folders of an older
@@ -269,6 +277,21 @@ Target Child(const std::string& folder, const KnownFolder& known, const std::str
   return target(other, Presence::Found);
 }
 
+// The remembered folder of `key` as written, unless a name of it spelt as
+// written has come since beside the one of another case that was found.
+const Spelling* Spelled(const std::string& key) {
+  FolderMemory& memory = Memory();
+  const auto it = memory.spelled.find(key);
+  if (it == memory.spelled.end()) return nullptr;
+  for (const std::string& shadow : it->second.shadows) {
+    if (Exists(shadow)) {
+      memory.spelled.erase(it);
+      return nullptr;
+    }
+  }
+  return &it->second;
+}
+
 // The folder that the first `count` names lead to from `base`, looked up
 // once; none when one of them is not an existing folder.
 std::optional<std::string> FolderOf(const std::string& base, const std::vector<std::string>& names,
@@ -278,30 +301,32 @@ std::optional<std::string> FolderOf(const std::string& base, const std::vector<s
   std::string whole = base;
   for (size_t i = 0; i < count; ++i) whole.append(1, '\\').append(names[i]);
   // The usual case: the folder is remembered as written.
-  if (const auto it = memory.spelled.find(whole); it != memory.spelled.end()) return it->second;
+  if (const Spelling* spelling = Spelled(whole)) return spelling->native;
   std::vector<std::string> keys(count + 1);
   keys[0] = base;
   for (size_t i = 0; i < count; ++i) keys[i + 1] = keys[i] + '\\' + names[i];
   size_t known = count - 1;
-  std::string folder = base;
+  Spelling folder{base, {}};
   for (; known > 0; --known) {
-    const auto it = memory.spelled.find(keys[known]);
-    if (it != memory.spelled.end()) {
-      folder = it->second;
+    if (const Spelling* spelling = Spelled(keys[known])) {
+      folder = *spelling;
       break;
     }
   }
   for (size_t i = known; i < count; ++i) {
-    const Target child = Child(folder, memory.folders[folder], names[i], Intent::Create);
+    const Target child = Child(folder.native, memory.folders[folder.native], names[i], Intent::Create);
     if (child.presence == Presence::Absent) return std::nullopt;
     if (memory.folders.count(child.native) == 0) {
       if (!IsFolder(child.native)) return std::nullopt;
       memory.folders[child.native];
     }
-    memory.spelled[keys[i + 1]] = child.native;
-    folder = child.native;
+    std::string as_written = folder.native;
+    AppendName(as_written, Utf8From1252(names[i]));
+    if (child.native != as_written) folder.shadows.push_back(std::move(as_written));
+    folder.native = child.native;
+    memory.spelled[keys[i + 1]] = folder;
   }
-  return folder;
+  return folder.native;
 }
 
 // Forgets `native` and everything below it.
@@ -310,7 +335,7 @@ void ForgetBelow(const std::string& native) {
   auto gone = [&](const std::string& path) { return path == native || path.rfind(below, 0) == 0; };
   FolderMemory& memory = Memory();
   std::erase_if(memory.folders, [&](const auto& entry) { return gone(entry.first); });
-  std::erase_if(memory.spelled, [&](const auto& entry) { return gone(entry.second); });
+  std::erase_if(memory.spelled, [&](const auto& entry) { return gone(entry.second.native); });
 }
 
 }  // namespace

@@ -122,6 +122,15 @@ TEST(Paths, RememberedFoldersFollowTheLayersOwnChanges) {
   Write("D:\\src\\other\\page.htm", "five");
   EXPECT_EQ(NamesIn(d / "src/Other"), (std::vector<std::string>{"Page.htm"}));
   EXPECT_TRUE(vb::FileExists("D:\\src\\OTHER\\PAGE.HTM"));
+
+  // A folder copied in beside one of another case of its name is, spelt as
+  // written, the one found from then on.
+  vb::MkDir("D:\\site\\Images");
+  Write("D:\\site\\images\\a.txt", "a");
+  testing_support::WriteFile(d / "art/images/logo.gif", "logo");
+  vb::CopyFolderContents("D:\\art", "D:\\site");
+  Write("D:\\site\\images\\b.txt", "b");
+  EXPECT_EQ(NamesIn(d / "site/images"), (std::vector<std::string>{"b.txt", "logo.gif"}));
 }
 
 // What changes by other means is found again: a remembered folder that is
