@@ -255,8 +255,9 @@ std::string DriveBaseText(char drive) {
 
 // The entry `name` (windows-1252) of `folder` as Windows would find it. A
 // use needs no look: the name as written is tried, and a failure looks again.
-Target Child(const std::string& folder, const KnownFolder& known, const std::string& name,
-             Intent intent) {
+// A name known in another case is looked at, since making or replacing it
+// would not fail if it went by other means.
+Target Child(const std::string& folder, KnownFolder& known, const std::string& name, Intent intent) {
   const std::string utf8 = Utf8From1252(name);
   auto target = [&](const std::string& on_disk, Presence presence) {
     std::string native = folder;
@@ -267,7 +268,9 @@ Target Child(const std::string& folder, const KnownFolder& known, const std::str
     const auto it = known.entries.find(LCase(name));
     if (it == known.entries.end()) return target(utf8, Presence::Absent);
     if (it->second.count(utf8) != 0) return target(utf8, Presence::Found);
-    return target(*it->second.begin(), Presence::Found);
+    Target other = target(*it->second.begin(), Presence::Found);
+    if (Exists(other.native)) return other;
+    known.complete = false;
   }
   if (intent == Intent::Use) return target(utf8, Presence::Unchecked);
   Target exact = target(utf8, Presence::Found);

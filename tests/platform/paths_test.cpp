@@ -158,6 +158,12 @@ TEST(Paths, ChangesByOtherMeansAreFoundAgain) {
   Write("D:\\site\\page.htm", "newest");
   EXPECT_EQ(testing_support::ReadFile(d / "moved/Page.htm"), "newer\r\n");
   EXPECT_EQ(testing_support::ReadFile(d / "site/page.htm"), "newest\r\n");
+  // A name of another case that went by other means is not made again.
+  vb::MkDir("D:\\kept");
+  Write("D:\\kept\\Old.htm", "old");
+  fs::remove(d / "kept/Old.htm");
+  Write("D:\\kept\\old.htm", "new");
+  EXPECT_EQ(NamesIn(d / "kept"), (std::vector<std::string>{"old.htm"}));
 
   vb::MkDir("D:\\made");
   const fs::path handed_out = vb::Resolve("D:\\made\\Note.txt");
