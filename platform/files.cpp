@@ -106,6 +106,8 @@ void CopyFileBytes(const fs::path& from, const fs::path& to, bool to_is_new) {
   if (out < 0) {
     const int err = errno;
     ::close(in);
+    // A file thought new may have come by other means: it is replaced.
+    if (to_is_new && err == EEXIST) return CopyFileBytes(from, to, false);
     RaiseErrno(err == ELOOP ? EACCES : err, FileOp::OpenWrite, to);
   }
   NoteMade(to.string(), false);

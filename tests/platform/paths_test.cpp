@@ -161,9 +161,14 @@ TEST(Paths, ChangesByOtherMeansAreFoundAgain) {
   // A name of another case that went by other means is not made again.
   vb::MkDir("D:\\kept");
   Write("D:\\kept\\Old.htm", "old");
+  // A file that came by other means is replaced by a copy, as before.
+  testing_support::WriteFile(d / "kept/Copy.htm", "theirs");
+  testing_support::WriteFile(d / "src/Copy.htm", "ours");
+  vb::CopyFolderContents("D:\\src", "D:\\kept");
+  EXPECT_EQ(testing_support::ReadFile(d / "kept/Copy.htm"), "ours");
   fs::remove(d / "kept/Old.htm");
   Write("D:\\kept\\old.htm", "new");
-  EXPECT_EQ(NamesIn(d / "kept"), (std::vector<std::string>{"old.htm"}));
+  EXPECT_EQ(NamesIn(d / "kept"), (std::vector<std::string>{"Copy.htm", "old.htm"}));
 
   vb::MkDir("D:\\made");
   const fs::path handed_out = vb::Resolve("D:\\made\\Note.txt");
