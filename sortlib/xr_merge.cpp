@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <stdio.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -23,6 +24,18 @@ bool MoveFileNoReplace(const std::string& from, const std::string& to) {
   if (::link(from.c_str(), to.c_str()) != 0) return false;
   ::unlink(from.c_str());
   return true;
+}
+
+// The file's last byte is a Ctrl-Z.
+bool EndsInCtrlZ(const std::string& name) {
+  const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat st;
+  char last = 0;
+  const bool ends = ::fstat(fd, &st) == 0 && st.st_size > 0 &&
+                    ::pread(fd, &last, 1, st.st_size - 1) == 1 && last == 26;
+  ::close(fd);
+  return ends;
 }
 
 }  // namespace
@@ -181,6 +194,17 @@ bool TXRFileMerge::JoinOrder(int32_t first, int32_t last, std::vector<Piece>& or
   return true;
 }
 
+// Reading takes a Ctrl-Z that ends a file of records for its end-of-file
+// mark, so such a run reads back short of it or fails: it is merged by
+// reading, as any other run the joins leave alone.
+bool TXRFileMerge::ReadBackWhole(int32_t first, int32_t last) const {
+  if (RecordLength <= 0) return true;
+  for (int32_t n = first; n <= last; ++n) {
+    if (EndsInCtrlZ(RunFileName(n))) return false;
+  }
+  return true;
+}
+
 bool TXRFileMerge::JoinRuns(int32_t first, int32_t last, const std::vector<Piece>& order,
                             int32_t target) {
   if (!Output.Open(RunFileName(target), true)) {
@@ -251,7 +275,9 @@ bool TXRFileMerge::MergeRuns(int32_t first, int32_t last, TSortSpecs& keys, int3
   DoMessage("Merging files " + std::to_string(first) + " - " + std::to_string(last) + " into " +
             std::to_string(target));
   std::vector<Piece> order;
-  if (JoinOrder(first, last, order)) return JoinRuns(first, last, order, target);
+  if (JoinOrder(first, last, order) && ReadBackWhole(first, last)) {
+    return JoinRuns(first, last, order, target);
+  }
   for (TXRFile& slot : Slots) {
     slot.Active = false;
     slot.HasLine = false;

@@ -92,6 +92,8 @@ class TXRFileMerge {
   // in their merge when no two of them overlap; false when a run's
   // stretches are unknown or two overlap.
   bool JoinOrder(int32_t first, int32_t last, std::vector<Piece>& order) const;
+  // Runs first..last read back as they were written.
+  bool ReadBackWhole(int32_t first, int32_t last) const;
   bool JoinRuns(int32_t first, int32_t last, const std::vector<Piece>& order, int32_t target);
   // Closes the merged run; false, and the run gone, when it cannot be closed.
   bool CloseMerged();

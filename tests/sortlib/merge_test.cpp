@@ -103,23 +103,29 @@ TEST_F(MergeTest, RunsThatDoNotOverlapAreJoined) {
   keys[0].FromColumn = 1;
   keys[0].KeyLength = 1;
   const struct {
-    Lines runs;  // each run's lines, CR LF ended
+    Lines runs;  // each run's lines, CR LF ended, or its records
     std::string merged;
+    int record_length = 0;
   } cases[] = {
       {{"c1\r\nd1\r\n", "a2\r\nb2\r\n", "", "e4\r\n"}, "a2\r\nb2\r\nc1\r\nd1\r\ne4\r\n"},
       {{"a1\r\nb1\r\n", "b2\r\nc2\r\n"}, "a1\r\nb1\r\nb2\r\nc2\r\n"},
       // The higher run ends on the key the lower begins with: a real merge.
       {{"b1\r\nc1\r\n", "a2\r\nb2\r\n"}, "a2\r\nb1\r\nb2\r\nc1\r\n"},
+      // Read back, a run of records loses the Ctrl-Z that ends it.
+      {{"\x05\x1a", "b"}, "\x05" "b", 1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.merged);
     const int last = static_cast<int>(c.runs.size()) - 1;
+    const size_t length = static_cast<size_t>(c.record_length);
+    merger_.SetRecordLength(c.record_length);
     for (const bool known : {false, true}) {
       merger_.Stretches.clear();
       for (int i = 0; i <= last; ++i) {
         const std::string& run = c.runs[static_cast<size_t>(i)];
         WriteRun(i, run);
-        const Lines lines = testing_support::CrLfLines(run);
+        const Lines lines = length == 0 ? testing_support::CrLfLines(run)
+                                        : Lines{run.substr(0, length), run.substr(run.size() - length)};
         if (!known) continue;
         merger_.Stretches[i] = {};
         if (!lines.empty()) {
