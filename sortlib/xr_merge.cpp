@@ -251,21 +251,25 @@ void TXRFileMerge::NoteStretches(int32_t first, int32_t last, int32_t target,
 void TXRFileMerge::NoteMergedStretch(int32_t first, int32_t last, int32_t target) {
   RunStretch whole;
   bool any = false;
+  // Reading passes over a Ctrl-Z that ends a run of records, so the merged
+  // run can be shorter than its runs together: its length is its file's.
+  struct stat st;
+  const bool sized = ::stat(RunFileName(target).c_str(), &st) == 0;
   for (int32_t n = first; n <= last; ++n) {
     const auto it = Stretches.find(n);
-    if (it == Stretches.end()) {
+    if (it == Stretches.end() || !sized) {
       for (int32_t m = first; m <= last; ++m) Stretches.erase(m);
       return;
     }
     for (const RunStretch& stretch : it->second) {
       if (!any || CompareKeys(stretch.first, whole.first) < 0) whole.first = stretch.first;
       if (!any || CompareKeys(stretch.last, whole.last) > 0) whole.last = stretch.last;
-      whole.length += stretch.length;
       any = true;
     }
   }
+  whole.length = st.st_size;
   std::vector<RunStretch> merged;
-  if (any) merged.push_back(std::move(whole));
+  if (any && whole.length > 0) merged.push_back(std::move(whole));
   NoteStretches(first, last, target, std::move(merged));
 }
 

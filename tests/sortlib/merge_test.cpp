@@ -113,6 +113,8 @@ TEST_F(MergeTest, RunsThatDoNotOverlapAreJoined) {
       {{"b1\r\nc1\r\n", "a2\r\nb2\r\n"}, "a2\r\nb1\r\nb2\r\nc1\r\n"},
       // Read back, a run of records loses the Ctrl-Z that ends it.
       {{"\x05\x1a", "b"}, "\x05" "b", 1},
+      // Then the merged run is shorter than its runs together.
+      {{"\x05\x1a", "\x06", "\x07", "\x08", "\x09", "b"}, "\x05\x06\x07\x08\x09" "b", 1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.merged);
