@@ -186,8 +186,8 @@ void Form1::ConnectEvents() {
   // entries can still be chosen (by an assistive tool, a desktop's own menu
   // bar): nothing may happen then either.
   const auto guarded = [this](void (Form1::*handler)()) {
-    return [this, handler] {
-      if (isEnabled()) vb::GuardEvent([this, handler] { (this->*handler)(); });
+    return [this, run = vb::GuardedEvent(this, handler)] {
+      if (isEnabled()) run();
     };
   };
   connect(Command1, &QPushButton::clicked, this, guarded(&Form1::Command1_Click));

@@ -105,9 +105,9 @@ Form1::Form1(const std::string& program_folder, QWidget* parent)
   connect(Text1, &QLineEdit::textChanged, this, update);
   connect(Text2, &QPlainTextEdit::textChanged, this, update);
   connect(Text3, &QLineEdit::textChanged, this, update);
-  connect(Command1, &QPushButton::clicked, this, [this] { vb::GuardEvent([this] { Command1_Click(); }); });
-  connect(Command2, &QPushButton::clicked, this, [this] { vb::GuardEvent([this] { Command2_Click(); }); });
-  connect(Command3, &QPushButton::clicked, this, [this] { vb::GuardEvent([this] { Command3_Click(); }); });
+  connect(Command1, &QPushButton::clicked, this, vb::GuardedEvent(this, &Form1::Command1_Click));
+  connect(Command2, &QPushButton::clicked, this, vb::GuardedEvent(this, &Form1::Command2_Click));
+  connect(Command3, &QPushButton::clicked, this, vb::GuardedEvent(this, &Form1::Command3_Click));
 }
 
 void Form1::Form_Load() {
