@@ -1,8 +1,6 @@
 #include "common/bulletin_record_file.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -26,19 +24,6 @@ std::int16_t RoundedRecords(std::int64_t length, int record_length, std::int64_t
   return static_cast<std::int16_t>(q);
 }
 
-// Opens a file of the tool for writing without following a link in its place:
-// such a link is an access error.
-int OpenNoFollow(const std::string& native, int flags) {
-  const int fd = ::open(native.c_str(), flags | O_CLOEXEC | O_NOFOLLOW, 0666);
-  if (fd < 0) vb::RaiseErrno(errno == ELOOP ? EACCES : errno, vb::FileOp::OpenWrite, native);
-  struct stat st {};
-  if (::fstat(fd, &st) == 0 && !S_ISREG(st.st_mode)) {
-    ::close(fd);
-    vb::Raise(70, native + ": not a file");
-  }
-  return fd;
-}
-
 }  // namespace
 
 std::int16_t RecordCountOfLength(std::int64_t length, int record_length) {
@@ -52,22 +37,15 @@ std::int16_t NextRecordNumberOfLength(std::int64_t length, int record_length) {
 BulletinRecordFile::~BulletinRecordFile() { Close(); }
 
 void BulletinRecordFile::Open(std::string_view path, int record_length) {
-  Close();
-  native_ = vb::Resolve(path).string();
-  fd_ = OpenNoFollow(native_, O_RDWR | O_CREAT);
+  file_.Open(path);
   length_ = record_length;
 }
 
-void BulletinRecordFile::Close() {
-  if (fd_ >= 0) ::close(fd_);
-  fd_ = -1;
-}
+void BulletinRecordFile::Close() { file_.Close(); }
 
 std::int64_t BulletinRecordFile::Lof() const {
-  if (fd_ < 0) vb::Raise(52, "bad file name or number");
-  struct stat st {};
-  if (::fstat(fd_, &st) != 0) vb::RaiseErrno(errno, vb::FileOp::Query, native_);
-  return static_cast<std::int64_t>(st.st_size);
+  if (!file_.IsOpen()) vb::Raise(52, "bad file name or number");
+  return file_.Length();
 }
 
 std::int16_t BulletinRecordFile::RecordCount() const { return RecordCountOfLength(Lof(), length_); }
@@ -77,41 +55,28 @@ std::int16_t BulletinRecordFile::NextRecordNumber() const {
 }
 
 std::string BulletinRecordFile::ReadRecordAt(int k) const {
-  if (fd_ < 0) vb::Raise(52, "bad file name or number");
+  if (!file_.IsOpen()) vb::Raise(52, "bad file name or number");
   if (k < 1) vb::Raise(63, "bad record number");
   std::string record(static_cast<size_t>(length_), ' ');
-  size_t done = 0;
-  const off_t start = static_cast<off_t>(k - 1) * length_;
-  while (done < record.size()) {
-    const ssize_t n =
-        ::pread(fd_, record.data() + done, record.size() - done, start + static_cast<off_t>(done));
-    if (n < 0) vb::RaiseErrno(errno, vb::FileOp::OpenRead, native_);
-    if (n == 0) break;  // the rest stays blank
-    done += static_cast<size_t>(n);
-  }
+  // What lies past the end of the file stays blank.
+  file_.ReadAt(static_cast<std::int64_t>(k - 1) * length_, record.data(), record.size());
   return record;
 }
 
 void BulletinRecordFile::WriteRecordAt(int k, std::string_view text) {
-  if (fd_ < 0) vb::Raise(52, "bad file name or number");
+  if (!file_.IsOpen()) vb::Raise(52, "bad file name or number");
   if (k < 1) vb::Raise(63, "bad record number");
   std::string record(text.substr(0, static_cast<size_t>(length_)));
   record.resize(static_cast<size_t>(length_), ' ');
-  off_t start = static_cast<off_t>(k - 1) * length_;
+  std::int64_t start = static_cast<std::int64_t>(k - 1) * length_;
   // A record placed past the end (after a partial last record) fills the
   // gap with blanks, as that record reads, rather than with NUL bytes.
-  const off_t end = static_cast<off_t>(Lof());
+  const std::int64_t end = Lof();
   if (start > end) {
     record.insert(0, static_cast<size_t>(start - end), ' ');
     start = end;
   }
-  size_t done = 0;
-  while (done < record.size()) {
-    const ssize_t n =
-        ::pwrite(fd_, record.data() + done, record.size() - done, start + static_cast<off_t>(done));
-    if (n < 0) vb::RaiseErrno(errno, vb::FileOp::Write, native_);
-    done += static_cast<size_t>(n);
-  }
+  file_.WriteAt(start, record);
 }
 
 int BulletinRecordFile::AppendRecord(std::string_view text) {
@@ -122,13 +87,13 @@ int BulletinRecordFile::AppendRecord(std::string_view text) {
 
 bool BulletinRecordFile::TruncateIfLength(std::int64_t expected) {
   if (Lof() != expected) return false;
-  if (::ftruncate(fd_, 0) != 0) vb::RaiseErrno(errno, vb::FileOp::Write, native_);
+  file_.Truncate(0);
   return true;
 }
 
 void BulletinRecordFile::Sync() {
-  if (fd_ < 0) vb::Raise(52, "bad file name or number");
-  if (::fsync(fd_) != 0) vb::RaiseErrno(errno, vb::FileOp::Write, native_);
+  if (!file_.IsOpen()) vb::Raise(52, "bad file name or number");
+  file_.Sync();
 }
 
 std::string PadField(std::string_view value, int width) {
@@ -174,7 +139,7 @@ void CopyLiveRecords(BulletinRecordFile& dat, const std::string& folder, const s
   } catch (const vb::Error&) {
     compacted.Close();
     dat.Close();
-    ::unlink(vb::Resolve(new_path).c_str());
+    vb::DiscardFile(new_path);
     throw;
   }
   compacted.Close();

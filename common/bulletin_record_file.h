@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/shared_file.h"
+
 namespace common {
 
 // Record counts from a length in bytes: length / L rounded half to even, and
@@ -29,7 +31,7 @@ class BulletinRecordFile {
   // followed; a missing folder raises 76.
   void Open(std::string_view path, int record_length);
   void Close();
-  bool IsOpen() const { return fd_ >= 0; }
+  bool IsOpen() const { return file_.IsOpen(); }
   int RecordLength() const { return length_; }
 
   std::int64_t Lof() const;
@@ -53,9 +55,8 @@ class BulletinRecordFile {
   void Sync();
 
  private:
-  int fd_ = -1;
+  vb::SharedFile file_;
   int length_ = 0;
-  std::string native_;
 };
 
 // Field rules: PadField trims blanks (only character 32), pads with blanks and

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/bulletin_record_file.h"
+#include "platform/file_lock.h"
 
 namespace tasks {
 
@@ -46,12 +47,11 @@ std::vector<std::string> ReadTaskRecords(const common::BulletinRecordFile& store
 class StoreLock {
  public:
   explicit StoreLock(const std::string& tool_folder);
-  ~StoreLock();
   StoreLock(const StoreLock&) = delete;
   StoreLock& operator=(const StoreLock&) = delete;
 
  private:
-  int fd_;
+  vb::FileLock lock_;
 };
 
 // The manager's lock on "ovtaskgen.lck", tried once and, when taken, held
@@ -59,7 +59,6 @@ class StoreLock {
 class ManagerLock {
  public:
   explicit ManagerLock(const std::string& tool_folder);
-  ~ManagerLock();
   ManagerLock(const ManagerLock&) = delete;
   ManagerLock& operator=(const ManagerLock&) = delete;
 
@@ -67,7 +66,7 @@ class ManagerLock {
   bool held() const { return held_; }
 
  private:
-  int fd_;
+  vb::FileLock lock_;
   bool held_ = false;
 };
 

@@ -1,0 +1,42 @@
+#include "platform/file_lock.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/paths.h"
+#include "platform/vb_error.h"
+
+namespace vb {
+
+FileLock::FileLock(std::string_view path) : native_(Resolve(path).string()) {
+  fd_ = ::open(native_.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+  // A link in the file's place is an access error.
+  if (fd_ < 0) RaiseErrno(errno == ELOOP ? EACCES : errno, FileOp::OpenWrite, native_);
+  struct stat st {};
+  if (::fstat(fd_, &st) == 0 && st.st_uid == ::geteuid()) ::fchmod(fd_, 0666);
+}
+
+FileLock::~FileLock() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+void FileLock::Take() { Lock(true); }
+
+bool FileLock::TryTake() { return Lock(false); }
+
+bool FileLock::Lock(bool wait) {
+  struct flock whole {};
+  whole.l_type = F_WRLCK;
+  whole.l_whence = SEEK_SET;
+  while (::fcntl(fd_, wait ? F_OFD_SETLKW : F_OFD_SETLK, &whole) != 0) {
+    if (errno == EINTR) continue;
+    if (!wait && (errno == EAGAIN || errno == EACCES)) return false;
+    RaiseErrno(errno, FileOp::OpenWrite, native_);
+  }
+  return true;
+}
+
+}  // namespace vb

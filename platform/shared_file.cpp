@@ -1,0 +1,73 @@
+#include "platform/shared_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/paths.h"
+#include "platform/vb_error.h"
+
+namespace vb {
+
+SharedFile::~SharedFile() { Close(); }
+
+void SharedFile::Open(std::string_view path) {
+  Close();
+  native_ = Resolve(path).string();
+  const int fd = ::open(native_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
+  // A link in the file's place is an access error.
+  if (fd < 0) RaiseErrno(errno == ELOOP ? EACCES : errno, FileOp::OpenWrite, native_);
+  struct stat st {};
+  if (::fstat(fd, &st) == 0 && !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    Raise(70, native_ + ": not a file");
+  }
+  fd_ = fd;
+}
+
+void SharedFile::Close() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+}
+
+std::int64_t SharedFile::Length() const {
+  struct stat st {};
+  if (::fstat(fd_, &st) != 0) RaiseErrno(errno, FileOp::Query, native_);
+  return static_cast<std::int64_t>(st.st_size);
+}
+
+std::size_t SharedFile::ReadAt(std::int64_t offset, char* data, std::size_t size) const {
+  std::size_t done = 0;
+  while (done < size) {
+    const ssize_t n =
+        ::pread(fd_, data + done, size - done, static_cast<off_t>(offset) + static_cast<off_t>(done));
+    if (n < 0) RaiseErrno(errno, FileOp::OpenRead, native_);
+    if (n == 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  return done;
+}
+
+void SharedFile::WriteAt(std::int64_t offset, std::string_view bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::pwrite(fd_, bytes.data() + done, bytes.size() - done,
+                               static_cast<off_t>(offset) + static_cast<off_t>(done));
+    if (n < 0) RaiseErrno(errno, FileOp::Write, native_);
+    done += static_cast<std::size_t>(n);
+  }
+}
+
+void SharedFile::Truncate(std::int64_t length) {
+  if (::ftruncate(fd_, static_cast<off_t>(length)) != 0) RaiseErrno(errno, FileOp::Write, native_);
+}
+
+void SharedFile::Sync() {
+  if (::fsync(fd_) != 0) RaiseErrno(errno, FileOp::Write, native_);
+}
+
+void DiscardFile(std::string_view path) { ::unlink(Resolve(path).c_str()); }
+
+}  // namespace vb
