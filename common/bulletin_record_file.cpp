@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 
@@ -79,10 +80,33 @@ void BulletinRecordFile::WriteRecordAt(int k, std::string_view text) {
   file_.WriteAt(start, record);
 }
 
-int BulletinRecordFile::AppendRecord(std::string_view text) {
-  const int k = NextRecordNumber();
-  WriteRecordAt(k, text);
+int BulletinRecordFile::AppendRecord(std::string_view text, bool sync) {
+  const std::int64_t length = Lof();
+  const int k = NextRecordNumberOfLength(length, length_);
+  // A record placed inside a partial tail writes over it: its bytes are kept
+  // to put back.
+  const std::int64_t start = static_cast<std::int64_t>(k - 1) * length_;
+  std::string tail(static_cast<size_t>(std::max<std::int64_t>(length - start, 0)), ' ');
+  tail.resize(file_.ReadAt(start, tail.data(), tail.size()));
+  try {
+    WriteRecordAt(k, text);
+    if (sync) Sync();
+  } catch (...) {
+    PutBack(length, start, tail, sync);
+    throw;
+  }
   return k;
+}
+
+void BulletinRecordFile::PutBack(std::int64_t length, std::int64_t tail_start, const std::string& tail,
+                                 bool sync) {
+  try {
+    file_.Truncate(length);
+    file_.WriteAt(tail_start, tail);
+    if (sync) file_.Sync();
+  } catch (const vb::Error&) {
+    // The failure that made the append give up is the one reported.
+  }
 }
 
 bool BulletinRecordFile::TruncateIfLength(std::int64_t expected) {

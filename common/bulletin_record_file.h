@@ -44,9 +44,12 @@ class BulletinRecordFile {
   // Overwrites record k with the text padded with blanks or cut to L;
   // writing past the end lengthens the file, any gap filled with blanks.
   void WriteRecordAt(int k, std::string_view text);
-  // Writes at NextRecordNumber and returns the number used; nothing is read
-  // first.
-  int AppendRecord(std::string_view text);
+  // Writes at NextRecordNumber and returns the number used; with `sync`, once
+  // the record is on the disk. An append that fails part-way puts the file
+  // back as it was (its length, and the bytes of an old partial tail the
+  // record began over) and raises its error; that error also when putting
+  // back fails. Nothing else is read first.
+  int AppendRecord(std::string_view text, bool sync = false);
 
   // Empties the file when it still has `expected` bytes; false when it has
   // grown or shrunk since.
@@ -55,6 +58,8 @@ class BulletinRecordFile {
   void Sync();
 
  private:
+  void PutBack(std::int64_t length, std::int64_t tail_start, const std::string& tail, bool sync);
+
   vb::SharedFile file_;
   int length_ = 0;
 };

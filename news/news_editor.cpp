@@ -146,7 +146,8 @@ void NewsEditor::AfterStartup(F&& action) {
 void NewsEditor::ApproveItem(const ItemEdits& edits) {
   AfterStartup([&] {
     // The item is in the store before its submission is marked processed:
-    // a failure between the two can repeat an item but never lose one.
+    // a failure between the two can repeat an item but never lose one. An
+    // append that fails part-way leaves the store as it was.
     second_.AppendRecord(common::BuildNewsRecord('1', edits.title, edits.body, edits.submitted_by,
                                                  shown_.date_text, shown_.ip_address));
     first_.WriteRecordAt(item_index_(current_index_), common::ProcessedSubmissionRecord());

@@ -14,8 +14,7 @@ void AppendTaskRecord(const std::string& tool_folder, const NewTask& task) {
   StoreLock lock(tool_folder);
   common::BulletinRecordFile store;
   store.Open(TaskStorePath(tool_folder), kTaskRecordLength);
-  store.AppendRecord(record);
-  store.Sync();
+  store.AppendRecord(record, /*sync=*/true);
 }
 
 void RestoreTaskStore(const std::string& tool_folder) {

@@ -30,8 +30,9 @@ struct NewTask {
 };
 
 // Appends the request as an open task of priority "0" at the end of the
-// store and returns once it is on the disk; raises the file error when it
-// could not be stored.
+// store and returns once it is on the disk. When it could not be stored the
+// store is put back as it was, still under the store lock, and the file error
+// raised.
 void AppendTaskRecord(const std::string& tool_folder, const NewTask& task);
 
 // At a tool's start-up: a store whose compaction was cut short before its

@@ -10,6 +10,7 @@
 #include "common/news_record.h"
 #include "tests/support/bulletin_files.h"
 #include "tests/support/error_of.h"
+#include "tests/support/full_drive.h"
 #include "tests/support/temp_drives.h"
 
 namespace fs = std::filesystem;
@@ -98,6 +99,38 @@ TEST_F(RecordFileTest, ReadsPadsAppendsAndRewritesInPlace) {
   file_.Close();
   EXPECT_EQ(ErrorOf([&] { file_.RecordCount(); }), 52);
   EXPECT_EQ(ErrorOf([&] { file_.Open(Folder() + "missing\\ovnews.dat", L); }), 76);
+}
+
+// An append that runs out of room part-way puts the store back byte for
+// byte, an old partial tail it began over included, and raises 61.
+TEST_F(RecordFileTest, AnAppendThatFailsPartWayLeavesTheStoreAsItWas) {
+  std::string old_bytes(4 * 1143, ' ');
+  for (size_t i = 0; i < old_bytes.size(); ++i) old_bytes[i] = static_cast<char>('a' + i % 26);
+  struct Case {
+    const char* name;
+    int record_length;
+    bool sync;  // as the task store appends
+    size_t length;
+    size_t room;  // what may still be written past the old end
+  } cases[] = {
+      {"ovtask.dat", 1143, true, 2 * 1143, 600},
+      {"ovtask.dat", 1143, true, 2 * 1143 + 500, 0},  // only the tail written over
+      {"ovtask.dat", 1143, true, 0, 100},
+      {"ovnews.dat", L, false, 2 * L + 300, 400},
+      {"ovnews.dat", L, false, 2 * L + 600, 300},  // the blanks up to the new record
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.name) + " of " + std::to_string(c.length) + " bytes");
+    const fs::path store = drives_.drive('D') / c.name;
+    WriteFile(store, old_bytes.substr(0, c.length));
+    file_.Open(Folder() + c.name, c.record_length);
+    {
+      testing_support::FullDrive full(c.length + c.room);
+      EXPECT_EQ(ErrorOf([&] { file_.AppendRecord(std::string(1143, 'n'), c.sync); }), 61);
+    }
+    file_.Close();
+    EXPECT_EQ(ReadFile(store), old_bytes.substr(0, c.length));
+  }
 }
 
 TEST_F(RecordFileTest, ScanListsEveryRecordNotMarkedD) {
