@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <atomic>
@@ -102,6 +103,49 @@ TEST(TaskStore, AppendsWaitForTheStoreLockAndOneManagerRunsAtATime) {
     tasks::AppendTaskRecord(tools.folder(), Request("not kept waiting"));
   }
   EXPECT_TRUE(tasks::ManagerLock(tools.folder()).held());
+}
+
+// Every staff account appends under "ovtask.lck", so the lock file is open
+// to all whatever the umask of the one who made it; a link in its place is
+// never followed, and the request is then not stored.
+TEST(TaskStore, TheStoreLockIsOpenToEveryStaffAccountAndNeverALink) {
+  const struct {
+    mode_t umask;
+    int old_mode;  // of an ovtask.lck already there, or -1
+  } modes[] = {{022, -1}, {077, -1}, {022, 0600}};
+  for (const auto& c : modes) {
+    SCOPED_TRACE(::testing::Message() << "umask " << std::oct << c.umask);
+    tasks_test::TaskFolder tools;
+    if (c.old_mode >= 0) {
+      tools.Write("ovtask.lck", "");
+      std::filesystem::permissions(tools.file("ovtask.lck"), std::filesystem::perms(c.old_mode));
+    }
+    const mode_t saved = ::umask(c.umask);
+    tasks::AppendTaskRecord(tools.folder(), Request("x"));
+    ::umask(saved);
+    struct stat st {};
+    ASSERT_EQ(::stat(tools.file("ovtask.lck").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0666u);
+  }
+
+  const auto owner_only = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
+  for (bool target_exists : {true, false}) {
+    SCOPED_TRACE(target_exists ? "a link to a file" : "a dangling link");
+    tasks_test::TaskFolder tools;
+    const std::filesystem::path target = tools.file("elsewhere");
+    if (target_exists) {
+      tools.Write("elsewhere", "not the tool's");
+      std::filesystem::permissions(target, owner_only);
+    }
+    std::filesystem::create_symlink(target, tools.file("ovtask.lck"));
+    EXPECT_EQ(testing_support::ErrorOf([&] { tasks::AppendTaskRecord(tools.folder(), Request("x")); }), 70);
+    EXPECT_FALSE(std::filesystem::exists(tools.file("ovtask.dat")));
+    EXPECT_EQ(std::filesystem::exists(target), target_exists);
+    if (target_exists) {
+      EXPECT_EQ(tools.Read("elsewhere"), "not the tool's");
+      EXPECT_EQ(std::filesystem::status(target).permissions(), owner_only);
+    }
+  }
 }
 
 // Two submitters append 200 requests each while a manager compacts the store
