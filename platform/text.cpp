@@ -154,7 +154,13 @@ std::string RTrim(std::string_view text) {
   return std::string(text.substr(0, e));
 }
 
-std::string Trim(std::string_view text) { return LTrim(RTrim(text)); }
+std::string Trim(std::string_view text) {
+  size_t e = text.size();
+  while (e > 0 && IsBlank(text[e - 1])) --e;
+  size_t b = 0;
+  while (b < e && IsBlank(text[b])) ++b;
+  return std::string(text.substr(b, e - b));
+}
 
 std::string Left(std::string_view text, long length) {
   if (length <= 0) return {};
@@ -179,7 +185,8 @@ long InStr(long start, std::string_view haystack, std::string_view needle) {
   if (start < 1) start = 1;
   const size_t from = static_cast<size_t>(start - 1);
   if (from > haystack.size()) return 0;
-  const size_t at = haystack.find(needle, from);
+  // One character is looked for as a character: the import asks for every comma of every row.
+  const size_t at = needle.size() == 1 ? haystack.find(needle[0], from) : haystack.find(needle, from);
   return at == std::string_view::npos ? 0 : static_cast<long>(at) + 1;
 }
 
