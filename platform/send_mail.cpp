@@ -268,6 +268,97 @@ void SetOption(CURL* easy, CURLoption option, Value value) {
   if (code != CURLE_OK) Raise(code == CURLE_OUT_OF_MEMORY ? 7 : 5, curl_easy_strerror(code));
 }
 
+// Sets up one send of `transfer.message` on `easy` (libcurl keeps copies of
+// the texts); `error` receives libcurl's explanation of a failure.
+void SetOptions(CURL* easy, const SendMail& mail, Transfer& transfer, curl_slist* recipients, char* error) {
+  const std::string url = ServerUrl(mail.SmtpHost);
+  const std::string sender = "<" + Utf8From1252(BareAddress(mail.From)) + ">";
+  SetOption(easy, CURLOPT_URL, url.c_str());
+  SetOption(easy, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
+  // Plain SMTP goes over TLS when the server offers it; a school's own
+  // server often has a certificate of its own making, so it is not checked
+  // there. "smtps://" checks it against the system's authorities.
+  if (LCase(url.substr(0, 8)) != "smtps://") {
+    SetOption(easy, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_TRY));
+    SetOption(easy, CURLOPT_SSL_VERIFYPEER, 0L);
+    SetOption(easy, CURLOPT_SSL_VERIFYHOST, 0L);
+  }
+  SetOption(easy, CURLOPT_MAIL_FROM, sender.c_str());
+  SetOption(easy, CURLOPT_MAIL_RCPT, recipients);
+  SetOption(easy, CURLOPT_UPLOAD, 1L);
+  SetOption(easy, CURLOPT_READFUNCTION, ReadMessage);
+  SetOption(easy, CURLOPT_READDATA, &transfer);
+  SetOption(easy, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(transfer.message.size()));
+  SetOption(easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(mail.ConnectTimeoutMs));
+  SetOption(easy, CURLOPT_TIMEOUT_MS, static_cast<long>(mail.TotalTimeoutMs));
+  SetOption(easy, CURLOPT_NOSIGNAL, 1L);
+  // The connection closes, with its QUIT, before the send is over.
+  SetOption(easy, CURLOPT_FORBID_REUSE, 1L);
+  SetOption(easy, CURLOPT_ERRORBUFFER, error);
+  SetOption(easy, CURLOPT_VERBOSE, 1L);
+  SetOption(easy, CURLOPT_DEBUGFUNCTION, Trace);
+  SetOption(easy, CURLOPT_DEBUGDATA, &transfer);
+  SetOption(easy, CURLOPT_NOPROGRESS, 0L);
+  SetOption(easy, CURLOPT_XFERINFOFUNCTION, TrackProgress);
+  SetOption(easy, CURLOPT_XFERINFODATA, &transfer);
+}
+
+// Raises the Status and Progress events of what the callbacks collected.
+void RaiseCollected(const SendMail& mail, Transfer& transfer) {
+  std::vector<std::string> lines;
+  lines.swap(transfer.status_lines);
+  for (const std::string& line : lines) {
+    if (mail.Status) mail.Status(line);
+  }
+  if (transfer.percent_changed && mail.Progress) mail.Progress(transfer.percent);
+  transfer.percent_changed = false;
+}
+
+// Runs the send to its end, raising the events collected at each step and
+// letting the program's windows work in between. Gives libcurl's result;
+// a failure of the multi interface itself leaves its text in `explanation`.
+CURLcode Perform(CURLM* multi, const SendMail& mail, Transfer& transfer, std::string& explanation) {
+  CURLcode result = CURLE_OK;
+  for (;;) {
+    bool done = false;
+    int running = 0;
+    const CURLMcode step = curl_multi_perform(multi, &running);
+    if (step != CURLM_OK) {
+      explanation = curl_multi_strerror(step);
+      done = true;
+    }
+    int left = 0;
+    while (CURLMsg* info = curl_multi_info_read(multi, &left)) {
+      if (info->msg == CURLMSG_DONE) {
+        result = info->data.result;
+        done = true;
+      }
+    }
+    RaiseCollected(mail, transfer);
+    if (done) return result;
+    curl_multi_poll(multi, nullptr, 0, 50, nullptr);
+    if (mail.EventPump) mail.EventPump();
+  }
+}
+
+// Raises SendSuccesful, or the reason of the failure as a status line and
+// then SendFailed.
+void Report(const SendMail& mail, CURLcode result, std::string explanation, const char* error) {
+  if (explanation.empty() && result == CURLE_OK) {
+    if (mail.SendSuccesful) mail.SendSuccesful();
+    return;
+  }
+  if (result == CURLE_ABORTED_BY_CALLBACK) {
+    explanation = "Operation timed out after " + std::to_string(mail.TotalTimeoutMs) + " milliseconds";
+  }
+  if (explanation.empty()) explanation = error[0] ? error : curl_easy_strerror(result);
+  explanation = Utf8To1252(Trim(OneLine(explanation)));
+  // The reason is shown among the status lines as well: a caller may keep
+  // the explanation to itself.
+  if (mail.Status) mail.Status("Error: " + explanation);
+  if (mail.SendFailed) mail.SendFailed(explanation);
+}
+
 }  // namespace
 
 SendMail::SendMail() {
@@ -284,88 +375,15 @@ void SendMail::Send() {
   char error[CURL_ERROR_SIZE] = "";
   Handles handles;
   if (handles.multi == nullptr || handles.easy == nullptr) Raise(7, "no memory for the mail handles");
-  const std::string url = ServerUrl(SmtpHost);
-  const std::string sender = "<" + Utf8From1252(BareAddress(From)) + ">";
   handles.recipients = curl_slist_append(nullptr, ("<" + Utf8From1252(BareAddress(Recipient)) + ">").c_str());
   if (handles.recipients == nullptr) Raise(7, "no memory for the recipient");
-
-  CURL* easy = handles.easy;
-  SetOption(easy, CURLOPT_URL, url.c_str());
-  SetOption(easy, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
-  // Plain SMTP goes over TLS when the server offers it; a school's own
-  // server often has a certificate of its own making, so it is not checked
-  // there. "smtps://" checks it against the system's authorities.
-  if (LCase(url.substr(0, 8)) != "smtps://") {
-    SetOption(easy, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_TRY));
-    SetOption(easy, CURLOPT_SSL_VERIFYPEER, 0L);
-    SetOption(easy, CURLOPT_SSL_VERIFYHOST, 0L);
-  }
-  SetOption(easy, CURLOPT_MAIL_FROM, sender.c_str());
-  SetOption(easy, CURLOPT_MAIL_RCPT, handles.recipients);
-  SetOption(easy, CURLOPT_UPLOAD, 1L);
-  SetOption(easy, CURLOPT_READFUNCTION, ReadMessage);
-  SetOption(easy, CURLOPT_READDATA, &transfer);
-  SetOption(easy, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(transfer.message.size()));
-  SetOption(easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(ConnectTimeoutMs));
-  SetOption(easy, CURLOPT_TIMEOUT_MS, static_cast<long>(TotalTimeoutMs));
-  SetOption(easy, CURLOPT_NOSIGNAL, 1L);
-  // The connection closes, with its QUIT, before the send is over.
-  SetOption(easy, CURLOPT_FORBID_REUSE, 1L);
-  SetOption(easy, CURLOPT_ERRORBUFFER, error);
-  SetOption(easy, CURLOPT_VERBOSE, 1L);
-  SetOption(easy, CURLOPT_DEBUGFUNCTION, Trace);
-  SetOption(easy, CURLOPT_DEBUGDATA, &transfer);
-  SetOption(easy, CURLOPT_NOPROGRESS, 0L);
-  SetOption(easy, CURLOPT_XFERINFOFUNCTION, TrackProgress);
-  SetOption(easy, CURLOPT_XFERINFODATA, &transfer);
-  const CURLMcode added = curl_multi_add_handle(handles.multi, easy);
+  SetOptions(handles.easy, *this, transfer, handles.recipients, error);
+  const CURLMcode added = curl_multi_add_handle(handles.multi, handles.easy);
   if (added != CURLM_OK) Raise(added == CURLM_OUT_OF_MEMORY ? 7 : 5, curl_multi_strerror(added));
   handles.added = true;
-
-  const auto raise_collected = [this, &transfer] {
-    std::vector<std::string> lines;
-    lines.swap(transfer.status_lines);
-    for (const std::string& line : lines) {
-      if (Status) Status(line);
-    }
-    if (transfer.percent_changed && Progress) Progress(transfer.percent);
-    transfer.percent_changed = false;
-  };
-  CURLcode result = CURLE_OK;
   std::string explanation;
-  for (;;) {
-    bool done = false;
-    int running = 0;
-    const CURLMcode step = curl_multi_perform(handles.multi, &running);
-    if (step != CURLM_OK) {
-      explanation = curl_multi_strerror(step);
-      done = true;
-    }
-    int left = 0;
-    while (CURLMsg* info = curl_multi_info_read(handles.multi, &left)) {
-      if (info->msg == CURLMSG_DONE) {
-        result = info->data.result;
-        done = true;
-      }
-    }
-    raise_collected();
-    if (done) break;
-    curl_multi_poll(handles.multi, nullptr, 0, 50, nullptr);
-    if (EventPump) EventPump();
-  }
-  if (explanation.empty() && result == CURLE_OK) {
-    if (SendSuccesful) SendSuccesful();
-    return;
-  }
-  if (result == CURLE_ABORTED_BY_CALLBACK) {
-    explanation = "Operation timed out after " + std::to_string(TotalTimeoutMs) + " milliseconds";
-  }
-  if (explanation.empty()) explanation = error[0] ? error : curl_easy_strerror(result);
-  explanation = Utf8To1252(Trim(OneLine(explanation)));
-  // The reason is shown among the status lines as well: a caller may keep
-  // the explanation to itself.
-  if (Status) Status("Error: " + explanation);
-  if (SendFailed) SendFailed(explanation);
+  const CURLcode result = Perform(handles.multi, *this, transfer, explanation);
+  Report(*this, result, explanation, error);
 }
 
 }  // namespace vb
