@@ -29,13 +29,14 @@ std::string OneLine(std::string_view text) {
   return line;
 }
 
-// An address as it goes between "<" and ">".
+// An address as it goes between "<" and ">"; blanks around it are no part
+// of it (an address of blanks alone is none).
 std::string BareAddress(std::string_view text) {
   std::string address;
   for (char c : OneLine(text)) {
     if (c != '<' && c != '>') address += c;
   }
-  return address;
+  return Trim(address);
 }
 
 bool IsPlainAscii(std::string_view text) {
@@ -83,18 +84,28 @@ std::string HeaderText(std::string_view text1252, size_t room) {
   return EncodedWords(Utf8From1252(line));
 }
 
-// `"Name" <address>`, or `<address>` when there is no name.
-std::string Mailbox(std::string_view display_name1252, std::string_view address1252) {
+// The header `field`'s `"Name" <address>`, or `<address>` when there is no
+// name. The address goes on a line of its own where the name's last line
+// leaves no room for it within 78 characters.
+std::string Mailbox(std::string_view field, std::string_view display_name1252, std::string_view address1252) {
   const std::string address = "<" + Utf8From1252(BareAddress(address1252)) + ">";
   const std::string name = OneLine(display_name1252);
   if (name.empty()) return address;
-  if (!IsPlainAscii(name) || name.size() > 60) return EncodedWords(Utf8From1252(name)) + " " + address;
-  std::string quoted = "\"";
-  for (char c : name) {
-    if (c == '"' || c == '\\') quoted += '\\';
-    quoted += c;
+  std::string phrase;
+  if (!IsPlainAscii(name) || name.size() > 60) {
+    phrase = EncodedWords(Utf8From1252(name));
+  } else {
+    phrase = "\"";
+    for (char c : name) {
+      if (c == '"' || c == '\\') phrase += '\\';
+      phrase += c;
+    }
+    phrase += '"';
   }
-  return quoted + "\" " + address;
+  const size_t last_break = phrase.rfind("\r\n");
+  const size_t last_line =
+      last_break == std::string::npos ? field.size() + 2 + phrase.size() : phrase.size() - last_break - 2;
+  return phrase + (last_line + 1 + address.size() <= 78 ? " " : "\r\n ") + address;
 }
 
 // Quoted-printable of text whose lines end in CR LF: no encoded line is
@@ -171,9 +182,11 @@ std::string MessageId(std::time_t now) {
 std::string ComposedMessage(const SendMail& mail) {
   const std::time_t now = std::time(nullptr);
   std::string message = "Date: " + DateText(now) + "\r\n";
-  message += "From: " + Mailbox(mail.FromDisplayName, mail.From) + "\r\n";
-  message += "To: " + Mailbox(mail.RecipientDisplayName, mail.Recipient) + "\r\n";
-  if (!BareAddress(mail.ReplyToAddress).empty()) message += "Reply-To: " + Mailbox("", mail.ReplyToAddress) + "\r\n";
+  message += "From: " + Mailbox("From", mail.FromDisplayName, mail.From) + "\r\n";
+  message += "To: " + Mailbox("To", mail.RecipientDisplayName, mail.Recipient) + "\r\n";
+  if (!BareAddress(mail.ReplyToAddress).empty()) {
+    message += "Reply-To: " + Mailbox("Reply-To", "", mail.ReplyToAddress) + "\r\n";
+  }
   message += "Subject: " + HeaderText(mail.Subject, 68) + "\r\n";
   message += "Message-ID: " + MessageId(now) + "\r\n";
   message += "MIME-Version: 1.0\r\n";
