@@ -84,7 +84,7 @@ bool HugeImport(const fs::path& root, const fs::path& drives, const fs::path& pr
   const bench::ChildRun awk = bench::TimeProgram(
       {"awk", "-F,", "-v", "dir=" + split.string(), "NR > 1 { print > (dir \"/\" $5 \".txt\") }",
        export_file.string()});
-  std::printf("%ld rows (%.0f MB): %.2f s, peak %.0f MiB; the sample: peak %.0f MiB; growth %.0f MiB\n", rows,
+  std::printf("%ld rows (%.0f MB): %.2f s, peak %.1f MiB; the sample: peak %.1f MiB; growth %.1f MiB\n", rows,
               static_cast<double>(fs::file_size(export_file)) / 1e6, large.seconds, large.peak_mib,
               sample.peak_mib, large.peak_mib - sample.peak_mib);
   std::printf("awk split of the same file: %.2f s; import / awk %.2f; load average %s\n", awk.seconds,
