@@ -49,6 +49,33 @@ std::string DecodedWords(std::string_view value) {
   return text;
 }
 
+// "Wed, 9 Dec 2026 10:36:28 -0330": a moment from `from` to `to`, written in
+// the time of the zone `offset` names.
+void ExpectDateBetween(const std::string& date, const std::string& offset, std::time_t from, std::time_t to) {
+  std::tm parsed{};
+  ASSERT_NE(::strptime(date.c_str(), "%a, %d %b %Y %H:%M:%S %z", &parsed), nullptr) << date;
+  EXPECT_TRUE(date.ends_with(" " + offset)) << date;
+  std::tm normal = parsed;
+  const std::time_t sent = ::timegm(&normal) - parsed.tm_gmtoff;
+  EXPECT_EQ(normal.tm_wday, parsed.tm_wday) << date;
+  EXPECT_GE(sent, from) << date;
+  EXPECT_LE(sent, to) << date;
+}
+
+// Header lines within 78 characters, body lines within 76, and no line of
+// the body ends in a blank that a server could drop.
+void ExpectLinesWithinLimits(const std::string& data) {
+  const size_t head_end = data.find("\r\n\r\n");
+  for (size_t start = 0, end; (end = data.find("\r\n", start)) != std::string::npos; start = end + 2) {
+    const std::string line = data.substr(start, end - start);
+    EXPECT_LE(line.size(), start < head_end ? 78u : 76u) << line;
+    if (start > head_end && !line.empty()) {
+      EXPECT_NE(line.back(), ' ') << line;
+      EXPECT_NE(line.back(), '\t') << line;
+    }
+  }
+}
+
 // The local time zone, as POSIX writes it, for the life of the object.
 class TimeZone {
  public:
@@ -164,28 +191,9 @@ TEST(SendMail, HeadersAreWellFormed) {
     EXPECT_EQ(data.find("Reply-To:") != std::string::npos, !c.reply_to_header.empty()) << c.zone;
     EXPECT_EQ(MailHeader(data, "Reply-To"), c.reply_to_header);
 
-    // "Wed, 9 Dec 2026 10:36:28 -0330": this moment, in the zone's time.
-    const std::string date = MailHeader(data, "Date");
-    std::tm parsed{};
-    ASSERT_NE(::strptime(date.c_str(), "%a, %d %b %Y %H:%M:%S %z", &parsed), nullptr) << date;
-    EXPECT_TRUE(date.ends_with(" " + c.offset)) << date;
-    std::tm normal = parsed;
-    const std::time_t sent = ::timegm(&normal) - parsed.tm_gmtoff;
-    EXPECT_EQ(normal.tm_wday, parsed.tm_wday) << date;
-    EXPECT_GE(sent, before) << date;
-    EXPECT_LE(sent, std::time(nullptr)) << date;
-
-    // Header lines within 78 characters, body lines within 76, and no
-    // line of the body ends in a blank that a server could drop.
+    ExpectDateBetween(MailHeader(data, "Date"), c.offset, before, std::time(nullptr));
     EXPECT_EQ(MailBody(data), vb::Utf8From1252(c.body.ends_with("\r\n") ? c.body : c.body + "\r\n"));
-    const size_t head_end = data.find("\r\n\r\n");
-    for (size_t start = 0, end; (end = data.find("\r\n", start)) != std::string::npos; start = end + 2) {
-      EXPECT_LE(end - start, start < head_end ? 78u : 76u) << data.substr(start, end - start);
-      if (start > head_end && end > start) {
-        EXPECT_NE(data[end - 1], ' ') << data.substr(start, end - start);
-        EXPECT_NE(data[end - 1], '\t') << data.substr(start, end - start);
-      }
-    }
+    ExpectLinesWithinLimits(data);
   }
 }
 
