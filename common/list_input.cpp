@@ -10,43 +10,6 @@ namespace {
 
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
-// True when `bytes` is well-formed UTF-8.
-bool IsValidUtf8(std::string_view bytes) {
-  size_t i = 0;
-  while (i < bytes.size()) {
-    const unsigned char c = static_cast<unsigned char>(bytes[i]);
-    int follow = 0;
-    char32_t code = 0;
-    if (c < 0x80) {
-      ++i;
-      continue;
-    } else if (c >= 0xC2 && c <= 0xDF) {
-      follow = 1;
-      code = c & 0x1F;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-      follow = 2;
-      code = c & 0x0F;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-      follow = 3;
-      code = c & 0x07;
-    } else {
-      return false;
-    }
-    if (i + follow >= bytes.size()) return false;
-    for (int k = 1; k <= follow; ++k) {
-      const unsigned char f = static_cast<unsigned char>(bytes[i + k]);
-      if ((f & 0xC0) != 0x80) return false;
-      code = (code << 6) | (f & 0x3F);
-    }
-    if ((follow == 2 && (code < 0x800 || (code >= 0xD800 && code <= 0xDFFF))) ||
-        (follow == 3 && (code < 0x10000 || code > 0x10FFFF))) {
-      return false;
-    }
-    i += follow + 1;
-  }
-  return true;
-}
-
 bool HasNonAscii(std::string_view bytes) {
   for (char c : bytes) {
     if (static_cast<unsigned char>(c) >= 0x80) return true;
@@ -118,7 +81,7 @@ std::string FileText1252(std::string bytes) {
   if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
     return vb::Utf8To1252(std::string_view(bytes).substr(3));
   }
-  if (HasNonAscii(bytes) && IsValidUtf8(bytes)) return vb::Utf8To1252(bytes);
+  if (HasNonAscii(bytes) && vb::IsValidUtf8(bytes)) return vb::Utf8To1252(bytes);
   return bytes;
 }
 

@@ -23,6 +23,8 @@ namespace {
 
 // What LineWriter gathers before it writes: a page goes out in one write.
 constexpr size_t kWriteBlock = 1 << 16;
+// What LineReader reads at a time, whatever the size of the file.
+constexpr size_t kReadBlock = 1 << 16;
 
 void RaiseFrom(const std::error_code& ec, FileOp op, const fs::path& path) {
   RaiseErrno(ec.value(), op, path);
@@ -194,6 +196,37 @@ bool StatOf(std::string_view path, bool follow, struct stat& st, std::string& na
   return look(fresh);
 }
 
+// Opens a file to read; a folder raises 75.
+int OpenToRead(const std::string& native, struct stat& st) {
+  const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) RaiseErrno(errno, FileOp::OpenRead, native);
+  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    ::close(fd);
+    Raise(75, native + ": is a folder");
+  }
+  return fd;
+}
+
+// The rest of an open file, `st` its status; the descriptor stays open.
+std::string ReadWhole(int fd, const struct stat& st, const std::string& native) {
+  // Room for the whole file and one byte more, so that one read finds its end.
+  std::string data(static_cast<size_t>(std::max<off_t>(st.st_size, 0)) + 1, '\0');
+  size_t size = 0;
+  for (;;) {
+    if (size == data.size()) data.resize(data.size() * 2);
+    const ssize_t n = ::read(fd, data.data() + size, data.size() - size);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      RaiseErrno(errno, FileOp::OpenRead, native);
+    }
+    size += static_cast<size_t>(n);
+    if (size < data.size() && static_cast<off_t>(size) == st.st_size) break;
+  }
+  data.resize(size);
+  return data;
+}
+
 }  // namespace
 
 void MkDir(std::string_view path) {
@@ -308,53 +341,78 @@ std::vector<FolderEntry> ListFolder(std::string_view path) {
 
 std::string ReadFileBytes(std::string_view path) {
   return OnTarget(path, Intent::Use, [](const Target& target) {
-    const std::string& native = target.native;
-    const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) RaiseErrno(errno, FileOp::OpenRead, native);
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    const int fd = OpenToRead(target.native, st);
+    std::string data;
+    try {
+      data = ReadWhole(fd, st, target.native);
+    } catch (const Error&) {
       ::close(fd);
-      Raise(75, native + ": is a folder");
-    }
-    // Room for the whole file and one byte more, so that one read finds its end.
-    std::string data(static_cast<size_t>(std::max<off_t>(st.st_size, 0)) + 1, '\0');
-    size_t size = 0;
-    for (;;) {
-      if (size == data.size()) data.resize(data.size() * 2);
-      const ssize_t n = ::read(fd, data.data() + size, data.size() - size);
-      if (n == 0) break;
-      if (n < 0) {
-        if (errno == EINTR) continue;
-        const int err = errno;
-        ::close(fd);
-        RaiseErrno(err, FileOp::OpenRead, native);
-      }
-      size += static_cast<size_t>(n);
-      if (size < data.size() && static_cast<off_t>(size) == st.st_size) break;
+      throw;
     }
     ::close(fd);
-    data.resize(size);
     return data;
   });
 }
 
-LineReader::LineReader(std::string_view path, bool lf_ends_line)
-    : data_(ReadFileBytes(path)), lf_ends_line_(lf_ends_line) {}
+LineReader::LineReader(std::string_view path, bool lf_ends_line) : lf_ends_line_(lf_ends_line) {
+  OnTarget(path, Intent::Use, [this](const Target& target) {
+    struct stat st {};
+    const int fd = OpenToRead(target.native, st);
+    native_ = target.native;
+    if (S_ISREG(st.st_mode)) {
+      fd_ = fd;
+      length_ = static_cast<std::int64_t>(st.st_size);
+      buffer_.resize(kReadBlock);
+      return;
+    }
+    // A pipe or a device tells its length only once it has been read.
+    try {
+      buffer_ = ReadWhole(fd, st, native_);
+    } catch (const Error&) {
+      ::close(fd);
+      throw;
+    }
+    ::close(fd);
+    end_ = buffer_.size();
+    length_ = static_cast<std::int64_t>(end_);
+  });
+}
+
+LineReader::~LineReader() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+bool LineReader::Fill() {
+  if (pos_ < end_) return true;
+  if (fd_ < 0) return false;
+  ssize_t n;
+  do {
+    n = ::read(fd_, buffer_.data(), buffer_.size());
+  } while (n < 0 && errno == EINTR);
+  if (n < 0) RaiseErrno(errno, FileOp::OpenRead, native_);
+  pos_ = 0;
+  end_ = static_cast<size_t>(n);
+  if (n > 0) return true;
+  ::close(std::exchange(fd_, -1));
+  return false;
+}
+
+bool LineReader::Eof() { return !Fill(); }
 
 std::string LineReader::LineInput() {
   if (Eof()) Raise(62, "input past end of file");
-  size_t end = pos_;
-  while (end < data_.size() && data_[end] != '\r' && !(lf_ends_line_ && data_[end] == '\n')) ++end;
-  std::string line = data_.substr(pos_, end - pos_);
-  pos_ = end;
-  if (pos_ < data_.size()) {
-    if (data_[pos_] == '\r') {
-      ++pos_;
-      if (pos_ < data_.size() && data_[pos_] == '\n') ++pos_;
-    } else {
-      ++pos_;  // a lone LF
-    }
+  std::string line;
+  for (;;) {
+    size_t stop = pos_;
+    while (stop < end_ && buffer_[stop] != '\r' && !(lf_ends_line_ && buffer_[stop] == '\n')) ++stop;
+    line.append(buffer_, pos_, stop - pos_);
+    pos_ = stop;
+    if (pos_ < end_) break;
+    if (!Fill()) return line;  // the last line, with no end of its own
   }
+  // A CR LF may have its LF at the start of the next block.
+  if (buffer_[pos_++] == '\r' && Fill() && buffer_[pos_] == '\n') ++pos_;
   return line;
 }
 

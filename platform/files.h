@@ -39,17 +39,31 @@ std::vector<FolderEntry> ListFolder(std::string_view path);
 
 // Reads a text file line by line. A line ends at CR LF or CR; a lone LF ends
 // a line only when `lf_ends_line` is set. Missing file: 53 (76 for its folder).
+// A file is read through a buffer of fixed size, so a large one takes no more
+// memory than a small one; a read that fails raises its error at the line.
 class LineReader {
  public:
   explicit LineReader(std::string_view path, bool lf_ends_line = false);
-  bool Eof() const { return pos_ >= data_.size(); }
+  ~LineReader();
+  LineReader(const LineReader&) = delete;
+  LineReader& operator=(const LineReader&) = delete;
+
+  bool Eof();
   // The next line without its end; reading past the end raises 62.
   std::string LineInput();
-  std::int64_t Lof() const { return static_cast<std::int64_t>(data_.size()); }
+  // The length of the file as it was opened.
+  std::int64_t Lof() const { return length_; }
 
  private:
-  std::string data_;
+  // Refills the buffer once all of it has been taken; false at the end.
+  bool Fill();
+
+  int fd_ = -1;
+  std::string native_;
+  std::int64_t length_ = 0;
+  std::string buffer_;
   size_t pos_ = 0;
+  size_t end_ = 0;
   bool lf_ends_line_;
 };
 

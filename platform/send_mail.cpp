@@ -29,13 +29,14 @@ std::string OneLine(std::string_view text) {
   return line;
 }
 
-// An address as it goes between "<" and ">".
+// An address as it goes between "<" and ">"; blanks around it are no part
+// of it (an address of blanks alone is none).
 std::string BareAddress(std::string_view text) {
   std::string address;
   for (char c : OneLine(text)) {
     if (c != '<' && c != '>') address += c;
   }
-  return address;
+  return Trim(address);
 }
 
 bool IsPlainAscii(std::string_view text) {
@@ -83,18 +84,28 @@ std::string HeaderText(std::string_view text1252, size_t room) {
   return EncodedWords(Utf8From1252(line));
 }
 
-// `"Name" <address>`, or `<address>` when there is no name.
-std::string Mailbox(std::string_view display_name1252, std::string_view address1252) {
+// The header `field`'s `"Name" <address>`, or `<address>` when there is no
+// name. The address goes on a line of its own where the name's last line
+// leaves no room for it within 78 characters.
+std::string Mailbox(std::string_view field, std::string_view display_name1252, std::string_view address1252) {
   const std::string address = "<" + Utf8From1252(BareAddress(address1252)) + ">";
   const std::string name = OneLine(display_name1252);
   if (name.empty()) return address;
-  if (!IsPlainAscii(name) || name.size() > 60) return EncodedWords(Utf8From1252(name)) + " " + address;
-  std::string quoted = "\"";
-  for (char c : name) {
-    if (c == '"' || c == '\\') quoted += '\\';
-    quoted += c;
+  std::string phrase;
+  if (!IsPlainAscii(name) || name.size() > 60) {
+    phrase = EncodedWords(Utf8From1252(name));
+  } else {
+    phrase = "\"";
+    for (char c : name) {
+      if (c == '"' || c == '\\') phrase += '\\';
+      phrase += c;
+    }
+    phrase += '"';
   }
-  return quoted + "\" " + address;
+  const size_t last_break = phrase.rfind("\r\n");
+  const size_t last_line =
+      last_break == std::string::npos ? field.size() + 2 + phrase.size() : phrase.size() - last_break - 2;
+  return phrase + (last_line + 1 + address.size() <= 78 ? " " : "\r\n ") + address;
 }
 
 // Quoted-printable of text whose lines end in CR LF: no encoded line is
@@ -171,9 +182,11 @@ std::string MessageId(std::time_t now) {
 std::string ComposedMessage(const SendMail& mail) {
   const std::time_t now = std::time(nullptr);
   std::string message = "Date: " + DateText(now) + "\r\n";
-  message += "From: " + Mailbox(mail.FromDisplayName, mail.From) + "\r\n";
-  message += "To: " + Mailbox(mail.RecipientDisplayName, mail.Recipient) + "\r\n";
-  if (!BareAddress(mail.ReplyToAddress).empty()) message += "Reply-To: " + Mailbox("", mail.ReplyToAddress) + "\r\n";
+  message += "From: " + Mailbox("From", mail.FromDisplayName, mail.From) + "\r\n";
+  message += "To: " + Mailbox("To", mail.RecipientDisplayName, mail.Recipient) + "\r\n";
+  if (!BareAddress(mail.ReplyToAddress).empty()) {
+    message += "Reply-To: " + Mailbox("Reply-To", "", mail.ReplyToAddress) + "\r\n";
+  }
   message += "Subject: " + HeaderText(mail.Subject, 68) + "\r\n";
   message += "Message-ID: " + MessageId(now) + "\r\n";
   message += "MIME-Version: 1.0\r\n";
@@ -268,6 +281,97 @@ void SetOption(CURL* easy, CURLoption option, Value value) {
   if (code != CURLE_OK) Raise(code == CURLE_OUT_OF_MEMORY ? 7 : 5, curl_easy_strerror(code));
 }
 
+// Sets up one send of `transfer.message` on `easy` (libcurl keeps copies of
+// the texts); `error` receives libcurl's explanation of a failure.
+void SetOptions(CURL* easy, const SendMail& mail, Transfer& transfer, curl_slist* recipients, char* error) {
+  const std::string url = ServerUrl(mail.SmtpHost);
+  const std::string sender = "<" + Utf8From1252(BareAddress(mail.From)) + ">";
+  SetOption(easy, CURLOPT_URL, url.c_str());
+  SetOption(easy, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
+  // Plain SMTP goes over TLS when the server offers it; a school's own
+  // server often has a certificate of its own making, so it is not checked
+  // there. "smtps://" checks it against the system's authorities.
+  if (LCase(url.substr(0, 8)) != "smtps://") {
+    SetOption(easy, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_TRY));
+    SetOption(easy, CURLOPT_SSL_VERIFYPEER, 0L);
+    SetOption(easy, CURLOPT_SSL_VERIFYHOST, 0L);
+  }
+  SetOption(easy, CURLOPT_MAIL_FROM, sender.c_str());
+  SetOption(easy, CURLOPT_MAIL_RCPT, recipients);
+  SetOption(easy, CURLOPT_UPLOAD, 1L);
+  SetOption(easy, CURLOPT_READFUNCTION, ReadMessage);
+  SetOption(easy, CURLOPT_READDATA, &transfer);
+  SetOption(easy, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(transfer.message.size()));
+  SetOption(easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(mail.ConnectTimeoutMs));
+  SetOption(easy, CURLOPT_TIMEOUT_MS, static_cast<long>(mail.TotalTimeoutMs));
+  SetOption(easy, CURLOPT_NOSIGNAL, 1L);
+  // The connection closes, with its QUIT, before the send is over.
+  SetOption(easy, CURLOPT_FORBID_REUSE, 1L);
+  SetOption(easy, CURLOPT_ERRORBUFFER, error);
+  SetOption(easy, CURLOPT_VERBOSE, 1L);
+  SetOption(easy, CURLOPT_DEBUGFUNCTION, Trace);
+  SetOption(easy, CURLOPT_DEBUGDATA, &transfer);
+  SetOption(easy, CURLOPT_NOPROGRESS, 0L);
+  SetOption(easy, CURLOPT_XFERINFOFUNCTION, TrackProgress);
+  SetOption(easy, CURLOPT_XFERINFODATA, &transfer);
+}
+
+// Raises the Status and Progress events of what the callbacks collected.
+void RaiseCollected(const SendMail& mail, Transfer& transfer) {
+  std::vector<std::string> lines;
+  lines.swap(transfer.status_lines);
+  for (const std::string& line : lines) {
+    if (mail.Status) mail.Status(line);
+  }
+  if (transfer.percent_changed && mail.Progress) mail.Progress(transfer.percent);
+  transfer.percent_changed = false;
+}
+
+// Runs the send to its end, raising the events collected at each step and
+// letting the program's windows work in between. Gives libcurl's result;
+// a failure of the multi interface itself leaves its text in `explanation`.
+CURLcode Perform(CURLM* multi, const SendMail& mail, Transfer& transfer, std::string& explanation) {
+  CURLcode result = CURLE_OK;
+  for (;;) {
+    bool done = false;
+    int running = 0;
+    const CURLMcode step = curl_multi_perform(multi, &running);
+    if (step != CURLM_OK) {
+      explanation = curl_multi_strerror(step);
+      done = true;
+    }
+    int left = 0;
+    while (CURLMsg* info = curl_multi_info_read(multi, &left)) {
+      if (info->msg == CURLMSG_DONE) {
+        result = info->data.result;
+        done = true;
+      }
+    }
+    RaiseCollected(mail, transfer);
+    if (done) return result;
+    curl_multi_poll(multi, nullptr, 0, 50, nullptr);
+    if (mail.EventPump) mail.EventPump();
+  }
+}
+
+// Raises SendSuccesful, or the reason of the failure as a status line and
+// then SendFailed.
+void Report(const SendMail& mail, CURLcode result, std::string explanation, const char* error) {
+  if (explanation.empty() && result == CURLE_OK) {
+    if (mail.SendSuccesful) mail.SendSuccesful();
+    return;
+  }
+  if (result == CURLE_ABORTED_BY_CALLBACK) {
+    explanation = "Operation timed out after " + std::to_string(mail.TotalTimeoutMs) + " milliseconds";
+  }
+  if (explanation.empty()) explanation = error[0] ? error : curl_easy_strerror(result);
+  explanation = Utf8To1252(Trim(OneLine(explanation)));
+  // The reason is shown among the status lines as well: a caller may keep
+  // the explanation to itself.
+  if (mail.Status) mail.Status("Error: " + explanation);
+  if (mail.SendFailed) mail.SendFailed(explanation);
+}
+
 }  // namespace
 
 SendMail::SendMail() {
@@ -284,88 +388,15 @@ void SendMail::Send() {
   char error[CURL_ERROR_SIZE] = "";
   Handles handles;
   if (handles.multi == nullptr || handles.easy == nullptr) Raise(7, "no memory for the mail handles");
-  const std::string url = ServerUrl(SmtpHost);
-  const std::string sender = "<" + Utf8From1252(BareAddress(From)) + ">";
   handles.recipients = curl_slist_append(nullptr, ("<" + Utf8From1252(BareAddress(Recipient)) + ">").c_str());
   if (handles.recipients == nullptr) Raise(7, "no memory for the recipient");
-
-  CURL* easy = handles.easy;
-  SetOption(easy, CURLOPT_URL, url.c_str());
-  SetOption(easy, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
-  // Plain SMTP goes over TLS when the server offers it; a school's own
-  // server often has a certificate of its own making, so it is not checked
-  // there. "smtps://" checks it against the system's authorities.
-  if (LCase(url.substr(0, 8)) != "smtps://") {
-    SetOption(easy, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_TRY));
-    SetOption(easy, CURLOPT_SSL_VERIFYPEER, 0L);
-    SetOption(easy, CURLOPT_SSL_VERIFYHOST, 0L);
-  }
-  SetOption(easy, CURLOPT_MAIL_FROM, sender.c_str());
-  SetOption(easy, CURLOPT_MAIL_RCPT, handles.recipients);
-  SetOption(easy, CURLOPT_UPLOAD, 1L);
-  SetOption(easy, CURLOPT_READFUNCTION, ReadMessage);
-  SetOption(easy, CURLOPT_READDATA, &transfer);
-  SetOption(easy, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(transfer.message.size()));
-  SetOption(easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(ConnectTimeoutMs));
-  SetOption(easy, CURLOPT_TIMEOUT_MS, static_cast<long>(TotalTimeoutMs));
-  SetOption(easy, CURLOPT_NOSIGNAL, 1L);
-  // The connection closes, with its QUIT, before the send is over.
-  SetOption(easy, CURLOPT_FORBID_REUSE, 1L);
-  SetOption(easy, CURLOPT_ERRORBUFFER, error);
-  SetOption(easy, CURLOPT_VERBOSE, 1L);
-  SetOption(easy, CURLOPT_DEBUGFUNCTION, Trace);
-  SetOption(easy, CURLOPT_DEBUGDATA, &transfer);
-  SetOption(easy, CURLOPT_NOPROGRESS, 0L);
-  SetOption(easy, CURLOPT_XFERINFOFUNCTION, TrackProgress);
-  SetOption(easy, CURLOPT_XFERINFODATA, &transfer);
-  const CURLMcode added = curl_multi_add_handle(handles.multi, easy);
+  SetOptions(handles.easy, *this, transfer, handles.recipients, error);
+  const CURLMcode added = curl_multi_add_handle(handles.multi, handles.easy);
   if (added != CURLM_OK) Raise(added == CURLM_OUT_OF_MEMORY ? 7 : 5, curl_multi_strerror(added));
   handles.added = true;
-
-  const auto raise_collected = [this, &transfer] {
-    std::vector<std::string> lines;
-    lines.swap(transfer.status_lines);
-    for (const std::string& line : lines) {
-      if (Status) Status(line);
-    }
-    if (transfer.percent_changed && Progress) Progress(transfer.percent);
-    transfer.percent_changed = false;
-  };
-  CURLcode result = CURLE_OK;
   std::string explanation;
-  for (;;) {
-    bool done = false;
-    int running = 0;
-    const CURLMcode step = curl_multi_perform(handles.multi, &running);
-    if (step != CURLM_OK) {
-      explanation = curl_multi_strerror(step);
-      done = true;
-    }
-    int left = 0;
-    while (CURLMsg* info = curl_multi_info_read(handles.multi, &left)) {
-      if (info->msg == CURLMSG_DONE) {
-        result = info->data.result;
-        done = true;
-      }
-    }
-    raise_collected();
-    if (done) break;
-    curl_multi_poll(handles.multi, nullptr, 0, 50, nullptr);
-    if (EventPump) EventPump();
-  }
-  if (explanation.empty() && result == CURLE_OK) {
-    if (SendSuccesful) SendSuccesful();
-    return;
-  }
-  if (result == CURLE_ABORTED_BY_CALLBACK) {
-    explanation = "Operation timed out after " + std::to_string(TotalTimeoutMs) + " milliseconds";
-  }
-  if (explanation.empty()) explanation = error[0] ? error : curl_easy_strerror(result);
-  explanation = Utf8To1252(Trim(OneLine(explanation)));
-  // The reason is shown among the status lines as well: a caller may keep
-  // the explanation to itself.
-  if (Status) Status("Error: " + explanation);
-  if (SendFailed) SendFailed(explanation);
+  const CURLcode result = Perform(handles.multi, *this, transfer, explanation);
+  Report(*this, result, explanation, error);
 }
 
 }  // namespace vb

@@ -36,6 +36,41 @@ void AppendUtf8(std::string& out, char32_t cp) {
 
 bool IsBlank(char c) { return c == ' '; }
 
+// The character whose UTF-8 sequence starts at `i`: its code point and the
+// length of the sequence, or 0 when the bytes there are none (a stray byte,
+// a sequence cut off, an overlong form, a surrogate). A lead byte of F5 to
+// F7 decodes past U+10FFFF, which no character is.
+size_t DecodeUtf8(std::string_view utf8, size_t i, char32_t& cp) {
+  const unsigned char lead = static_cast<unsigned char>(utf8[i]);
+  size_t extra = 0;
+  if (lead < 0x80) {
+    cp = lead;
+    return 1;
+  } else if ((lead & 0xE0) == 0xC0) {
+    extra = 1;
+    cp = lead & 0x1Fu;
+  } else if ((lead & 0xF0) == 0xE0) {
+    extra = 2;
+    cp = lead & 0x0Fu;
+  } else if ((lead & 0xF8) == 0xF0) {
+    extra = 3;
+    cp = lead & 0x07u;
+  } else {
+    return 0;
+  }
+  if (i + extra >= utf8.size()) return 0;
+  for (size_t k = 1; k <= extra; ++k) {
+    const unsigned char next = static_cast<unsigned char>(utf8[i + k]);
+    if ((next & 0xC0) != 0x80) return 0;
+    cp = (cp << 6) | (next & 0x3Fu);
+  }
+  // An overlong form (".." spelt in two bytes each) or a surrogate is no
+  // character: it must not turn into one on the way.
+  constexpr char32_t kLeast[4] = {0, 0x80, 0x800, 0x10000};
+  if (cp < kLeast[extra] || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  return extra + 1;
+}
+
 }  // namespace
 
 char32_t CodePointFrom1252(unsigned char byte) {
@@ -63,45 +98,29 @@ std::string Utf8To1252(std::string_view utf8, char fallback) {
   out.reserve(utf8.size());
   size_t i = 0;
   while (i < utf8.size()) {
-    const unsigned char lead = static_cast<unsigned char>(utf8[i]);
-    int extra = 0;
     char32_t cp = 0;
-    if (lead < 0x80) {
-      cp = lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-      extra = 1;
-      cp = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-      extra = 2;
-      cp = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-      extra = 3;
-      cp = lead & 0x07;
-    } else {
+    const size_t length = DecodeUtf8(utf8, i, cp);
+    if (length == 0) {
       out += fallback;
       ++i;
       continue;
     }
-    bool ok = i + extra < utf8.size();
-    for (int k = 1; ok && k <= extra; ++k) {
-      const unsigned char next = static_cast<unsigned char>(utf8[i + k]);
-      if ((next & 0xC0) != 0x80) ok = false;
-      else cp = (cp << 6) | (next & 0x3F);
-    }
-    // An overlong form (".." spelt in two bytes each) or a surrogate is no
-    // character: it must not turn into one on the way.
-    constexpr char32_t kLeast[4] = {0, 0x80, 0x800, 0x10000};
-    if (ok && (cp < kLeast[extra] || (cp >= 0xD800 && cp <= 0xDFFF))) ok = false;
-    if (!ok) {
-      out += fallback;
-      ++i;
-      continue;
-    }
-    i += extra + 1;
+    i += length;
     const int byte = ByteFromCodePoint(cp);
     out += byte < 0 ? fallback : static_cast<char>(byte);
   }
   return out;
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+  size_t i = 0;
+  while (i < bytes.size()) {
+    char32_t cp = 0;
+    const size_t length = DecodeUtf8(bytes, i, cp);
+    if (length == 0 || cp > 0x10FFFF) return false;
+    i += length;
+  }
+  return true;
 }
 
 char LCaseChar(char c) {
@@ -154,7 +173,13 @@ std::string RTrim(std::string_view text) {
   return std::string(text.substr(0, e));
 }
 
-std::string Trim(std::string_view text) { return LTrim(RTrim(text)); }
+std::string Trim(std::string_view text) {
+  size_t e = text.size();
+  while (e > 0 && IsBlank(text[e - 1])) --e;
+  size_t b = 0;
+  while (b < e && IsBlank(text[b])) ++b;
+  return std::string(text.substr(b, e - b));
+}
 
 std::string Left(std::string_view text, long length) {
   if (length <= 0) return {};
@@ -179,7 +204,8 @@ long InStr(long start, std::string_view haystack, std::string_view needle) {
   if (start < 1) start = 1;
   const size_t from = static_cast<size_t>(start - 1);
   if (from > haystack.size()) return 0;
-  const size_t at = haystack.find(needle, from);
+  // One character is looked for as a character: the import asks for every comma of every row.
+  const size_t at = needle.size() == 1 ? haystack.find(needle[0], from) : haystack.find(needle, from);
   return at == std::string_view::npos ? 0 : static_cast<long>(at) + 1;
 }
 

@@ -12,6 +12,9 @@ namespace vb {
 // UTF-8) becomes `fallback`.
 std::string Utf8From1252(std::string_view text);
 std::string Utf8To1252(std::string_view utf8, char fallback = '?');
+// Well-formed UTF-8: no stray or cut-off sequence, no overlong form, no
+// surrogate, nothing past U+10FFFF.
+bool IsValidUtf8(std::string_view bytes);
 char32_t CodePointFrom1252(unsigned char byte);
 // The windows-1252 byte of a code point, or -1 when it has none.
 int ByteFromCodePoint(char32_t code_point);

@@ -39,3 +39,31 @@ TEST(ListInput, FilesSavedAsUtf8AreConverted) {
   EXPECT_EQ(common::FileText1252("Zo\xC3\xAB,zo_\xC3\xAB"), "Zo\xEB,zo_\xEB");
   EXPECT_EQ(common::FileText1252("Zo\xEB,zo_\xEB"), "Zo\xEB,zo_\xEB");  // windows-1252 stays
 }
+
+// A file is taken for UTF-8 only when every sequence in it is well formed;
+// anything else is windows-1252 and stays as it is.
+TEST(ListInput, OnlyWellFormedUtf8IsConverted) {
+  const struct {
+    std::string tail;
+    bool utf8;
+    std::string converted_tail;
+  } cases[] = {
+      {"\xE2\x82\xAC", true, "\x80"},
+      {"\xF0\x9F\x98\x80", true, "?"},       // four bytes, no windows-1252 character
+      {"\xF4\x8F\xBF\xBF", true, "?"},       // U+10FFFF, the last code point
+      {"\xC0\xAE", false, ""},                 // overlong, two bytes
+      {"\xE0\x80\xAF", false, ""},             // overlong, three bytes
+      {"\xF0\x8F\xBF\xBF", false, ""},         // overlong, four bytes
+      {"\xED\xA0\x80", false, ""},             // a surrogate
+      {"\xF4\x90\x80\x80", false, ""},         // past U+10FFFF
+      {"\xF5\x80\x80\x80", false, ""},         // lead byte F5
+      {"\xF8\x88\x80\x80\x80", false, ""},     // lead byte F8
+      {"\xFF", false, ""},
+      {"\xA9", false, ""},                     // a continuation byte alone
+      {"\xE2\x82", false, ""},                 // cut off at the end
+  };
+  for (const auto& c : cases) {
+    const std::string text = "Zo\xC3\xAB " + c.tail;
+    EXPECT_EQ(common::FileText1252(text), c.utf8 ? "Zo\xEB " + c.converted_tail : text) << c.tail;
+  }
+}

@@ -85,6 +85,35 @@ TEST(Files, LinesEndAtCrLfOrCrAndWritingEndsEveryLineCrLf) {
   EXPECT_EQ(ReadFile(drives.drive('d') / "out.txt"), "a\xE9\r\n\r\nb\r\n");
 }
 
+// The reader takes a file 64 KiB at a time: a line or a CR LF that spans
+// two blocks comes out as it would from a file read whole.
+TEST(Files, LinesAcrossTheReadBlocksComeWhole) {
+  TempDrives drives("D");
+  const std::string block(65535, 'a');
+  const struct {
+    std::string text;
+    bool lf_ends_line;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {block + "\r\nb", false, {block, "b"}},
+      {block + "\r\r\nb", false, {block, "", "b"}},
+      {block + "a\r\nb\r\n", false, {block + "a", "b"}},
+      {block + "\r", false, {block}},
+      {block + "a", false, {block + "a"}},
+      {block + block + block + "\nb", true, {block + block + block, "b"}},
+      {block + block + block + "\nb", false, {block + block + block + "\nb"}},
+  };
+  for (const auto& c : cases) {
+    WriteFile(drives.drive('d') / "in.txt", c.text);
+    vb::LineReader reader("D:\\in.txt", c.lf_ends_line);
+    EXPECT_EQ(reader.Lof(), static_cast<std::int64_t>(c.text.size()));
+    std::vector<std::string> lines;
+    while (!reader.Eof()) lines.push_back(reader.LineInput());
+    EXPECT_EQ(lines, c.lines) << c.text.size();
+    EXPECT_EQ(ErrorOf([&] { reader.LineInput(); }), 62);
+  }
+}
+
 TEST(Files, WildcardKillMatchesWithoutRegardToCase) {
   TempDrives drives("D");
   WriteFile(drives.drive('d') / "p/year1.txt", "x");
