@@ -1,8 +1,8 @@
 // A student's home page in the primary layout: greeting, work folders, a
 // placeholder photo and links to the twelve topic pages.
 #include "builder/pages/level_writers.h"
-#include "builder/pages/site_page_frame.h"
 #include "platform/text.h"
+#include "site/site_page_frame.h"
 
 namespace builder {
 

@@ -6,14 +6,14 @@
 #include <filesystem>
 #include <string>
 
-#include "builder/core/build_context.h"
-#include "builder/core/build_run.h"
-#include "builder/core/build_settings.h"
-#include "builder/core/progress_window.h"
 #include "builder/core/tables.h"
 #include "builder/pages/level_writers.h"
 #include "platform/paths.h"
 #include "platform/vb_error.h"
+#include "site/build_context.h"
+#include "site/build_run.h"
+#include "site/build_settings.h"
+#include "site/progress_window.h"
 
 namespace {
 

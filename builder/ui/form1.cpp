@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <ctime>
 
-#include "builder/core/build_run.h"
+#include "site/build_run.h"
 #include "builder/core/tables.h"
 #include "builder/core/throttled_progress.h"
 #include "builder/import/enrolment_import.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "builder/core/build_run.h"
+#include "site/build_run.h"
 #include "tests/support/temp_drives.h"
 
 namespace pages_test {

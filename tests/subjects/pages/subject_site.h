@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "builder/core/build_run.h"
 #include "platform/paths.h"
+#include "site/build_run.h"
 #include "subjects/core/subject_groups.h"
 #include "tests/support/page_text.h"
 #include "tests/support/temp_drives.h"
