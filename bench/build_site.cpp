@@ -28,6 +28,8 @@
 #include "site/build_context.h"
 #include "site/build_settings.h"
 #include "site/progress_window.h"
+#include "tests/support/no_progress_window.h"
+#include "tests/support/plain_build_settings.h"
 
 namespace fs = std::filesystem;
 

@@ -17,6 +17,37 @@
 
 namespace {
 
+// The choices every preview page is written with: the sample school's name,
+// the pictures beside the page, the writing portfolio on the twelfth topic.
+class PreviewSettings : public builder::BuildSettings {
+ public:
+  std::string SiteSchoolName() const override { return "Sample Public School"; }
+  std::string SiteYear() const override { return "2026"; }
+  std::string TargetDriveLetter() const override { return "D"; }
+  std::string SiteSchoolCode() const override { return "1234"; }
+  int Theme() const override { return 0; }
+  int FontChoice() const override { return 1; }
+  builder::ImagePlacement ImagePlacement() const override {
+    return builder::ImagePlacement::Replicated;
+  }
+  builder::FolderNaming FolderNaming() const override { return builder::FolderNaming::Generic; }
+  builder::PageLayout PageLayout() const override { return builder::PageLayout::K6; }
+  bool EvaluationSection() const override { return false; }
+  bool WritingPortfolio() const override { return true; }
+  bool LastYearLink() const override { return false; }
+  bool YearLevel(int) const override { return false; }
+};
+
+// Writing one page shows no progress.
+class NoProgress : public builder::ProgressWindow {
+ public:
+  void Show() override {}
+  void Hide() override {}
+  void SetLabel1(const std::string&) override {}
+  void SetLabel3(const std::string&) override {}
+  void Repaint() override {}
+};
+
 // The page of a new student, as every class's master page shows it; its
 // pictures are the theme folder's own, beside the page.
 void WritePreviewPage(const std::filesystem::path& theme_folder, const builder::ThemeRow& theme,
@@ -27,12 +58,8 @@ void WritePreviewPage(const std::filesystem::path& theme_folder, const builder::
   ctx.FontFace = std::string(font.face);
   ctx.MasterFlag = 0;
 
-  builder::PlainBuildSettings settings;
-  settings.school_name = "Sample Public School";
-  settings.placement = builder::ImagePlacement::Replicated;
-  settings.portfolio = true;
-
-  builder::NoProgressWindow progress;
+  PreviewSettings settings;
+  NoProgress progress;
   builder::BuildRun run{ctx, settings, progress};
   const std::string name = std::string("index") + font.preview_letter + ".htm";
   builder::WriteK6HomePage(run, vb::NativeToText(theme_folder / name));

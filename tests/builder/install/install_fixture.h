@@ -13,6 +13,8 @@
 #include "site/build_context.h"
 #include "site/build_settings.h"
 #include "site/progress_window.h"
+#include "tests/support/no_progress_window.h"
+#include "tests/support/plain_build_settings.h"
 #include "tests/support/scripted_messages.h"
 #include "tests/support/temp_drives.h"
 

@@ -25,7 +25,9 @@
 #include "subjects/core/refresh_groups.h"
 #include "subjects/core/subject_groups.h"
 #include "tests/builder/install/install_fixture.h"
+#include "tests/support/no_progress_window.h"
 #include "tests/support/page_text.h"
+#include "tests/support/plain_build_settings.h"
 #include "tests/support/site_pages.h"
 
 namespace {

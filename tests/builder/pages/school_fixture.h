@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "site/build_run.h"
+#include "tests/support/no_progress_window.h"
+#include "tests/support/plain_build_settings.h"
 #include "tests/support/temp_drives.h"
 
 namespace pages_test {
