@@ -1,14 +1,13 @@
 // orvane_preview_pages: writes the K-6 preview pages index<v|a|t>.htm of the
 // four theme folders of a program folder, with the real student home page.
 //
-// Usage: orvane_preview_pages <program folder>
+// Usage: orvane_preview_pages <program folder, absolute>
 #include <cstdio>
-#include <filesystem>
 #include <string>
 
 #include "builder/core/tables.h"
 #include "builder/pages/level_writers.h"
-#include "platform/paths.h"
+#include "platform/text.h"
 #include "platform/vb_error.h"
 #include "site/build_context.h"
 #include "site/build_run.h"
@@ -50,7 +49,7 @@ class NoProgress : public builder::ProgressWindow {
 
 // The page of a new student, as every class's master page shows it; its
 // pictures are the theme folder's own, beside the page.
-void WritePreviewPage(const std::filesystem::path& theme_folder, const builder::ThemeRow& theme,
+void WritePreviewPage(const std::string& theme_folder, const builder::ThemeRow& theme,
                       const builder::FontRow& font) {
   builder::BuildContext ctx;
   ctx.ThemeColour1 = std::string(theme.colour1);
@@ -62,22 +61,22 @@ void WritePreviewPage(const std::filesystem::path& theme_folder, const builder::
   NoProgress progress;
   builder::BuildRun run{ctx, settings, progress};
   const std::string name = std::string("index") + font.preview_letter + ".htm";
-  builder::WriteK6HomePage(run, vb::NativeToText(theme_folder / name));
+  builder::WriteK6HomePage(run, theme_folder + name);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s <program folder>\n", argv[0]);
+  // A relative folder would be read as one on the current drive.
+  if (argc != 2 || argv[1][0] != '/') {
+    std::fprintf(stderr, "usage: %s <program folder, absolute>\n", argv[0]);
     return 2;
   }
-  // A relative folder would be read as one on the current drive.
-  const std::filesystem::path program_folder = std::filesystem::absolute(argv[1]);
+  const std::string program_folder = vb::Utf8To1252(argv[1]) + "/";
   try {
     for (const builder::ThemeRow& theme : builder::ThemeTable) {
       // The table names the folder with a leading "\".
-      const std::filesystem::path folder = program_folder / std::string(theme.folder.substr(1));
+      const std::string folder = program_folder + std::string(theme.folder.substr(1)) + "/";
       for (const builder::FontRow& font : builder::FontTable) WritePreviewPage(folder, theme, font);
     }
   } catch (const vb::Error& error) {
