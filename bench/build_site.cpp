@@ -21,13 +21,15 @@
 #include <vector>
 
 #include "bench/bench_support.h"
-#include "builder/core/build_context.h"
-#include "builder/core/build_settings.h"
-#include "builder/core/progress_window.h"
 #include "builder/core/tables.h"
 #include "builder/install/build_driver.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
+#include "site/build_context.h"
+#include "site/build_settings.h"
+#include "site/progress_window.h"
+#include "tests/support/no_progress_window.h"
+#include "tests/support/plain_build_settings.h"
 
 namespace fs = std::filesystem;
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "builder/core/build_settings.h"
+#include "site/build_settings.h"
 
 namespace builder {
 

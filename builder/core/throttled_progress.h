@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "builder/core/progress_window.h"
+#include "site/progress_window.h"
 
 namespace builder {
 

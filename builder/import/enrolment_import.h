@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "builder/core/progress_window.h"
+#include "site/progress_window.h"
 
 namespace builder {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "builder/core/progress_window.h"
 #include "builder/import/enrolment_row.h"
 #include "platform/files.h"
+#include "site/progress_window.h"
 
 namespace builder {
 

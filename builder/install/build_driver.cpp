@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "builder/core/build_run.h"
+#include "site/build_run.h"
 #include "builder/core/support_address.h"
 #include "builder/core/tables.h"
 #include "builder/install/copy_one.h"

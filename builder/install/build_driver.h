@@ -2,9 +2,9 @@
 // sorted student list, the personalised template, the results and the close.
 #pragma once
 
-#include "builder/core/build_context.h"
-#include "builder/core/build_settings.h"
-#include "builder/core/progress_window.h"
+#include "site/build_context.h"
+#include "site/build_settings.h"
+#include "site/progress_window.h"
 #include "builder/install/install_window.h"
 
 namespace builder {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "builder/core/build_run.h"
+#include "site/build_run.h"
 #include "subjects/core/subject_groups.h"
 
 namespace builder {

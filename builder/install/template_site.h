@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-#include "builder/core/build_run.h"
+#include "site/build_run.h"
 
 namespace builder {
 

@@ -1,6 +1,6 @@
 // The class-list page of a year level.
 #include "builder/pages/level_writers.h"
-#include "builder/pages/site_page_frame.h"
+#include "site/site_page_frame.h"
 
 namespace builder {
 

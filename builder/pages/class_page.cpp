@@ -2,9 +2,9 @@
 // student list and their folders are made.
 #include "builder/core/naming.h"
 #include "builder/pages/level_writers.h"
-#include "builder/pages/site_page_frame.h"
 #include "platform/text.h"
 #include "platform/vb_error.h"
+#include "site/site_page_frame.h"
 
 namespace builder {
 

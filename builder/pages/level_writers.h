@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "builder/core/build_run.h"
 #include "builder/pages/year_list.h"
+#include "site/build_run.h"
 
 namespace builder {
 

@@ -1,8 +1,8 @@
 // The school home page at the site root: the frame's one-row home form with
 // the school's name and one button to the Year Pages of the year built.
-#include "builder/pages/page_frame.h"
 #include "builder/pages/page_writers.h"
-#include "builder/pages/site_page_frame.h"
+#include "site/page_frame.h"
+#include "site/site_page_frame.h"
 
 namespace builder {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "builder/core/build_run.h"
+#include "site/build_run.h"
 
 namespace builder {
 

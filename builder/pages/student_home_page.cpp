@@ -1,39 +1,13 @@
 // A student's home page in the primary layout: greeting, work folders, a
 // placeholder photo and links to the twelve topic pages.
 #include "builder/pages/level_writers.h"
-#include "builder/pages/site_page_frame.h"
 #include "platform/text.h"
+#include "site/site_page_frame.h"
+#include "site/student_greeting.h"
 
 namespace builder {
 
 namespace {
-
-void Greeting(PageFrameWriter& page, const std::string& name, const std::string& photo) {
-  const std::string font = page.look().font_face;
-  page.Line(16, "<div align=\"center\">");
-  page.Line(18, "<center>");
-  page.Line(18, "<table border=\"0\" cellpadding=\"5\" width=\"99%\">");
-  page.Line(20, "<tr>");
-  page.Line(22, "<td width=\"70%\" valign=\"middle\" align=\"center\">");
-  page.Line(16, "<p align=\"center\"><font face=\"" + font + "\">Hi! My name is</font></p>");
-  page.Line(16, "<p align=\"center\"><font face=\"" + font + "\" size=\"6\"><b>" + name +
-                    "</b></font></p>");
-  page.Line(16, "<p align=\"center\"><font face=\"" + font + "\">and this");
-  page.Line(16, "is my Home Page </font></p>");
-  page.Line(16, "<p align=\"center\"><font size=\"2\" face=\"" + font +
-                    "\">View my: <a href=\"work/\" target=\"_blank\">Work");
-  page.Line(16, "folder</a> / <a href=\"powerpoints/\" target=\"_blank\">PowerPoints");
-  page.Line(16, "folder</a> / <a href=\"images/\" target=\"_blank\">Images folder</a></font></p>");
-  page.Line(22, "</td>");
-  page.Line(22, "<td width=\"30%\" valign=\"middle\" align=\"center\"><img border=\"0\" src=\"" +
-                    photo +
-                    "\" width=\"179\" height=\"191\" alt=\"Replace this picture with a "
-                    "photo of yourself!\"></td>");
-  page.Line(20, "</tr>");
-  page.Line(18, "</table>");
-  page.Line(18, "</center>");
-  page.Line(16, "</div>");
-}
 
 void TopicCells(PageFrameWriter& page, int topic, const std::string& clik_image, bool portfolio) {
   const std::string font = page.look().font_face;
@@ -93,7 +67,7 @@ void WriteK6HomePage(BuildRun& run, std::string_view file_name) {
   SitePageFrame(run, file_name, slots, [&](PageFrameWriter& page) {
     // The photo is the shared image folder's with Shared placement, since
     // nothing is copied beside the page then.
-    Greeting(page, name, ImageSource(placement, 4, "owl.gif"));
+    StudentGreeting(page, name, ImageSource(placement, 4, "owl.gif"));
     TopicTable(page, ImageSource(placement, 4, "but-clik.jpg"), portfolio);
   });
 }

@@ -1,7 +1,7 @@
 // The teacher's news page of a class: a blank page to edit later.
-#include "builder/pages/edit_hint.h"
 #include "builder/pages/level_writers.h"
-#include "builder/pages/site_page_frame.h"
+#include "site/edit_hint.h"
+#include "site/site_page_frame.h"
 
 namespace builder {
 

@@ -1,8 +1,8 @@
 // One topic page of a student in the primary layout.
-#include "builder/pages/edit_hint.h"
 #include "builder/pages/level_writers.h"
-#include "builder/pages/site_page_frame.h"
 #include "platform/text.h"
+#include "site/edit_hint.h"
+#include "site/site_page_frame.h"
 
 namespace builder {
 

@@ -2,8 +2,8 @@
 // and one folder for every ticked year level.
 #include "builder/core/tables.h"
 #include "builder/pages/page_writers.h"
-#include "builder/pages/site_page_frame.h"
 #include "platform/files.h"
+#include "site/site_page_frame.h"
 
 namespace builder {
 

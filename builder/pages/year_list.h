@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "builder/core/build_settings.h"
+#include "site/build_settings.h"
 
 namespace builder {
 

@@ -1,25 +1,55 @@
 // orvane_preview_pages: writes the K-6 preview pages index<v|a|t>.htm of the
 // four theme folders of a program folder, with the real student home page.
 //
-// Usage: orvane_preview_pages <program folder>
+// Usage: orvane_preview_pages <program folder, absolute>
 #include <cstdio>
-#include <filesystem>
 #include <string>
 
-#include "builder/core/build_context.h"
-#include "builder/core/build_run.h"
-#include "builder/core/build_settings.h"
-#include "builder/core/progress_window.h"
 #include "builder/core/tables.h"
 #include "builder/pages/level_writers.h"
-#include "platform/paths.h"
+#include "platform/text.h"
 #include "platform/vb_error.h"
+#include "site/build_context.h"
+#include "site/build_run.h"
+#include "site/build_settings.h"
+#include "site/progress_window.h"
 
 namespace {
 
+// The choices every preview page is written with: the sample school's name,
+// the pictures beside the page, the writing portfolio on the twelfth topic.
+class PreviewSettings : public builder::BuildSettings {
+ public:
+  std::string SiteSchoolName() const override { return "Sample Public School"; }
+  std::string SiteYear() const override { return "2026"; }
+  std::string TargetDriveLetter() const override { return "D"; }
+  std::string SiteSchoolCode() const override { return "1234"; }
+  int Theme() const override { return 0; }
+  int FontChoice() const override { return 1; }
+  builder::ImagePlacement ImagePlacement() const override {
+    return builder::ImagePlacement::Replicated;
+  }
+  builder::FolderNaming FolderNaming() const override { return builder::FolderNaming::Generic; }
+  builder::PageLayout PageLayout() const override { return builder::PageLayout::K6; }
+  bool EvaluationSection() const override { return false; }
+  bool WritingPortfolio() const override { return true; }
+  bool LastYearLink() const override { return false; }
+  bool YearLevel(int) const override { return false; }
+};
+
+// Writing one page shows no progress.
+class NoProgress : public builder::ProgressWindow {
+ public:
+  void Show() override {}
+  void Hide() override {}
+  void SetLabel1(const std::string&) override {}
+  void SetLabel3(const std::string&) override {}
+  void Repaint() override {}
+};
+
 // The page of a new student, as every class's master page shows it; its
 // pictures are the theme folder's own, beside the page.
-void WritePreviewPage(const std::filesystem::path& theme_folder, const builder::ThemeRow& theme,
+void WritePreviewPage(const std::string& theme_folder, const builder::ThemeRow& theme,
                       const builder::FontRow& font) {
   builder::BuildContext ctx;
   ctx.ThemeColour1 = std::string(theme.colour1);
@@ -27,30 +57,26 @@ void WritePreviewPage(const std::filesystem::path& theme_folder, const builder::
   ctx.FontFace = std::string(font.face);
   ctx.MasterFlag = 0;
 
-  builder::PlainBuildSettings settings;
-  settings.school_name = "Sample Public School";
-  settings.placement = builder::ImagePlacement::Replicated;
-  settings.portfolio = true;
-
-  builder::NoProgressWindow progress;
+  PreviewSettings settings;
+  NoProgress progress;
   builder::BuildRun run{ctx, settings, progress};
   const std::string name = std::string("index") + font.preview_letter + ".htm";
-  builder::WriteK6HomePage(run, vb::NativeToText(theme_folder / name));
+  builder::WriteK6HomePage(run, theme_folder + name);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s <program folder>\n", argv[0]);
+  // A relative folder would be read as one on the current drive.
+  if (argc != 2 || argv[1][0] != '/') {
+    std::fprintf(stderr, "usage: %s <program folder, absolute>\n", argv[0]);
     return 2;
   }
-  // A relative folder would be read as one on the current drive.
-  const std::filesystem::path program_folder = std::filesystem::absolute(argv[1]);
+  const std::string program_folder = vb::Utf8To1252(argv[1]) + "/";
   try {
     for (const builder::ThemeRow& theme : builder::ThemeTable) {
       // The table names the folder with a leading "\".
-      const std::filesystem::path folder = program_folder / std::string(theme.folder.substr(1));
+      const std::string folder = program_folder + std::string(theme.folder.substr(1)) + "/";
       for (const builder::FontRow& font : builder::FontTable) WritePreviewPage(folder, theme, font);
     }
   } catch (const vb::Error& error) {

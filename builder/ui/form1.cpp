@@ -7,12 +7,12 @@
 #include <QRadioButton>
 #include <ctime>
 
-#include "builder/core/build_run.h"
+#include "site/build_run.h"
 #include "builder/core/tables.h"
 #include "builder/core/throttled_progress.h"
 #include "builder/import/enrolment_import.h"
 #include "builder/ui/form2.h"
-#include "builder/ui/install_rule.h"
+#include "builder/core/install_rule.h"
 #include "common/open_with.h"
 #include "platform/files.h"
 #include "platform/msgbox.h"

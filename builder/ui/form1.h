@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "builder/core/build_context.h"
-#include "builder/core/build_settings.h"
+#include "site/build_context.h"
+#include "site/build_settings.h"
 
 class QCheckBox;
 class QLabel;

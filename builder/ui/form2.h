@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "builder/core/progress_window.h"
+#include "site/progress_window.h"
 
 class QLabel;
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/files.h"
+#include "site/student_greeting.h"
 #include "subjects/core/subject_groups.h"
 #include "subjects/pages/subject_folder.h"
 #include "subjects/pages/subject_page_frame.h"
@@ -28,32 +29,12 @@ struct PreviewModeReset {
 };
 
 void GreetingTable(PageFrameWriter& page, const builder::BuildRun& run, SubjectPageMode mode) {
-  const std::string& face = run.ctx.FontFace;
   const std::string name = mode == SubjectPageMode::Named
                                ? run.ctx.CurrentPreferredName + " " + run.ctx.CurrentSurname
                                : std::string("New Student");
   // The photo lies beside the page when the buttons do, else in the shared folder.
   const std::string owl = ButtonImagePath(PagePlacement(run), kStudentFolderDepth, "owl.gif");
-  page.Line(16, "<div align=\"center\">");
-  page.Line(18, "<center>");
-  page.Line(18, "<table border=\"0\" cellpadding=\"5\" width=\"99%\">");
-  page.Line(20, "<tr>");
-  page.Line(22, "<td width=\"70%\" valign=\"middle\" align=\"center\">");
-  page.Line(16, "<p align=\"center\"><font face=\"" + face + "\">Hi! My name is</font></p>");
-  page.Line(16, "<p align=\"center\"><font face=\"" + face + "\" size=\"6\"><b>" + name + "</b></font></p>");
-  page.Line(16, "<p align=\"center\"><font face=\"" + face + "\">and this");
-  page.Line(16, "is my Home Page </font></p>");
-  page.Line(16, "<p align=\"center\"><font size=\"2\" face=\"" + face +
-                    "\">View my: <a href=\"work/\" target=\"_blank\">Work");
-  page.Line(16, "folder</a> / <a href=\"powerpoints/\" target=\"_blank\">PowerPoints");
-  page.Line(16, "folder</a> / <a href=\"images/\" target=\"_blank\">Images folder</a></font></p>");
-  page.Line(22, "</td>");
-  page.Line(22, "<td width=\"30%\" valign=\"middle\" align=\"center\"><img border=\"0\" src=\"" + owl +
-                    "\" width=\"179\" height=\"191\" alt=\"Replace this picture with a photo of yourself!\"></td>");
-  page.Line(20, "</tr>");
-  page.Line(18, "</table>");
-  page.Line(18, "</center>");
-  page.Line(16, "</div>");
+  builder::StudentGreeting(page, name, owl);
 }
 
 void SubjectLinkTable(PageFrameWriter& page, const builder::BuildRun& run) {

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "builder/pages/site_page_frame.h"
 #include "platform/files.h"
+#include "site/site_page_frame.h"
 
 namespace subjects {
 

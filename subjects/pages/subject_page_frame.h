@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "builder/core/build_run.h"
-#include "builder/pages/page_frame.h"
+#include "site/build_run.h"
+#include "site/page_frame.h"
 
 namespace subjects {
 

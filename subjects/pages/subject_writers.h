@@ -2,7 +2,7 @@
 // index page per subject group and each group's topic pages.
 #pragma once
 
-#include "builder/core/build_run.h"
+#include "site/build_run.h"
 
 namespace subjects {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "builder/pages/edit_hint.h"
+#include "site/edit_hint.h"
 #include "subjects/core/subject_groups.h"
 #include "subjects/pages/subject_folder.h"
 #include "subjects/pages/subject_page_frame.h"

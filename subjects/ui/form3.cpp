@@ -15,7 +15,7 @@
 #include "platform/qt/qt_text.h"
 #include "platform/qt/widgets.h"
 #include "subjects/core/subject_groups.h"
-#include "subjects/ui/refresh_groups.h"
+#include "subjects/core/refresh_groups.h"
 
 namespace subjects {
 

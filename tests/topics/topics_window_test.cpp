@@ -14,8 +14,8 @@
 #include "tests/topics/site_fixture.h"
 #include "topics/copy_run.h"
 #include "topics/startup.h"
-#include "topics/topics_combo.h"
-#include "topics/topics_window.h"
+#include "topics/ui/topics_combo.h"
+#include "topics/ui/topics_window.h"
 
 namespace fs = std::filesystem;
 using testing_support::ReadFile;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/no_progress_window.h"
+
 namespace {
 
 using std::chrono::milliseconds;

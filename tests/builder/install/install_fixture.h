@@ -9,10 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "builder/core/build_context.h"
-#include "builder/core/build_settings.h"
-#include "builder/core/progress_window.h"
 #include "builder/install/install_window.h"
+#include "site/build_context.h"
+#include "site/build_settings.h"
+#include "site/progress_window.h"
+#include "tests/support/no_progress_window.h"
+#include "tests/support/plain_build_settings.h"
 #include "tests/support/scripted_messages.h"
 #include "tests/support/temp_drives.h"
 

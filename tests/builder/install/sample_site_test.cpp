@@ -22,10 +22,12 @@
 #include "builder/install/site_files.h"
 #include "builder/install/template_site.h"
 #include "platform/paths.h"
+#include "subjects/core/refresh_groups.h"
 #include "subjects/core/subject_groups.h"
-#include "subjects/ui/refresh_groups.h"
 #include "tests/builder/install/install_fixture.h"
+#include "tests/support/no_progress_window.h"
 #include "tests/support/page_text.h"
+#include "tests/support/plain_build_settings.h"
 #include "tests/support/site_pages.h"
 
 namespace {

@@ -7,6 +7,8 @@
 #include "platform/paths.h"
 #include "subjects/core/subject_groups.h"
 #include "tests/support/error_of.h"
+#include "tests/support/no_progress_window.h"
+#include "tests/support/plain_build_settings.h"
 #include "tests/support/temp_drives.h"
 
 namespace {

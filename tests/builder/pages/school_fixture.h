@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "builder/core/build_run.h"
+#include "site/build_run.h"
+#include "tests/support/no_progress_window.h"
+#include "tests/support/plain_build_settings.h"
 #include "tests/support/temp_drives.h"
 
 namespace pages_test {

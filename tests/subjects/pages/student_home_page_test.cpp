@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "builder/core/build_run.h"
+#include "site/build_run.h"
 #include "subjects/pages/subject_writers.h"
 #include "tests/subjects/pages/subject_site.h"
 #include "tests/support/error_of.h"

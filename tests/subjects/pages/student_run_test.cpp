@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "builder/core/build_run.h"
+#include "site/build_run.h"
 #include "subjects/pages/subject_writers.h"
 #include "tests/subjects/pages/subject_site.h"
 #include "tests/support/site_pages.h"

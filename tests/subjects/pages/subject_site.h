@@ -9,10 +9,12 @@
 #include <utility>
 #include <vector>
 
-#include "builder/core/build_run.h"
 #include "platform/paths.h"
+#include "site/build_run.h"
 #include "subjects/core/subject_groups.h"
+#include "tests/support/no_progress_window.h"
 #include "tests/support/page_text.h"
+#include "tests/support/plain_build_settings.h"
 #include "tests/support/temp_drives.h"
 
 namespace subjects_test {

@@ -16,15 +16,4 @@ class ProgressWindow {
   virtual void Repaint() = 0;
 };
 
-// A progress window that shows nothing, for tests and the benchmark.
-class NoProgressWindow : public ProgressWindow {
- public:
-  void Show() override {}
-  void Hide() override {}
-  void SetLabel1(const std::string& text) override { label1 = text; }
-  void SetLabel3(const std::string& text) override { label3 = text; }
-  void Repaint() override {}
-  std::string label1, label3;
-};
-
 }  // namespace builder

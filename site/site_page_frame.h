@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "builder/core/build_run.h"
-#include "builder/pages/page_frame.h"
+#include "site/build_run.h"
+#include "site/page_frame.h"
 
 namespace builder {
 

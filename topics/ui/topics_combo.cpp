@@ -1,4 +1,4 @@
-#include "topics/topics_combo.h"
+#include "topics/ui/topics_combo.h"
 
 #include <QLineEdit>
 #include <QSignalBlocker>

@@ -1,4 +1,4 @@
-#include "builder/pages/edit_hint.h"
+#include "site/edit_hint.h"
 
 #include <string>
 

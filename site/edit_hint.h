@@ -2,7 +2,7 @@
 // share: the hint on editing the page, and the evaluation table.
 #pragma once
 
-#include "builder/pages/page_frame.h"
+#include "site/page_frame.h"
 
 namespace builder {
 

@@ -2,11 +2,11 @@
 // state, the user's choices, the progress window and the open student list.
 #pragma once
 
-#include "builder/core/build_context.h"
-#include "builder/core/build_settings.h"
-#include "builder/core/progress_window.h"
 #include "platform/files.h"
 #include "platform/vb_error.h"
+#include "site/build_context.h"
+#include "site/build_settings.h"
+#include "site/progress_window.h"
 
 namespace builder {
 

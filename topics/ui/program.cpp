@@ -1,4 +1,4 @@
-#include "topics/program.h"
+#include "topics/ui/program.h"
 
 #include <QApplication>
 
@@ -8,7 +8,7 @@
 #include "platform/qt/open_with_dialog.h"
 #include "platform/qt/widgets.h"
 #include "topics/startup.h"
-#include "topics/topics_window.h"
+#include "topics/ui/topics_window.h"
 
 namespace topics {
 

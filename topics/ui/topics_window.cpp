@@ -1,4 +1,4 @@
-#include "topics/topics_window.h"
+#include "topics/ui/topics_window.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -20,8 +20,8 @@
 #include "platform/text.h"
 #include "platform/vb_error.h"
 #include "topics/copy_run.h"
-#include "topics/logo.h"
-#include "topics/topics_combo.h"
+#include "topics/ui/logo.h"
+#include "topics/ui/topics_combo.h"
 
 namespace topics {
 

@@ -1,4 +1,4 @@
-#include "builder/ui/install_rule.h"
+#include "builder/core/install_rule.h"
 
 namespace builder {
 

@@ -1,4 +1,4 @@
 // ovhstopics: the topics tool of subject-layout sites.
-#include "topics/program.h"
+#include "topics/ui/program.h"
 
 int main(int argc, char** argv) { return topics::RunTopicsProgram(topics::Variant::kHighSchool, argc, argv); }

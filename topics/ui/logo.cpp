@@ -1,4 +1,4 @@
-#include "topics/logo.h"
+#include "topics/ui/logo.h"
 
 #include <QFont>
 #include <QPainter>

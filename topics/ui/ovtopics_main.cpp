@@ -1,4 +1,4 @@
 // ovtopics: the topics tool of K-6 sites.
-#include "topics/program.h"
+#include "topics/ui/program.h"
 
 int main(int argc, char** argv) { return topics::RunTopicsProgram(topics::Variant::kPrimary, argc, argv); }

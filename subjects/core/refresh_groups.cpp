@@ -1,4 +1,4 @@
-#include "subjects/ui/refresh_groups.h"
+#include "subjects/core/refresh_groups.h"
 
 #include <cmath>
 

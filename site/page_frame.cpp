@@ -1,4 +1,4 @@
-#include "builder/pages/page_frame.h"
+#include "site/page_frame.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "builder/pages/site_page_frame.h"
+#include "site/site_page_frame.h"
 
 namespace builder {
 
