@@ -8,6 +8,7 @@
 
 #include "platform/qt/multi_line_text_box.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/text_heights.h"
 #include "platform/qt/widgets.h"
 
 namespace news {
@@ -67,6 +68,7 @@ Form1::Form1(std::string tool_folder, QWidget* parent) : QWidget(parent), editor
   setPalette(palette);
   setAutoFillBackground(true);
   MakeControls();
+  vb::FitTextHeights(this);
   ConnectEvents();
 }
 

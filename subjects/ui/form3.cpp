@@ -13,6 +13,7 @@
 
 #include "platform/msgbox.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/text_heights.h"
 #include "platform/qt/widgets.h"
 #include "subjects/core/subject_groups.h"
 #include "subjects/ui/refresh_groups.h"
@@ -99,6 +100,7 @@ Form3::Form3(std::function<void()> enable_install2)
   layout->addSpacing(8);
   layout->addLayout(bottom);
   resize(480, heightForWidth(480));
+  vb::FitTextHeights(this);
 
   ShowDesignValues();
   connect(Command1, &QPushButton::clicked, this, [this] { vb::GuardEvent([this] { Command1_Click(); }); });

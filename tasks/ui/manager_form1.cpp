@@ -21,6 +21,7 @@
 #include "platform/msgbox.h"
 #include "platform/qt/multi_line_text_box.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/text_heights.h"
 #include "platform/qt/widgets.h"
 #include "platform/text.h"
 #include "platform/vb_error.h"
@@ -55,6 +56,7 @@ Form1::Form1(const std::string& program_folder, QWidget* parent)
   setWindowTitle("Orvane Jobline Manager v3.1");
   MakeControls();
   MakeMenu();
+  vb::FitTextHeights(this);
   ConnectEvents();
 }
 

@@ -10,6 +10,7 @@
 #include "common/bulletin_startup.h"
 #include "platform/msgbox.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/text_heights.h"
 #include "platform/qt/widgets.h"
 #include "platform/text.h"
 #include "platform/vb_error.h"
@@ -76,6 +77,7 @@ Form4::Form4(TaskMailSettings& settings, std::string tool_folder, QWidget* paren
   layout->addWidget(Frame2);
   layout->addLayout(buttons);
   resize(600, 400);
+  vb::FitTextHeights(this);
 
   const auto guarded = [this](void (Form4::*handler)()) {
     return vb::GuardedEvent(this, handler);

@@ -11,6 +11,7 @@
 #include "platform/msgbox.h"
 #include "platform/qt/multi_line_text_box.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/text_heights.h"
 #include "platform/qt/widgets.h"
 #include "platform/vb_error.h"
 #include "tasks/local_address.h"
@@ -100,6 +101,7 @@ Form1::Form1(const std::string& program_folder, QWidget* parent)
   layout->addWidget(Label7);
   layout->addLayout(buttons);
   resize(560, 520);
+  vb::FitTextHeights(this);
 
   const auto update = [this] { vb::GuardEvent([this] { UpdateSubmitButton(); }); };
   connect(Text1, &QLineEdit::textChanged, this, update);
