@@ -177,8 +177,8 @@ void Form1::Command5_Click() { Move(&NewsEditor::ShowOldest); }
 void Form1::Command6_Click() { Move(&NewsEditor::ShowNewer); }
 void Form1::Command7_Click() { Move(&NewsEditor::ShowOlder); }
 
-void Form1::Move(void (NewsEditor::*move)(const ItemEdits&)) {
-  (editor_.*move)(Edits());
+void Form1::Move(void (NewsEditor::*step)(const ItemEdits&)) {
+  (editor_.*step)(Edits());
   ShowEditorState();
 }
 
