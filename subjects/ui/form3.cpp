@@ -52,32 +52,10 @@ Form3::Form3(std::function<void()> enable_install2)
   palette.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
   setPalette(palette);
 
-  const QColor white(0xFF, 0xFF, 0xFF), pale_yellow(0xFF, 0xFF, 0xC0), light_cyan(0xC0, 0xFF, 0xFF);
+  const QColor white(0xFF, 0xFF, 0xFF), light_cyan(0xC0, 0xFF, 0xFF);
   Label14 = ColouredLabel(kInstructions, light_cyan, this);
   Label14->setWordWrap(true);
-  Label17 = ColouredLabel("Subject Groupings:", white, this);
-  Label13 = ColouredLabel("Orvane Folders:", white, this);
-
-  auto* rows = new QGridLayout;
-  rows->addWidget(Label17, 0, 0);
-  rows->addWidget(Label13, 0, 1);
-  for (int k = 1; k <= 12; ++k) {
-    name_boxes_[k] = new QLineEdit(this);
-    folder_labels_[k] = ColouredLabel("", pale_yellow, this);
-    folder_labels_[k]->setMinimumWidth(120);
-    rows->addWidget(name_boxes_[k], k, 0);
-    rows->addWidget(folder_labels_[k], k, 1);
-  }
-  rows->setColumnStretch(0, 3);
-  rows->setColumnStretch(1, 2);
-  Text1 = name_boxes_[1]; Text2 = name_boxes_[2]; Text3 = name_boxes_[3];
-  Text4 = name_boxes_[4]; Text5 = name_boxes_[5]; Text6 = name_boxes_[6];
-  Text7 = name_boxes_[7]; Text8 = name_boxes_[8]; Text9 = name_boxes_[9];
-  Text10 = name_boxes_[10]; Text11 = name_boxes_[11]; Text12 = name_boxes_[12];
-  Label1 = folder_labels_[1]; Label2 = folder_labels_[2]; Label3 = folder_labels_[3];
-  Label4 = folder_labels_[4]; Label5 = folder_labels_[5]; Label6 = folder_labels_[6];
-  Label7 = folder_labels_[7]; Label8 = folder_labels_[8]; Label9 = folder_labels_[9];
-  Label10 = folder_labels_[10]; Label11 = folder_labels_[11]; Label12 = folder_labels_[12];
+  QGridLayout* rows = MakeGroupRows();
 
   Label15 = ColouredLabel("Number of Topic Pages to be created in each subject group:", white, this);
   Text13 = new QLineEdit(this);
@@ -106,6 +84,35 @@ Form3::Form3(std::function<void()> enable_install2)
   connect(Command1, &QPushButton::clicked, this, [this] { vb::GuardEvent([this] { Command1_Click(); }); });
   connect(qApp, &QGuiApplication::focusWindowChanged, this,
           [this](QWindow* now) { FocusWindowChanged(now); });
+}
+
+// The column captions and the twelve rows of a name box beside its folder.
+QGridLayout* Form3::MakeGroupRows() {
+  const QColor white(0xFF, 0xFF, 0xFF), pale_yellow(0xFF, 0xFF, 0xC0);
+  Label17 = ColouredLabel("Subject Groupings:", white, this);
+  Label13 = ColouredLabel("Orvane Folders:", white, this);
+
+  auto* rows = new QGridLayout;
+  rows->addWidget(Label17, 0, 0);
+  rows->addWidget(Label13, 0, 1);
+  for (int k = 1; k <= 12; ++k) {
+    name_boxes_[k] = new QLineEdit(this);
+    folder_labels_[k] = ColouredLabel("", pale_yellow, this);
+    folder_labels_[k]->setMinimumWidth(120);
+    rows->addWidget(name_boxes_[k], k, 0);
+    rows->addWidget(folder_labels_[k], k, 1);
+  }
+  rows->setColumnStretch(0, 3);
+  rows->setColumnStretch(1, 2);
+  Text1 = name_boxes_[1]; Text2 = name_boxes_[2]; Text3 = name_boxes_[3];
+  Text4 = name_boxes_[4]; Text5 = name_boxes_[5]; Text6 = name_boxes_[6];
+  Text7 = name_boxes_[7]; Text8 = name_boxes_[8]; Text9 = name_boxes_[9];
+  Text10 = name_boxes_[10]; Text11 = name_boxes_[11]; Text12 = name_boxes_[12];
+  Label1 = folder_labels_[1]; Label2 = folder_labels_[2]; Label3 = folder_labels_[3];
+  Label4 = folder_labels_[4]; Label5 = folder_labels_[5]; Label6 = folder_labels_[6];
+  Label7 = folder_labels_[7]; Label8 = folder_labels_[8]; Label9 = folder_labels_[9];
+  Label10 = folder_labels_[10]; Label11 = folder_labels_[11]; Label12 = folder_labels_[12];
+  return rows;
 }
 
 void Form3::ShowDesignValues() {
