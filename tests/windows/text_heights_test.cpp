@@ -58,7 +58,8 @@ void ExpectFits(const char* window_name, QWidget* window) {
   if (window->layout() != nullptr) return;
   const auto placed = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
   for (QWidget* control : placed) {
-    EXPECT_TRUE(window->rect().contains(control->geometry())) << window_name << ": " << Name(control).toStdString();
+    EXPECT_TRUE(window->rect().contains(control->geometry()))
+        << window_name << ": " << Name(control).toStdString();
     for (QWidget* other : placed) {
       EXPECT_TRUE(other == control || !control->geometry().intersects(other->geometry()))
           << window_name << ": " << Name(control).toStdString() << " over " << Name(other).toStdString();
