@@ -12,8 +12,8 @@ namespace {
 bool Selected(TaskSelection selection, char status) {
   switch (selection) {
     case TaskSelection::kAll: return status != kDeleted;
-    case TaskSelection::kComplete: return status != kDeleted && status != kIncomplete;
-    case TaskSelection::kIncomplete: return status != kDeleted && status != kComplete;
+    case TaskSelection::kCompleteTasks: return status != kDeleted && status != kIncomplete;
+    case TaskSelection::kIncompleteTasks: return status != kDeleted && status != kComplete;
   }
   return false;
 }
@@ -42,8 +42,8 @@ std::string Row(const TaskFields& task) {
 std::string_view CsvFileName(TaskSelection selection) {
   switch (selection) {
     case TaskSelection::kAll: return "ovalltasks.csv";
-    case TaskSelection::kComplete: return "ovcomptasks.csv";
-    case TaskSelection::kIncomplete: return "ovincomptasks.csv";
+    case TaskSelection::kCompleteTasks: return "ovcomptasks.csv";
+    case TaskSelection::kIncompleteTasks: return "ovincomptasks.csv";
   }
   return {};
 }

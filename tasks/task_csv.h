@@ -10,7 +10,7 @@
 
 namespace tasks {
 
-enum class TaskSelection { kAll, kComplete, kIncomplete };
+enum class TaskSelection { kAll, kCompleteTasks, kIncompleteTasks };
 
 // "ovalltasks.csv", "ovcomptasks.csv" or "ovincomptasks.csv".
 std::string_view CsvFileName(TaskSelection selection);

@@ -18,6 +18,7 @@
 #include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/text_heights.h"
 #include "platform/qt/widgets.h"
 #include "platform/text.h"
 #include "platform/vb_error.h"
@@ -69,6 +70,7 @@ Form1::Form1(const std::string& program_folder, const std::string& command_line)
   }
   context_.PageCount = 0;
   Text2->setText(vb::ToQt(context_.CurrentYear));
+  vb::FitTextHeights(this);
 }
 
 Form1::~Form1() = default;

@@ -11,7 +11,9 @@
 #include "site/build_settings.h"
 
 class QCheckBox;
+class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -71,7 +73,13 @@ class Form1 : public QWidget, public BuildSettings {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void MakeControls();    // form1_controls.cpp
+  // form1_controls.cpp: the controls, made in their tab order.
+  void MakeControls();
+  QLayout* MakeEntryBoxes();
+  QLayout* MakeLookPanels();
+  std::array<QGroupBox*, 5> MakeBuildOptionPanels();
+  QGroupBox* MakeYearsPanel();
+  QLayout* MakeButtons();
   void ConnectEvents();
 
   void Text1_Change();

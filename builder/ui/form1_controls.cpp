@@ -40,18 +40,20 @@ void Colour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
   widget->setPalette(palette);
 }
 
+const QRgb kLightBlue = qRgb(192, 192, 255);
+
 // A framed panel with a caption, in its own colour and with black text.
-QGroupBox* Panel(const char* caption, const QColor& colour, QWidget* parent) {
+QGroupBox* Panel(const char* caption, QRgb colour, QWidget* parent) {
   auto* panel = new QGroupBox(caption, parent);
   panel->setAutoFillBackground(true);
-  Colour(panel, QPalette::Window, colour);
+  Colour(panel, QPalette::Window, QColor(colour));
   Colour(panel, QPalette::WindowText, Qt::black);
   return panel;
 }
 
 // A panel of option buttons left to right in one row.
-QGroupBox* OptionRow(const char* caption, const QColor& colour,
-                     std::initializer_list<QRadioButton*> options, QWidget* parent) {
+QGroupBox* OptionRow(const char* caption, QRgb colour, std::initializer_list<QRadioButton*> options,
+                     QWidget* parent) {
   QGroupBox* panel = Panel(caption, colour, parent);
   auto* row = new QHBoxLayout(panel);
   for (QRadioButton* option : options) row->addWidget(option);
@@ -73,6 +75,22 @@ void Form1::MakeControls() {
   Colour(this, QPalette::Window, QColor(128, 128, 128));
   Colour(this, QPalette::WindowText, Qt::white);
 
+  QLayout* top = MakeEntryBoxes();
+  QLayout* looks = MakeLookPanels();
+  const std::array<QGroupBox*, 5> options = MakeBuildOptionPanels();
+  QGroupBox* years = MakeYearsPanel();
+  QLayout* buttons = MakeButtons();
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addLayout(looks);
+  for (QGroupBox* panel : options) layout->addWidget(panel);
+  layout->addWidget(years);
+  layout->addLayout(buttons);
+}
+
+// The logo, and the school's name, code and year and the drive beside it.
+QLayout* Form1::MakeEntryBoxes() {
   Picture1 = new QLabel(this);
   Picture1->setPixmap(QPixmap(":/ui/logo.png"));
   Picture1->setFixedSize(248, 60);
@@ -101,41 +119,51 @@ void Form1::MakeControls() {
   top->addWidget(Picture1, 0, Qt::AlignTop);
   top->addSpacing(16);
   top->addLayout(boxes, 1);
+  return top;
+}
 
-  const QColor light_blue(192, 192, 255), peach(255, 224, 192), cyan(192, 255, 255),
-      pink(255, 192, 255), orange(255, 192, 128), yellow(255, 255, 192);
-
+// The colour templates and the fonts, side by side.
+QLayout* Form1::MakeLookPanels() {
   Option1 = new QRadioButton("Firestone");
   Option2 = new QRadioButton("Copper");
   Option3 = new QRadioButton("Mother of Pearl");
   Option4 = new QRadioButton("Midnight");
   Option1->setChecked(true);
-  QGroupBox* themes = OptionRow("Orvane Colour Templates Available:", light_blue,
+  QGroupBox* themes = OptionRow("Orvane Colour Templates Available:", kLightBlue,
                                 {Option1, Option2, Option3, Option4}, this);
 
   Option5 = new QRadioButton("Verdana");
   Option7 = new QRadioButton("Times New Roman");
   Option6 = new QRadioButton("Arial");
   Option6->setChecked(true);
-  QGroupBox* fonts = OptionRow("Font Options: ", light_blue, {Option5, Option7, Option6}, this);
+  QGroupBox* fonts = OptionRow("Font Options: ", kLightBlue, {Option5, Option7, Option6}, this);
 
+  auto* looks = new QHBoxLayout;
+  looks->addWidget(themes, 4);
+  looks->addWidget(fonts, 3);
+  return looks;
+}
+
+// The panels of the build's options, top to bottom: images, folder names,
+// page layout, evaluation section and writing portfolio.
+std::array<QGroupBox*, 5> Form1::MakeBuildOptionPanels() {
   Option8 = new QRadioButton("Create a single shared image folder only");
   Option9 = new QRadioButton("Replicate all buttons in every student's folder");
   Option9->setChecked(true);
   QGroupBox* images =
-      OptionRow("Button Image Creation Options : ", peach, {Option8, Option9}, this);
+      OptionRow("Button Image Creation Options : ", qRgb(255, 224, 192), {Option8, Option9}, this);
 
   Option10 = new QRadioButton("Use Generic Folder Names (not recommended)");
   Option11 = new QRadioButton("Name Folders according to imported data");
   Option11->setChecked(true);
-  QGroupBox* naming = OptionRow("Folder Naming Options :", cyan, {Option10, Option11}, this);
+  QGroupBox* naming = OptionRow("Folder Naming Options :", qRgb(192, 255, 255), {Option10, Option11}, this);
 
   Option12 = new QRadioButton("K-6 School Layout (12 Topics)");
   Option13 = new QRadioButton("High School Layout (Subject-based)");
   Option12->setChecked(true);
-  QGroupBox* layouts = OptionRow("Student Pages Layout:", light_blue, {Option12, Option13}, this);
+  QGroupBox* layouts = OptionRow("Student Pages Layout:", kLightBlue, {Option12, Option13}, this);
 
-  QGroupBox* evaluation = Panel("Topic Evaluation Option:", pink, this);
+  QGroupBox* evaluation = Panel("Topic Evaluation Option:", qRgb(255, 192, 255), this);
   Check15 = new QCheckBox(
       "Check this box to insert a teacher and student evaluation section into each student's "
       "Topics pages",
@@ -143,7 +171,7 @@ void Form1::MakeControls() {
   Check15->setChecked(true);
   (new QVBoxLayout(evaluation))->addWidget(Check15);
 
-  QGroupBox* portfolio = Panel("Student Writing Portfolio Option:", orange, this);
+  QGroupBox* portfolio = Panel("Student Writing Portfolio Option:", qRgb(255, 192, 128), this);
   Check16 = new QCheckBox(
       "Check this box to insert a Writing folder into each student's Orvane folder containing 6 "
       "writing templates",
@@ -151,8 +179,13 @@ void Form1::MakeControls() {
   Check16->setToolTip("Inserts the Writing Portfolio option automatically as Topic 12");
   Check16->setChecked(true);
   (new QVBoxLayout(portfolio))->addWidget(Check16);
+  return {images, naming, layouts, evaluation, portfolio};
+}
 
-  QGroupBox* years = Panel("Scholastic Years (Student Pages): ", yellow, this);
+// The note on the years and a box for each year level, four to a column,
+// with last year's link.
+QGroupBox* Form1::MakeYearsPanel() {
+  QGroupBox* years = Panel("Scholastic Years (Student Pages): ", qRgb(255, 255, 192), this);
   auto* note = new QLabel(kYearsNote, years);
   note->setWordWrap(true);
   auto* year_grid = new QGridLayout;
@@ -173,7 +206,11 @@ void Form1::MakeControls() {
   Check7 = year_boxes_[6]; Check8 = year_boxes_[7]; Check9 = year_boxes_[8];
   Check10 = year_boxes_[9]; Check11 = year_boxes_[10]; Check12 = year_boxes_[11];
   Check13 = year_boxes_[12]; Check14 = year_boxes_[13];
+  return years;
+}
 
+// Install and Preview at the left, Exit at the right.
+QLayout* Form1::MakeButtons() {
   Command1 = new QPushButton("&Install Ond's Orvane!", this);
   Command1->setToolTip("When ready, click here to build your new school intranet!");
   Command1->setEnabled(false);
@@ -190,21 +227,7 @@ void Form1::MakeControls() {
   buttons->addWidget(Command3);
   buttons->addStretch();
   buttons->addWidget(Command2);
-
-  auto* looks = new QHBoxLayout;
-  looks->addWidget(themes, 4);
-  looks->addWidget(fonts, 3);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(top);
-  layout->addLayout(looks);
-  layout->addWidget(images);
-  layout->addWidget(naming);
-  layout->addWidget(layouts);
-  layout->addWidget(evaluation);
-  layout->addWidget(portfolio);
-  layout->addWidget(years);
-  layout->addLayout(buttons);
+  return buttons;
 }
 
 }  // namespace builder

@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "platform/qt/qt_text.h"
+#include "platform/qt/text_heights.h"
 #include "platform/qt/widgets.h"
 
 namespace builder {
@@ -24,6 +25,7 @@ Form2::Form2() {
   layout->addWidget(Label3);
   layout->addStretch();
   setMinimumSize(420, 120);
+  vb::FitTextHeights(this);
 }
 
 void Form2::Show() {

@@ -18,6 +18,7 @@
 #include "common/bulletin_startup.h"
 #include "platform/msgbox.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/text_heights.h"
 #include "platform/qt/widgets.h"
 #include "platform/text.h"
 #include "platform/vb_error.h"
@@ -80,6 +81,7 @@ Form1::Form1(const std::string& program_folder) : program_folder_(program_folder
   setObjectName("Form1");
   setWindowTitle("Orvane Term Calendar Generator");
   MakeControls();
+  vb::FitTextHeights(this);
   connect(Combo2, &QComboBox::activated, this, [this] { Combo2_Click(); });
   connect(Combo3, &QComboBox::activated, this, [this] { Combo2_Click(); });
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });

@@ -8,6 +8,7 @@
 
 #include "platform/qt/multi_line_text_box.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/text_heights.h"
 #include "platform/qt/widgets.h"
 
 namespace news {
@@ -67,6 +68,7 @@ Form1::Form1(std::string tool_folder, QWidget* parent) : QWidget(parent), editor
   setPalette(palette);
   setAutoFillBackground(true);
   MakeControls();
+  vb::FitTextHeights(this);
   ConnectEvents();
 }
 
@@ -175,8 +177,8 @@ void Form1::Command5_Click() { Move(&NewsEditor::ShowOldest); }
 void Form1::Command6_Click() { Move(&NewsEditor::ShowNewer); }
 void Form1::Command7_Click() { Move(&NewsEditor::ShowOlder); }
 
-void Form1::Move(void (NewsEditor::*move)(const ItemEdits&)) {
-  (editor_.*move)(Edits());
+void Form1::Move(void (NewsEditor::*step)(const ItemEdits&)) {
+  (editor_.*step)(Edits());
   ShowEditorState();
 }
 

@@ -48,7 +48,7 @@ class Form1 : public QWidget {
   void ShowEditorState();
   ItemEdits Edits() const;
   // Saves the item on screen and shows another.
-  void Move(void (NewsEditor::*move)(const ItemEdits&));
+  void Move(void (NewsEditor::*step)(const ItemEdits&));
 
   NewsEditor editor_;
 };

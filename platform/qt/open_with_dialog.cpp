@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/desktop_apps.h"
+#include "platform/qt/text_heights.h"
 #include "platform/shell.h"
 
 namespace vb {
@@ -62,6 +63,7 @@ OpenWithDialog::OpenWithDialog(const std::string& native_file) : file_(native_fi
   layout->addWidget(label);
   layout->addWidget(List);
   layout->addLayout(buttons);
+  FitTextHeights(this);
 
   connect(OpenButton, &QPushButton::clicked, this, [this] { OpenChosen(); });
   connect(List, &QListWidget::itemActivated, this, [this] { OpenChosen(); });

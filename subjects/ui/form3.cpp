@@ -13,6 +13,7 @@
 
 #include "platform/msgbox.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/text_heights.h"
 #include "platform/qt/widgets.h"
 #include "subjects/core/subject_groups.h"
 #include "subjects/core/refresh_groups.h"
@@ -51,9 +52,43 @@ Form3::Form3(std::function<void()> enable_install2)
   palette.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
   setPalette(palette);
 
-  const QColor white(0xFF, 0xFF, 0xFF), pale_yellow(0xFF, 0xFF, 0xC0), light_cyan(0xC0, 0xFF, 0xFF);
+  const QColor white(0xFF, 0xFF, 0xFF), light_cyan(0xC0, 0xFF, 0xFF);
   Label14 = ColouredLabel(kInstructions, light_cyan, this);
   Label14->setWordWrap(true);
+  QGridLayout* rows = MakeGroupRows();
+
+  Label15 = ColouredLabel("Number of Topic Pages to be created in each subject group:", white, this);
+  Text13 = new QLineEdit(this);
+  Text13->setAlignment(Qt::AlignCenter);
+  Text13->setFixedWidth(40);
+  vb::LimitTyping(Text13, 2);
+  Command1 = new QPushButton("&Refresh", this);
+  Command1->setToolTip("Click to refresh Folder structure...");
+
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(Label15);
+  bottom->addWidget(Text13);
+  bottom->addStretch();
+  bottom->addWidget(Command1);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(Label14);
+  layout->addSpacing(8);
+  layout->addLayout(rows);
+  layout->addSpacing(8);
+  layout->addLayout(bottom);
+  resize(480, heightForWidth(480));
+  vb::FitTextHeights(this);
+
+  ShowDesignValues();
+  connect(Command1, &QPushButton::clicked, this, [this] { vb::GuardEvent([this] { Command1_Click(); }); });
+  connect(qApp, &QGuiApplication::focusWindowChanged, this,
+          [this](QWindow* now) { FocusWindowChanged(now); });
+}
+
+// The column captions and the twelve rows of a name box beside its folder.
+QGridLayout* Form3::MakeGroupRows() {
+  const QColor white(0xFF, 0xFF, 0xFF), pale_yellow(0xFF, 0xFF, 0xC0);
   Label17 = ColouredLabel("Subject Groupings:", white, this);
   Label13 = ColouredLabel("Orvane Folders:", white, this);
 
@@ -77,33 +112,7 @@ Form3::Form3(std::function<void()> enable_install2)
   Label4 = folder_labels_[4]; Label5 = folder_labels_[5]; Label6 = folder_labels_[6];
   Label7 = folder_labels_[7]; Label8 = folder_labels_[8]; Label9 = folder_labels_[9];
   Label10 = folder_labels_[10]; Label11 = folder_labels_[11]; Label12 = folder_labels_[12];
-
-  Label15 = ColouredLabel("Number of Topic Pages to be created in each subject group:", white, this);
-  Text13 = new QLineEdit(this);
-  Text13->setAlignment(Qt::AlignCenter);
-  Text13->setFixedWidth(40);
-  vb::LimitTyping(Text13, 2);
-  Command1 = new QPushButton("&Refresh", this);
-  Command1->setToolTip("Click to refresh Folder structure...");
-
-  auto* bottom = new QHBoxLayout;
-  bottom->addWidget(Label15);
-  bottom->addWidget(Text13);
-  bottom->addStretch();
-  bottom->addWidget(Command1);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(Label14);
-  layout->addSpacing(8);
-  layout->addLayout(rows);
-  layout->addSpacing(8);
-  layout->addLayout(bottom);
-  resize(480, heightForWidth(480));
-
-  ShowDesignValues();
-  connect(Command1, &QPushButton::clicked, this, [this] { vb::GuardEvent([this] { Command1_Click(); }); });
-  connect(qApp, &QGuiApplication::focusWindowChanged, this,
-          [this](QWindow* now) { FocusWindowChanged(now); });
+  return rows;
 }
 
 void Form3::ShowDesignValues() {

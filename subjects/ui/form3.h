@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -33,6 +34,7 @@ class Form3 : public QWidget {
   void hideEvent(QHideEvent* event) override;
 
  private:
+  QGridLayout* MakeGroupRows();
   void Command1_Click();
   void Form_Deactivate();
   void EnableInstall2();

@@ -21,6 +21,7 @@
 #include "platform/msgbox.h"
 #include "platform/qt/multi_line_text_box.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/text_heights.h"
 #include "platform/qt/widgets.h"
 #include "platform/text.h"
 #include "platform/vb_error.h"
@@ -55,19 +56,21 @@ Form1::Form1(const std::string& program_folder, QWidget* parent)
   setWindowTitle("Orvane Jobline Manager v3.1");
   MakeControls();
   MakeMenu();
+  vb::FitTextHeights(this);
   ConnectEvents();
 }
 
 void Form1::MakeControls() {
   auto* central = new QWidget(this);
   setCentralWidget(central);
-  // Each caption names its control, for the accessibility tools too.
-  const auto caption = [central](const char* text, QWidget* control) {
-    auto* label = new QLabel(text, central);
-    label->setBuddy(control);
-    return label;
-  };
+  MakeTaskBoxes(central);
+  QWidget* views = MakeStateControls(central);
+  MakeBrowsingControls(central);
+  LayOutControls(central, views);
+}
 
+// The logo and the task's own boxes and labels.
+void Form1::MakeTaskBoxes(QWidget* central) {
   Picture1 = Logo(central);
   Text1 = Named(new QLineEdit(central), "Text1");
   vb::LimitTyping(Text1, 50);
@@ -78,7 +81,11 @@ void Form1::MakeControls() {
   Label10 = Named(new QLabel("IP Address", central), "Label10");
   Combo1 = ListCombo("Combo1", [] {}, central);
   Combo2 = ListCombo("Combo2", [] {}, central);
+}
 
+// The priority, the completion box and the choice of view; returns the
+// panel of the two views.
+QWidget* Form1::MakeStateControls(QWidget* central) {
   Frame1 = Named(new QGroupBox("Task Priority Set by Administrator:", central), "Frame1");
   Option3 = Named(new QRadioButton("Not Set", Frame1), "Option3");
   Option4 = Named(new QRadioButton("Low", Frame1), "Option4");
@@ -86,8 +93,9 @@ void Form1::MakeControls() {
   Option6 = Named(new QRadioButton("HIGH", Frame1), "Option6");
   priority_group_ = new QButtonGroup(Frame1);
   auto* priorities = new QHBoxLayout(Frame1);
+  int priority = 0;  // the option's id is the priority it stands for
   for (QRadioButton* option : {Option3, Option4, Option5, Option6}) {
-    priority_group_->addButton(option, priority_group_->buttons().size());
+    priority_group_->addButton(option, priority++);
     priorities->addWidget(option);
   }
 
@@ -100,6 +108,11 @@ void Form1::MakeControls() {
   view_layout->setContentsMargins(0, 0, 0, 0);
   view_layout->addWidget(Option1);
   view_layout->addWidget(Option2);
+  return views;
+}
+
+// The view's caption, the moves and the window's buttons.
+void Form1::MakeBrowsingControls(QWidget* central) {
   Label8 = Named(new QLabel("Incomplete Task Requests:", central), "Label8");
   QFont bold = Label8->font();
   bold.setBold(true);
@@ -118,29 +131,33 @@ void Form1::MakeControls() {
   Command1 = Named(new QPushButton("&Quit", central), "Command1");
   // The browsing controls appear once the tasks are loaded.
   for (QWidget* control : BrowsingControls()) control->setVisible(false);
+}
 
+void Form1::LayOutControls(QWidget* central, QWidget* views) {
+  // Each caption names its control, for the accessibility tools too.
+  const auto caption = [central](const char* text, QWidget* control) {
+    auto* label = new QLabel(text, central);
+    label->setBuddy(control);
+    return label;
+  };
   auto* fields = new QGridLayout;
-  fields->addWidget(caption("Location:", Combo1), 0, 0);
-  fields->addWidget(Combo1, 0, 1);
-  fields->addWidget(caption("Problem With:", Combo2), 1, 0);
-  fields->addWidget(Combo2, 1, 1);
-  fields->addWidget(caption("Submitted by:", Text3), 2, 0);
-  fields->addWidget(Text3, 2, 1);
-  fields->addWidget(caption("Date submitted:", Label6), 3, 0);
-  fields->addWidget(Label6, 3, 1);
-  fields->addWidget(caption("From:", Label10), 4, 0);
-  fields->addWidget(Label10, 4, 1);
+  const std::pair<const char*, QWidget*> rows[] = {{"Location:", Combo1},     {"Problem With:", Combo2},
+                                                   {"Submitted by:", Text3},  {"Date submitted:", Label6},
+                                                   {"From:", Label10}};
+  int row = 0;
+  for (const auto& [text, control] : rows) {
+    fields->addWidget(caption(text, control), row, 0);
+    fields->addWidget(control, row++, 1);
+  }
   fields->setColumnStretch(1, 1);
   auto* top = new QHBoxLayout;
   top->addWidget(Picture1, 0, Qt::AlignTop);
   top->addLayout(fields, 1);
 
   auto* moves = new QHBoxLayout;
-  moves->addWidget(Command4);
-  moves->addWidget(Command6);
-  moves->addWidget(Label7);
-  moves->addWidget(Command7);
-  moves->addWidget(Command5);
+  for (QWidget* control : std::initializer_list<QWidget*>{Command4, Command6, Label7, Command7, Command5}) {
+    moves->addWidget(control);
+  }
   auto* browse = new QVBoxLayout;
   browse->addWidget(Label8);
   browse->addLayout(moves);
@@ -329,9 +346,9 @@ void Form1::Redisplay() {
   }
 }
 
-void Form1::Browse(void (TaskBrowser::*move)()) {
+void Form1::Browse(void (TaskBrowser::*step)()) {
   if (!SaveCurrentTask()) return;
-  (browser_.get()->*move)();
+  (browser_.get()->*step)();
   Redisplay();
 }
 
@@ -397,8 +414,8 @@ void Form1::Export(TaskSelection selection) {
 }
 
 void Form1::allexcel_Click() { Export(TaskSelection::kAll); }
-void Form1::compexcel_Click() { Export(TaskSelection::kComplete); }
-void Form1::incexcel_Click() { Export(TaskSelection::kIncomplete); }
+void Form1::compexcel_Click() { Export(TaskSelection::kCompleteTasks); }
+void Form1::incexcel_Click() { Export(TaskSelection::kIncompleteTasks); }
 
 void Form1::emailit_Click() {
   if (!MailPreferencesSet(MailSettings)) {

@@ -78,6 +78,10 @@ class Form1 : public QMainWindow {
 
  private:
   void MakeControls();
+  void MakeTaskBoxes(QWidget* central);
+  QWidget* MakeStateControls(QWidget* central);
+  void MakeBrowsingControls(QWidget* central);
+  void LayOutControls(QWidget* central, QWidget* views);
   void MakeMenu();
   void ConnectEvents();
 
@@ -93,7 +97,7 @@ class Form1 : public QMainWindow {
   // ShowCurrentTask after start-up: a failed read ends the program.
   void Redisplay();
   // Saves the shown task, then moves and shows the task moved to.
-  void Browse(void (TaskBrowser::*move)());
+  void Browse(void (TaskBrowser::*step)());
 
   void Command1_Click();  // Quit
   void Command2_Click();  // Update Jobline Page!

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "platform/qt/qt_text.h"
+#include "platform/qt/text_heights.h"
 #include "tasks/ui/task_widgets.h"
 
 namespace tasks::manager {
@@ -25,6 +26,7 @@ Form2::Form2(QWidget* parent) : QDialog(parent) {
   layout->addWidget(Label1);
   layout->addWidget(Text1);
   layout->addWidget(Command1, 0, Qt::AlignRight);
+  vb::FitTextHeights(this);
   connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
 }
 

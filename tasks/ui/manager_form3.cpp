@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "platform/qt/qt_text.h"
+#include "platform/qt/text_heights.h"
 #include "tasks/ui/task_widgets.h"
 
 namespace tasks::manager {
@@ -16,6 +17,7 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(lstStatus);
   resize(600, 260);
+  vb::FitTextHeights(this);
 }
 
 void Form3::AddStatusLine(const std::string& text1252) {

@@ -10,6 +10,7 @@
 #include "common/bulletin_startup.h"
 #include "platform/msgbox.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/text_heights.h"
 #include "platform/qt/widgets.h"
 #include "platform/text.h"
 #include "platform/vb_error.h"
@@ -17,41 +18,62 @@
 
 namespace tasks::manager {
 
+namespace {
+
+// A caption above its box, in a row of the group.
+QLineEdit* Field(QGroupBox* group, QHBoxLayout* row, const char* caption, const char* name, int stretch,
+                 const char* tip = nullptr) {
+  auto* box = Named(new QLineEdit(group), name);
+  auto* label = new QLabel(caption, group);
+  label->setBuddy(box);
+  if (tip != nullptr) label->setToolTip(tip);
+  auto* cell = new QVBoxLayout;
+  cell->addWidget(label);
+  cell->addWidget(box);
+  row->addLayout(cell, stretch);
+  return box;
+}
+
+}  // namespace
+
 Form4::Form4(TaskMailSettings& settings, std::string tool_folder, QWidget* parent)
     : QDialog(parent), settings_(settings), tool_folder_(std::move(tool_folder)) {
   setObjectName("Form4");
   setWindowTitle("Jobline eMail Preferences");
+  MakeFields();
+  MakeButtons();
+  resize(600, 400);
+  vb::FitTextHeights(this);
+
+  const auto guarded = [this](void (Form4::*handler)()) {
+    return vb::GuardedEvent(this, handler);
+  };
+  connect(Command1, &QPushButton::clicked, this, guarded(&Form4::SaveMailSettings));
+  connect(Command2, &QPushButton::clicked, this, guarded(&Form4::CancelMailSettings));
+}
+
+// The two groups of boxes; boxes are made in the settings' order, which is
+// their tab order.
+void Form4::MakeFields() {
   Frame1 = Named(new QGroupBox("Your Contact Details:", this), "Frame1");
   Frame2 = Named(new QGroupBox("eMail Recipient and SMTP Settings:", this), "Frame2");
-
-  // A caption above its box, in a row of the group; boxes are made in the
-  // settings' order, which is their tab order.
-  const auto field = [](QGroupBox* group, QHBoxLayout* row, const char* caption, const char* name,
-                        int stretch, const char* tip = nullptr) {
-    auto* box = Named(new QLineEdit(group), name);
-    auto* label = new QLabel(caption, group);
-    label->setBuddy(box);
-    if (tip != nullptr) label->setToolTip(tip);
-    auto* cell = new QVBoxLayout;
-    cell->addWidget(label);
-    cell->addWidget(box);
-    row->addLayout(cell, stretch);
-    return box;
-  };
   auto* contact = new QVBoxLayout(Frame1);
   QHBoxLayout* rows[4];
   for (QHBoxLayout*& row : rows) contact->addLayout(row = new QHBoxLayout);
-  Text1 = field(Frame1, rows[0], "Your School Name:", "Text1", 3);
-  Text2 = field(Frame1, rows[0], "School Code:", "Text2", 1);
-  Text3 = field(Frame1, rows[1], "Your Name (contact person):", "Text3", 1);
-  Text4 = field(Frame1, rows[1], "Your eMail Address:", "Text4", 1);
-  Text5 = field(Frame1, rows[2], "School Phone Number:", "Text5", 1);
-  Text6 = field(Frame1, rows[2], "Your Mobile Number (optional):", "Text6", 1);
-  Text7 = field(Frame1, rows[3], "Comments on your availability for a Return Call:", "Text7", 1);
+  Text1 = Field(Frame1, rows[0], "Your School Name:", "Text1", 3);
+  Text2 = Field(Frame1, rows[0], "School Code:", "Text2", 1);
+  Text3 = Field(Frame1, rows[1], "Your Name (contact person):", "Text3", 1);
+  Text4 = Field(Frame1, rows[1], "Your eMail Address:", "Text4", 1);
+  Text5 = Field(Frame1, rows[2], "School Phone Number:", "Text5", 1);
+  Text6 = Field(Frame1, rows[2], "Your Mobile Number (optional):", "Text6", 1);
+  Text7 = Field(Frame1, rows[3], "Comments on your availability for a Return Call:", "Text7", 1);
   auto* recipient = new QHBoxLayout(Frame2);
-  Text8 = field(Frame2, recipient, "Recipient's eMail Address:", "Text8", 1, "for example helpdesk@example.org");
-  Text9 = field(Frame2, recipient, "SMTP Server:", "Text9", 1, "for example mail.example.org");
+  Text8 = Field(Frame2, recipient, "Recipient's eMail Address:", "Text8", 1, "for example helpdesk@example.org");
+  Text9 = Field(Frame2, recipient, "SMTP Server:", "Text9", 1, "for example mail.example.org");
+}
 
+// Save and Cancel beside the help text, under the two groups.
+void Form4::MakeButtons() {
   Command1 = Named(new QPushButton("&Save", this), "Command1");
   QFont bold = Command1->font();
   bold.setBold(true);
@@ -75,13 +97,6 @@ Form4::Form4(TaskMailSettings& settings, std::string tool_folder, QWidget* paren
   layout->addWidget(Frame1);
   layout->addWidget(Frame2);
   layout->addLayout(buttons);
-  resize(600, 400);
-
-  const auto guarded = [this](void (Form4::*handler)()) {
-    return vb::GuardedEvent(this, handler);
-  };
-  connect(Command1, &QPushButton::clicked, this, guarded(&Form4::SaveMailSettings));
-  connect(Command2, &QPushButton::clicked, this, guarded(&Form4::CancelMailSettings));
 }
 
 std::array<QLineEdit*, 9> Form4::Boxes() const {

@@ -31,6 +31,8 @@ class Form4 : public QDialog {
   QLabel* Label10;        // the help text
 
  private:
+  void MakeFields();
+  void MakeButtons();
   std::array<QLineEdit*, 9> Boxes() const;
   void SaveMailSettings();
   void CancelMailSettings();

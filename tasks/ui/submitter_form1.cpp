@@ -11,6 +11,7 @@
 #include "platform/msgbox.h"
 #include "platform/qt/multi_line_text_box.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/text_heights.h"
 #include "platform/qt/widgets.h"
 #include "platform/vb_error.h"
 #include "tasks/local_address.h"
@@ -32,7 +33,13 @@ Form1::Form1(const std::string& program_folder, QWidget* parent)
     : QWidget(parent), program_folder_(program_folder) {
   setObjectName("Form1");
   setWindowTitle("Orvane Jobline: Submit a Task Request");
+  MakeControls();
+  LayOutControls();
+  vb::FitTextHeights(this);
+  ConnectEvents();
+}
 
+void Form1::MakeControls() {
   Picture1 = Logo(this);
   Label2 = Named(new QLabel("Subject for this Request:", this), "Label2");
   Text1 = Named(new QLineEdit(this), "Text1");
@@ -68,7 +75,9 @@ Form1::Form1(const std::string& program_folder, QWidget* parent)
   Command2 = Named(new QPushButton("&Submit this Task!", this), "Command2");
   Command2->setEnabled(false);
   Command1 = Named(new QPushButton("&Quit", this), "Command1");
+}
 
+void Form1::LayOutControls() {
   auto* lists = new QGridLayout;
   lists->addWidget(Label8, 0, 0);
   lists->addWidget(Combo1, 0, 1);
@@ -100,7 +109,9 @@ Form1::Form1(const std::string& program_folder, QWidget* parent)
   layout->addWidget(Label7);
   layout->addLayout(buttons);
   resize(560, 520);
+}
 
+void Form1::ConnectEvents() {
   const auto update = [this] { vb::GuardEvent([this] { UpdateSubmitButton(); }); };
   connect(Text1, &QLineEdit::textChanged, this, update);
   connect(Text2, &QPlainTextEdit::textChanged, this, update);

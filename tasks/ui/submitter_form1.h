@@ -34,6 +34,9 @@ class Form1 : public QWidget {
   QPushButton *Command3, *Command2, *Command1;
 
  private:
+  void MakeControls();
+  void LayOutControls();
+  void ConnectEvents();
   void ClearTaskForm();
   void UpdateSubmitButton();
   void WarnBadLanguage();

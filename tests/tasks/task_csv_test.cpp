@@ -38,8 +38,8 @@ TEST(TaskCsv, RowsOfTheSelectedTasksInStoreOrder) {
     std::string csv;
   } cases[] = {
       {TaskSelection::kAll, kRecords, kHeader + kComplete + kOpen + kOdd + kReport},
-      {TaskSelection::kComplete, kRecords, kHeader + kComplete + kOdd + kReport},
-      {TaskSelection::kIncomplete, kRecords, kHeader + kOpen + kOdd + kReport},
+      {TaskSelection::kCompleteTasks, kRecords, kHeader + kComplete + kOdd + kReport},
+      {TaskSelection::kIncompleteTasks, kRecords, kHeader + kOpen + kOdd + kReport},
       {TaskSelection::kAll, {kRecords[2]}, kHeader + kReport},
   };
   for (const auto& c : cases) EXPECT_EQ(tasks::TaskCsv(c.records, c.selection, "07/12/26"), c.csv);
@@ -51,7 +51,7 @@ TEST(TaskCsv, ExportIsWrittenIntoTheToolFolderAndOpened) {
   common::BulletinRecordFile store;
   store.Open(tools.folder() + "ovtask.dat", 1143);
   testing_support::RecordingOpener opener(tools.file(""));
-  tasks::ExportTasks(tools.folder(), store, TaskSelection::kIncomplete, "07/12/26");
+  tasks::ExportTasks(tools.folder(), store, TaskSelection::kIncompleteTasks, "07/12/26");
   EXPECT_EQ(tools.Read("ovincomptasks.csv"), kHeader + kOpen + kReport);
   EXPECT_EQ(opener.Opened(), tools.file("ovincomptasks.csv").string());
 

@@ -475,12 +475,64 @@ TEST_F(ManagerTest, EmailsTheShownTaskAndReportsEveryEndOfASend) {
   EXPECT_EQ(tools_.Read("ovtask.dat"), StoreOfStatuses("1"));
 }
 
+TEST_F(ManagerTest, EveryStoredPriorityShowsItsOption) {
+  std::string store;
+  for (const char priority : {'3', '2', '1', '0'}) {
+    store += TaskRecordBytes('1', "Task", "", "", "", "", "", "", priority);
+  }
+  Start(store);
+  for (QRadioButton* option : {form_->Option6, form_->Option5, form_->Option4, form_->Option3}) {
+    EXPECT_TRUE(option->isChecked()) << vb::FromQt(option->text());
+    form_->Command7->click();
+  }
+}
+
+// Tasks 1, 3 and 5 open: previous steps back over the complete ones, and
+// turns at the first.
+TEST_F(ManagerTest, PreviousInTheIncompleteViewGoesBack) {
+  Start(StoreOfStatuses("10101"));
+  const std::pair<QPushButton*, std::string> steps[] = {
+      {form_->Command7, "3 of 5"}, {form_->Command7, "5 of 5"}, {form_->Command6, "3 of 5"},
+      {form_->Command6, "1 of 5"}, {form_->Command6, "1 of 5"}, {form_->Command7, "3 of 5"}};
+  for (const auto& [button, caption] : steps) {
+    button->click();
+    EXPECT_EQ(Text(form_->Label7), caption);
+    EXPECT_EQ(Text(form_->Text1), "Task " + caption.substr(0, 1));
+  }
+  EXPECT_TRUE(form_->Option2->isChecked());
+  EXPECT_TRUE(messages_.shown().empty());
+}
+
 TEST(SecurityCheck, MasksAndTakesFifteenCharacters) {
   tasks::manager::Form2 form2;
   EXPECT_EQ(vb::FromQt(form2.windowTitle()), "Security Check");
   EXPECT_EQ(form2.Text1->echoMode(), QLineEdit::Password);
   EXPECT_EQ(form2.Text1->maxLength(), 15);
   EXPECT_TRUE(form2.Command1->isDefault());
+}
+
+// A password of fifteen characters is taken when defined and can be typed
+// in full at the next start's Security Check; a sixteenth key is lost.
+TEST(SecurityCheck, AFifteenCharacterPasswordIsDefinedAndAccepted) {
+  const tasks_test::TaskFolder tools;
+  testing_support::ScriptedMessages messages;
+  tasks::manager::Form2 form2;
+  tasks::PasswordPrompts prompts = tasks::manager::DialogPasswordPrompts(form2);
+  int defined = 0;
+  prompts.define_new = [&defined]() -> std::optional<std::string> {
+    if (defined++ > 0) vb::End();  // asked again: the answer was refused
+    return "Fifteen chars!!";
+  };
+  tasks::CheckTaskPassword(tools.folder(), prompts);
+  EXPECT_EQ(tools.Read("ovtaskpw.dat"), tasks::PasswordFileImage("Fifteen chars!!"));
+
+  QTimer::singleShot(0, &form2, [&form2] {
+    QTest::keyClicks(form2.Text1, "FIFTEEN CHARS!!?");
+    QTest::keyClick(form2.Text1, Qt::Key_Return);
+  });
+  QTimer::singleShot(2000, &form2, [&form2] { form2.reject(); });  // Enter did not answer
+  EXPECT_NO_THROW(tasks::CheckTaskPassword(tools.folder(), prompts));
+  EXPECT_EQ(Titles(messages), std::vector<std::string>{"Success"});
 }
 
 }  // namespace

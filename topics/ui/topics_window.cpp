@@ -16,6 +16,7 @@
 #include "platform/qt/file_list_box.h"
 #include "platform/qt/folder_list_box.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/text_heights.h"
 #include "platform/qt/widgets.h"
 #include "platform/text.h"
 #include "platform/vb_error.h"
@@ -92,6 +93,7 @@ TopicsWindow::TopicsWindow(Variant variant, TopicsSite site, QWidget* parent)
   layout->addWidget(Frame4);
   layout->addLayout(buttons);
   layout->addWidget(Label9);
+  vb::FitTextHeights(this);
 
   Drive1->SetDrive(program_drive_);
   Dir1->SetPath(site_.site_root);
