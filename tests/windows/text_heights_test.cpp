@@ -25,7 +25,7 @@
 #include "tests/tasks/task_folder.h"
 #include "tests/topics/site_fixture.h"
 #include "topics/startup.h"
-#include "topics/topics_window.h"
+#include "topics/ui/topics_window.h"
 
 namespace {
 
