@@ -223,21 +223,20 @@ int64_t TXRFileSorter::FinishOutput(const std::string& final_name, TXRTextFile& 
       dups.Open(NativePath(Parser.DuplicatesFile), Parser.RecordLength, kSortBufferSize);
       dups.Rewrite(0, false);
     }
-    TSortSpecs& keys = Parser.Keys;
-    std::string key, previous;
+    // The last line written, whose key the next line's is compared with.
+    std::string previous;
     if (!last.Eof()) {
       line = last.ReadLineView();
-      BuildSortKey(line, keys, previous);
+      previous.assign(line);
       out.WriteLine(line);
       ++written;
     }
     int64_t duplicates = 0;
     while (!last.Eof()) {
       line = last.ReadLineView();
-      BuildSortKey(line, keys, key);
-      if (key != previous) {
+      if (CompareLines(line, previous, Parser.Keys) != 0) {
         out.WriteLine(line);
-        previous.swap(key);
+        previous.assign(line);
         ++written;
       } else {
         ++duplicates;
