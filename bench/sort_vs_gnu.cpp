@@ -4,7 +4,13 @@
 // pairs (the pairs alternate which sort goes first), their ratio and both
 // peak resident sizes.
 //
+// The random input is also sorted under a case-insensitive key (/C=1,0)
+// against GNU sort's -f, both in the C locale. --only runs one row (such as
+// "random/C"); --budgets lists the budgets in MiB, "fit" being one that
+// holds the whole input.
+//
 //   sort_vs_gnu [--mb 100] [--pairs 3] [--dir FOLDER] [--lib PATH/XRsortLib.so]
+//               [--only NAME] [--budgets 1,16,fit]
 #include <dlfcn.h>
 #include <stdlib.h>
 #include <unistd.h>
@@ -122,6 +128,104 @@ int Generate(const fs::path& dir, uint64_t megabytes) {
   return charges ? 0 : 1;
 }
 
+// One row's settings: the input, the library's keys and GNU sort's
+// matching options.
+struct Row {
+  std::string name;
+  std::string input;
+  uint64_t charge;  // the input's budget charge (length + 10 a line)
+  std::string keys;
+  std::vector<std::string> gnu_options;
+};
+
+struct Options {
+  uint64_t megabytes = 100;
+  int pairs = 3;
+  std::string library = SORT_VS_GNU_LIBRARY;
+  fs::path base;
+  std::string only;  // one row's name; empty for every row
+  std::vector<std::string> budgets{"1", "16", "fit"};  // MiB, or "fit"
+};
+
+Options ReadOptions(int argc, char** argv) {
+  Options o;
+  for (int i = 1; i + 1 < argc; i += 2) {
+    const std::string value = argv[i + 1];
+    if (std::strcmp(argv[i], "--mb") == 0) o.megabytes = std::strtoull(value.c_str(), nullptr, 10);
+    if (std::strcmp(argv[i], "--pairs") == 0) o.pairs = std::max(1, std::atoi(value.c_str()));
+    if (std::strcmp(argv[i], "--dir") == 0) o.base = value;
+    if (std::strcmp(argv[i], "--lib") == 0) o.library = value;
+    if (std::strcmp(argv[i], "--only") == 0) o.only = value;
+    if (std::strcmp(argv[i], "--budgets") == 0) {
+      o.budgets.clear();
+      for (size_t from = 0; from <= value.size();) {
+        const size_t comma = std::min(value.find(',', from), value.size());
+        o.budgets.push_back(value.substr(from, comma - from));
+        from = comma + 1;
+      }
+    }
+  }
+  if (o.base.empty()) {
+    const char* tmp = std::getenv("TMPDIR");
+    o.base = tmp && *tmp ? tmp : "/tmp";
+  }
+  return o;
+}
+
+// Every input sorted by its whole line, and the ASCII random input under a
+// case-insensitive key against GNU sort's -f.
+std::vector<Row> ReadRows(const fs::path& dir) {
+  std::vector<Row> rows;
+  std::ifstream charges(dir / "charges.txt");
+  std::string name;
+  uint64_t charge;
+  while (charges >> name >> charge) {
+    rows.push_back({name, name + ".txt", charge, "", {}});
+    if (name == "random") rows.push_back({name + "/C", name + ".txt", charge, "/C=1,0 ", {"-f"}});
+  }
+  return rows;
+}
+
+// Times one row at one budget in interleaved pairs, prints its line; false
+// when a sort failed or the outputs differ.
+bool RunRow(const Row& row, uint64_t budget, const Options& o, const fs::path& dir,
+            const std::string& self, const std::vector<std::string>& env) {
+  const std::string kib = std::to_string(budget / 1024);
+  const std::vector<std::string> lib_sort = {
+      self, "--child", o.library, "/Q /M=" + kib + " /T=work " + row.keys + row.input + " lib.out"};
+  std::vector<std::string> gnu_sort = {"sort", "--parallel=1"};
+  gnu_sort.insert(gnu_sort.end(), row.gnu_options.begin(), row.gnu_options.end());
+  gnu_sort.insert(gnu_sort.end(), {"-S", kib + "K", "-T", "work", "-o", "gnu.out", row.input});
+  std::vector<double> lib_seconds, gnu_seconds;
+  double lib_peak = 0, gnu_peak = 0;
+  bool ok = true;
+  for (int pair = 0; pair < o.pairs; ++pair) {
+    fs::remove(dir / "lib.out");
+    fs::remove(dir / "gnu.out");
+    bench::ChildRun lib, gnu;
+    if (pair % 2 == 0) {
+      lib = Spawn(lib_sort, dir, env);
+      gnu = Spawn(gnu_sort, dir, env);
+    } else {
+      gnu = Spawn(gnu_sort, dir, env);
+      lib = Spawn(lib_sort, dir, env);
+    }
+    ok = ok && lib.ok && gnu.ok;
+    lib_seconds.push_back(lib.seconds);
+    gnu_seconds.push_back(gnu.seconds);
+    lib_peak = std::max(lib_peak, lib.peak_mib);
+    gnu_peak = std::max(gnu_peak, gnu.peak_mib);
+  }
+  const bool same = ok && SameLines(dir / "lib.out", dir / "gnu.out");
+  const double cap = 1.25 * static_cast<double>(budget) / kMiB + 8;
+  const double lib_median = bench::Median(lib_seconds);
+  const double gnu_median = bench::Median(gnu_seconds);
+  std::printf("%-9s %7" PRIu64 "Mi %9.3f %9.3f %7.2f %9.1f %9.1f %9.1f %s\n", row.name.c_str(),
+              budget / kMiB, lib_median, gnu_median, lib_median / gnu_median, lib_peak, gnu_peak,
+              cap, same ? "same" : "DIFFERENT");
+  std::fflush(stdout);
+  return same;
+}
 
 }  // namespace
 
@@ -130,22 +234,8 @@ int main(int argc, char** argv) {
   if (argc == 4 && std::strcmp(argv[1], "--generate") == 0) {
     return Generate(argv[2], std::strtoull(argv[3], nullptr, 10));
   }
-
-  uint64_t megabytes = 100;
-  int pairs = 3;
-  std::string library = SORT_VS_GNU_LIBRARY;
-  fs::path base;
-  for (int i = 1; i + 1 < argc; i += 2) {
-    if (std::strcmp(argv[i], "--mb") == 0) megabytes = std::strtoull(argv[i + 1], nullptr, 10);
-    if (std::strcmp(argv[i], "--pairs") == 0) pairs = std::max(1, std::atoi(argv[i + 1]));
-    if (std::strcmp(argv[i], "--dir") == 0) base = argv[i + 1];
-    if (std::strcmp(argv[i], "--lib") == 0) library = argv[i + 1];
-  }
-  if (base.empty()) {
-    const char* tmp = std::getenv("TMPDIR");
-    base = tmp && *tmp ? tmp : "/tmp";
-  }
-  std::string pattern = (base / "sort_vs_gnu.XXXXXX").string();
+  const Options o = ReadOptions(argc, argv);
+  std::string pattern = (o.base / "sort_vs_gnu.XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr) {
     std::perror("mkdtemp");
     return 1;
@@ -162,64 +252,21 @@ int main(int argc, char** argv) {
 
   // The inputs are made by a child, so that this process stays small: a
   // spawned child's peak size starts from its parent's.
-  if (!Spawn({self, "--generate", dir.string(), std::to_string(megabytes)}, dir, env).ok) {
+  if (!Spawn({self, "--generate", dir.string(), std::to_string(o.megabytes)}, dir, env).ok) {
     std::fprintf(stderr, "could not make the inputs\n");
     return 1;
   }
-  struct Input {
-    std::string name;
-    uint64_t charge;
-  };
-  std::vector<Input> inputs;
-  {
-    std::ifstream charges(dir / "charges.txt");
-    Input input;
-    while (charges >> input.name >> input.charge) inputs.push_back(input);
-  }
-
-  std::printf("%" PRIu64 " MB inputs in %s; library %s; %d pairs; load average %s\n", megabytes,
-              dir.c_str(), library.c_str(), pairs, bench::LoadAverage().c_str());
+  std::printf("%" PRIu64 " MB inputs in %s; library %s; %d pairs; load average %s\n", o.megabytes,
+              dir.c_str(), o.library.c_str(), o.pairs, bench::LoadAverage().c_str());
   std::printf("%-9s %9s %9s %9s %7s %9s %9s %9s %s\n", "input", "budget", "lib s", "gnu s",
               "ratio", "lib MiB", "gnu MiB", "RSS cap", "check");
   bool all_same = true;
-  for (const Input& input : inputs) {
-    const uint64_t fit = (input.charge * 5 / 4 + kMiB - 1) / kMiB * kMiB;
-    for (uint64_t budget : {kMiB, 16 * kMiB, fit}) {
-      const std::string kib = std::to_string(budget / 1024);
-      const std::string in = input.name + ".txt";
-      const std::vector<std::string> lib_sort = {
-          self, "--child", library, "/Q /M=" + kib + " /T=work " + in + " lib.out"};
-      const std::vector<std::string> gnu_sort = {"sort", "--parallel=1", "-S", kib + "K", "-T",
-                                                 "work", "-o", "gnu.out", in};
-      std::vector<double> lib_seconds, gnu_seconds;
-      double lib_peak = 0, gnu_peak = 0;
-      bool ok = true;
-      for (int pair = 0; pair < pairs; ++pair) {
-        fs::remove(dir / "lib.out");
-        fs::remove(dir / "gnu.out");
-        bench::ChildRun lib, gnu;
-        if (pair % 2 == 0) {
-          lib = Spawn(lib_sort, dir, env);
-          gnu = Spawn(gnu_sort, dir, env);
-        } else {
-          gnu = Spawn(gnu_sort, dir, env);
-          lib = Spawn(lib_sort, dir, env);
-        }
-        ok = ok && lib.ok && gnu.ok;
-        lib_seconds.push_back(lib.seconds);
-        gnu_seconds.push_back(gnu.seconds);
-        lib_peak = std::max(lib_peak, lib.peak_mib);
-        gnu_peak = std::max(gnu_peak, gnu.peak_mib);
-      }
-      const bool same = ok && SameLines(dir / "lib.out", dir / "gnu.out");
-      all_same = all_same && same;
-      const double cap = 1.25 * static_cast<double>(budget) / kMiB + 8;
-      const double lib_median = bench::Median(lib_seconds);
-      const double gnu_median = bench::Median(gnu_seconds);
-      std::printf("%-9s %7" PRIu64 "Mi %9.3f %9.3f %7.2f %9.1f %9.1f %9.1f %s\n",
-                  input.name.c_str(), budget / kMiB, lib_median, gnu_median, lib_median / gnu_median,
-                  lib_peak, gnu_peak, cap, same ? "same" : "DIFFERENT");
-      std::fflush(stdout);
+  for (const Row& row : ReadRows(dir)) {
+    if (!o.only.empty() && row.name != o.only) continue;
+    const uint64_t fit = (row.charge * 5 / 4 + kMiB - 1) / kMiB * kMiB;
+    for (const std::string& b : o.budgets) {
+      const uint64_t budget = b == "fit" ? fit : std::strtoull(b.c_str(), nullptr, 10) * kMiB;
+      all_same = RunRow(row, budget, o, dir, self, env) && all_same;
     }
   }
   std::printf("load average %s\n", bench::LoadAverage().c_str());

@@ -60,7 +60,6 @@ void TXRFileSorter::Sort(const std::string& command_line) {
   HeaderTexts.clear();
   ChunkBytes = 0;
   RunCount = 0;
-  int64_t last_reported = 0;
   // Every run lives in a folder of this sort's own, gone when the sort ends.
   WorkFolder work;
   WorkScope scope(work_, work);
@@ -68,6 +67,29 @@ void TXRFileSorter::Sort(const std::string& command_line) {
   Merger.Stretches.clear();
 
   auto input = std::make_unique<TXRTextFile>();
+  ReadSettings(command_line);
+  const std::string input_name = CheckedInputName();
+  input->Open(input_name, Parser.RecordLength, kSortBufferSize);
+  input->Reset();
+  DoMessage("Memory used: " + GroupedNumber(Parser.MemoryLimit) + " bytes");
+  DoMessage("Reading...");
+  const InputCount count = ReadInput(*input);
+  input->Close();
+  input.reset();
+
+  if (OnMessage && count.lines != count.last_reported) ReportRead(count.lines);
+  if (ChunkLines.Count() > 0 || RunCount == 0) WriteRun();
+  DoMessage("Begin " + std::to_string(Parser.MergeWidth) + "-way merging files 0-" +
+            std::to_string(RunCount - 1) + "...");
+  const std::string final_name = work.Path() + "$XRsort.tmp";
+  if (!Merger.MergeAll(final_name, Parser.MergeWidth, 0, RunCount - 1, Parser.Keys)) {
+    RaiseError("Error copying last file");
+  }
+  const int64_t records = count.lines - static_cast<int64_t>(HeaderTexts.size()) - count.skipped;
+  MakeOutput(final_name, records);
+}
+
+void TXRFileSorter::ReadSettings(const std::string& command_line) {
   Parser.Parse(command_line);
   for (size_t i = 0; i + 1 < Parser.Keys.size(); ++i) {
     if (Parser.Keys[i].KeyLength == 0) {
@@ -81,8 +103,9 @@ void TXRFileSorter::Sort(const std::string& command_line) {
     Merger.OnMessage = OnMessage;
   }
   Merger.SetRecordLength(Parser.RecordLength);
-  TSortSpecs& keys = Parser.Keys;
+}
 
+std::string TXRFileSorter::CheckedInputName() const {
   const std::string input_name = NativePath(Parser.InputFile);
   if (!IsFile(input_name)) RaiseError("File " + Parser.InputFile + " not found");
   // The dropped records would be written over the lines being sorted or
@@ -92,58 +115,45 @@ void TXRFileSorter::Sort(const std::string& command_line) {
                         SameFile(NativePath(dups), NativePath(Parser.OutputFile)))) {
     RaiseError("Duplicates file " + dups + " is the input or output file");
   }
-  input->Open(input_name, Parser.RecordLength, kSortBufferSize);
-  input->Reset();
-  DoMessage("Memory used: " + GroupedNumber(Parser.MemoryLimit) + " bytes");
-  DoMessage("Reading...");
+  return input_name;
+}
 
+TXRFileSorter::InputCount TXRFileSorter::ReadInput(TXRTextFile& input) {
   // Room for one run, taken once: a run's text never exceeds its budget.
-  const uint64_t size = static_cast<uint64_t>(input->Size());
+  const uint64_t size = static_cast<uint64_t>(input.Size());
   ChunkLines.Reserve(std::min<uint64_t>(Parser.MemoryLimit, size) + kSortBufferSize,
                      std::min<uint64_t>(Parser.MemoryLimit / 10, size) + 2);
-
-  int64_t line_count = 0;
-  while (static_cast<int64_t>(HeaderTexts.size()) < Parser.HeaderLines && !input->Eof()) {
-    HeaderTexts.emplace_back(input->ReadLineView());
+  while (static_cast<int64_t>(HeaderTexts.size()) < Parser.HeaderLines && !input.Eof()) {
+    HeaderTexts.emplace_back(input.ReadLineView());
   }
-  line_count = static_cast<int64_t>(HeaderTexts.size());
-  int64_t skipped = 0;
-  while (!input->Eof()) {
-    const std::string_view line = input->ReadLineView();
-    ++line_count;
-    if (OnMessage && line_count % 1000 == 0) {
-      last_reported = line_count;
-      DoMessage(std::to_string(line_count) + " record(s) read.");
+  InputCount count;
+  count.lines = static_cast<int64_t>(HeaderTexts.size());
+  while (!input.Eof()) {
+    const std::string_view line = input.ReadLineView();
+    ++count.lines;
+    if (OnMessage && count.lines % 1000 == 0) {
+      count.last_reported = count.lines;
+      ReportRead(count.lines);
     }
     if (Parser.SkipBlankLines && IsBlankLine(line)) {
-      ++skipped;
+      ++count.skipped;
     } else {
-      ChunkLines.Add(line, keys);
+      ChunkLines.Add(line, Parser.Keys);
     }
     ChunkBytes += line.size() + 10;
     if (ChunkBytes > Parser.MemoryLimit) {
-      if (OnMessage && line_count != last_reported) {
-        last_reported = line_count;
-        DoMessage(std::to_string(line_count) + " record(s) read.");
+      if (OnMessage && count.lines != count.last_reported) {
+        count.last_reported = count.lines;
+        ReportRead(count.lines);
       }
       WriteRun();
     }
   }
-  input->Close();
-  input.reset();
+  return count;
+}
 
-  if (OnMessage && line_count != last_reported) {
-    DoMessage(std::to_string(line_count) + " record(s) read.");
-  }
-  if (ChunkLines.Count() > 0 || RunCount == 0) WriteRun();
-  DoMessage("Begin " + std::to_string(Parser.MergeWidth) + "-way merging files 0-" +
-            std::to_string(RunCount - 1) + "...");
-  const std::string final_name = work.Path() + "$XRsort.tmp";
-  if (!Merger.MergeAll(final_name, Parser.MergeWidth, 0, RunCount - 1, keys)) {
-    RaiseError("Error copying last file");
-  }
-  const int64_t records = line_count - static_cast<int64_t>(HeaderTexts.size()) - skipped;
-  MakeOutput(final_name, records);
+void TXRFileSorter::ReportRead(int64_t lines) const {
+  DoMessage(std::to_string(lines) + " record(s) read.");
 }
 
 void TXRFileSorter::WriteRun() {
@@ -223,21 +233,20 @@ int64_t TXRFileSorter::FinishOutput(const std::string& final_name, TXRTextFile& 
       dups.Open(NativePath(Parser.DuplicatesFile), Parser.RecordLength, kSortBufferSize);
       dups.Rewrite(0, false);
     }
-    TSortSpecs& keys = Parser.Keys;
-    std::string key, previous;
+    // The last line written, whose key the next line's is compared with.
+    std::string previous;
     if (!last.Eof()) {
       line = last.ReadLineView();
-      BuildSortKey(line, keys, previous);
+      previous.assign(line);
       out.WriteLine(line);
       ++written;
     }
     int64_t duplicates = 0;
     while (!last.Eof()) {
       line = last.ReadLineView();
-      BuildSortKey(line, keys, key);
-      if (key != previous) {
+      if (CompareLines(line, previous, Parser.Keys) != 0) {
         out.WriteLine(line);
-        previous.swap(key);
+        previous.assign(line);
         ++written;
       } else {
         ++duplicates;

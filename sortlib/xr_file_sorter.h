@@ -32,6 +32,21 @@ class TXRFileSorter {
   uint64_t ChunkBytes = 0;
 
  private:
+  // What reading the input counted: its lines (headers included), the blank
+  // lines skipped, and the count last reported as read.
+  struct InputCount {
+    int64_t lines = 0;
+    int64_t skipped = 0;
+    int64_t last_reported = 0;
+  };
+  // Parses the command line and takes its settings and the message handler.
+  void ReadSettings(const std::string& command_line);
+  // The input's native name, once it is known to exist and the duplicates
+  // file is neither it nor the output.
+  std::string CheckedInputName() const;
+  // Reads the headers, then the lines into runs as the budget fills.
+  InputCount ReadInput(TXRTextFile& input);
+  void ReportRead(int64_t lines) const;
   void WriteRun();
   // Writes the headers and the final file's lines into `out`, created already.
   int64_t FinishOutput(const std::string& final_name, TXRTextFile& out);

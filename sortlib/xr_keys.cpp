@@ -136,11 +136,4 @@ int32_t CompareKeys(std::string_view a, std::string_view b) {
   return static_cast<int32_t>(a.size()) - static_cast<int32_t>(b.size());
 }
 
-int32_t CompareLines(std::string_view a, std::string_view b, TSortSpecs& keys) {
-  if (keys.empty()) return CompareKeys(a, b);
-  std::string key_b = BuildSortKey(b, keys);
-  std::string key_a = BuildSortKey(a, keys);
-  return CompareKeys(key_a, key_b);
-}
-
 }  // namespace xrsort

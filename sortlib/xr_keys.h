@@ -34,6 +34,11 @@ uint64_t KeyPrefix(std::string_view key);
 
 // Below 0 when `a` sorts first, 0 when equal, above 0 otherwise.
 int32_t CompareKeys(std::string_view a, std::string_view b);
-int32_t CompareLines(std::string_view a, std::string_view b, TSortSpecs& keys);
+
+// The two ends of comparing lines by their keys, the keys read in place
+// from the lines (xr_key_compare.cpp): KeyPrefix and CompareKeys of the keys
+// that BuildSortKey gives, without building them.
+uint64_t LineKeyPrefix(std::string_view line, const TSortSpecs& keys);
+int32_t CompareLines(std::string_view a, std::string_view b, const TSortSpecs& keys);
 
 }  // namespace xrsort

@@ -14,32 +14,30 @@ namespace {
 // only ever makes the shorter key smaller.
 class PivotCompare {
  public:
-  PivotCompare(const char* arena, TSortSpecs& keys) : arena_(arena), keys_(keys) {}
+  PivotCompare(const char* arena, const TSortSpecs& keys) : arena_(arena), keys_(keys) {}
 
   template <typename E>
   void SetPivot(const E& pivot) {
     pivot_prefix_ = pivot.prefix;
+    pivot_offset_ = pivot.offset;
     pivot_line_ = std::string_view(arena_ + pivot.offset, pivot.length);
-    if (!keys_.empty()) BuildSortKey(pivot_line_, keys_, pivot_key_);
   }
 
   // Below 0 when `e` sorts before the pivot.
   template <typename E>
-  int32_t Compare(const E& e) {
+  int32_t Compare(const E& e) const {
     if (e.prefix != pivot_prefix_) return e.prefix < pivot_prefix_ ? -1 : 1;
-    const std::string_view line(arena_ + e.offset, e.length);
-    if (keys_.empty()) return CompareKeys(line, pivot_line_);
-    BuildSortKey(line, keys_, key_);
-    return CompareKeys(key_, pivot_key_);
+    // The pivot's own line.
+    if (e.offset == pivot_offset_ && e.length == pivot_line_.size()) return 0;
+    return CompareLines(std::string_view(arena_ + e.offset, e.length), pivot_line_, keys_);
   }
 
  private:
   const char* arena_;
-  TSortSpecs& keys_;
+  const TSortSpecs& keys_;
   uint64_t pivot_prefix_ = 0;
+  uint32_t pivot_offset_ = 0;
   std::string_view pivot_line_;
-  std::string pivot_key_;
-  std::string key_;
 };
 
 }  // namespace
@@ -49,15 +47,8 @@ void TXRLineList::Reserve(size_t bytes, size_t lines) {
   entries_.reserve(lines);
 }
 
-void TXRLineList::Add(std::string_view line, TSortSpecs& keys) {
-  uint64_t prefix;
-  if (keys.empty()) {
-    prefix = KeyPrefix(line);
-  } else {
-    BuildSortKey(line, keys, key_);
-    prefix = KeyPrefix(key_);
-  }
-  entries_.push_back(Entry{prefix, static_cast<uint32_t>(arena_.size()),
+void TXRLineList::Add(std::string_view line, const TSortSpecs& keys) {
+  entries_.push_back(Entry{LineKeyPrefix(line, keys), static_cast<uint32_t>(arena_.size()),
                            static_cast<uint32_t>(line.size())});
   arena_.insert(arena_.end(), line.begin(), line.end());
 }
@@ -67,7 +58,7 @@ void TXRLineList::Clear() {
   entries_.clear();
 }
 
-void QuickSortLines(TXRLineList& list, int64_t L, int64_t R, TSortSpecs& keys) {
+void QuickSortLines(TXRLineList& list, int64_t L, int64_t R, const TSortSpecs& keys) {
   std::vector<TXRLineList::Entry>& e = list.entries_;
   PivotCompare cmp(list.arena_.data(), keys);
   // Each part is sorted the same whichever goes first: the smaller one is
@@ -96,7 +87,7 @@ void QuickSortLines(TXRLineList& list, int64_t L, int64_t R, TSortSpecs& keys) {
   }
 }
 
-void SortChunk(TXRLineList& list, TSortSpecs& keys) {
+void SortChunk(TXRLineList& list, const TSortSpecs& keys) {
   std::vector<TXRLineList::Entry>& e = list.entries_;
   if (e.size() < 2) return;
   if (keys.empty()) {

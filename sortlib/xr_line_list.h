@@ -17,7 +17,7 @@ class TXRLineList {
   // that the lists never move while they fill.
   void Reserve(size_t bytes, size_t lines);
   // Appends a line; `keys` give its key's first bytes, kept for comparing.
-  void Add(std::string_view line, TSortSpecs& keys);
+  void Add(std::string_view line, const TSortSpecs& keys);
   void Clear();
   size_t Count() const { return entries_.size(); }
   std::string_view Line(size_t i) const {
@@ -25,8 +25,8 @@ class TXRLineList {
   }
 
  private:
-  friend void QuickSortLines(TXRLineList&, int64_t, int64_t, TSortSpecs&);
-  friend void SortChunk(TXRLineList&, TSortSpecs&);
+  friend void QuickSortLines(TXRLineList&, int64_t, int64_t, const TSortSpecs&);
+  friend void SortChunk(TXRLineList&, const TSortSpecs&);
   struct Entry {
     uint64_t prefix;  // the key's first 8 bytes, big-endian, zero-filled
     uint32_t offset;  // a run's text stays well below 4 GiB
@@ -34,17 +34,16 @@ class TXRLineList {
   };
   std::vector<char> arena_;
   std::vector<Entry> entries_;
-  std::string key_;
 };
 
 // Sorts entries L..R in place: the Hoare quicksort with the middle entry's
 // copy as pivot, so that equal keys end in the order this sort gives them.
-void QuickSortLines(TXRLineList& list, int64_t L, int64_t R, TSortSpecs& keys);
+void QuickSortLines(TXRLineList& list, int64_t L, int64_t R, const TSortSpecs& keys);
 
 // Sorts the whole list as QuickSortLines does. When the whole line is the
 // key, lines of equal keys are equal and any sort gives the same list: one
 // already in order, or in reverse order, is left or turned round, and any
 // other is sorted by the standard library's introsort.
-void SortChunk(TXRLineList& list, TSortSpecs& keys);
+void SortChunk(TXRLineList& list, const TSortSpecs& keys);
 
 }  // namespace xrsort

@@ -119,7 +119,7 @@ bool TXRFileMerge::AnyLineLeft() const {
   return false;
 }
 
-int TXRFileMerge::SmallestSlot(TSortSpecs& keys) const {
+int TXRFileMerge::SmallestSlot(const TSortSpecs& keys) const {
   int best = -1;
   for (int i = 1; i <= Width; ++i) {
     const TXRFile& slot = Slots[i];
@@ -134,22 +134,16 @@ int TXRFileMerge::SmallestSlot(TSortSpecs& keys) const {
       if (slot.Prefix < b.Prefix) best = i;
       continue;
     }
-    const int32_t c = keys.empty() ? CompareKeys(slot.Line, b.Line) : CompareKeys(slot.Key, b.Key);
-    if (c < 0) best = i;
+    if (CompareLines(slot.Line, b.Line, keys) < 0) best = i;
   }
   return best;
 }
 
-// Next, and the new line's key, built once for all its comparisons.
-bool TXRFileMerge::Advance(TXRFile& slot, TSortSpecs& keys) {
-  const bool has_line = slot.Next();
-  if (!has_line) return false;
-  if (keys.empty()) {
-    slot.Prefix = KeyPrefix(slot.Line);
-  } else {
-    BuildSortKey(slot.Line, keys, slot.Key);
-    slot.Prefix = KeyPrefix(slot.Key);
-  }
+// Next, and the first bytes of the new line's key, taken once for all its
+// comparisons.
+bool TXRFileMerge::Advance(TXRFile& slot, const TSortSpecs& keys) {
+  if (!slot.Next()) return false;
+  slot.Prefix = LineKeyPrefix(slot.Line, keys);
   return true;
 }
 

@@ -19,7 +19,7 @@ namespace xrsort {
 using TXRMessageHandler = std::function<void(const std::string&)>;
 
 // One run file and, when read, its current line (in the file's buffer, until
-// the next read) and that line's key.
+// the next read) and the first bytes of that line's key.
 class TXRFile {
  public:
   bool Open(const std::string& file_name, bool for_write);
@@ -35,7 +35,6 @@ class TXRFile {
   bool Active = false;
   bool HasLine = false;
   std::string_view Line;
-  std::string Key;  // the key of Line, when the sort has key specifications
   uint64_t Prefix = 0;  // the first 8 bytes of the key, big-endian, zero-filled
 };
 
@@ -57,7 +56,7 @@ class TXRFileMerge {
   bool AnyLineLeft() const;
   // The input slot (1..Width) whose line sorts first, the lower one on equal
   // keys; -1 when none has a line.
-  int SmallestSlot(TSortSpecs& keys) const;
+  int SmallestSlot(const TSortSpecs& keys) const;
   // Merges runs first..last, at most Width of them, into run `target` and
   // deletes them. Runs whose stretches are known and do not overlap merge
   // into the stretches joined in order, copied without reading their lines.
@@ -81,7 +80,7 @@ class TXRFileMerge {
   std::map<int32_t, std::vector<RunStretch>> Stretches;
 
  private:
-  bool Advance(TXRFile& slot, TSortSpecs& keys);
+  bool Advance(TXRFile& slot, const TSortSpecs& keys);
   void Abandon();
   // A stretch of one of the runs being merged.
   struct Piece {

@@ -88,6 +88,33 @@ TEST(SortKeys, OrderUnderEachKind) {
   EXPECT_LT(xrsort::CompareLines("short", "           0", n), 0);
 }
 
+// Lines compared in place order as their built keys do, to the value: parts
+// of unequal length that shift the next part, numbers, columns outside the
+// line, negative lengths, bytes above 127, keys shorter than a prefix.
+TEST(SortKeys, ComparedInPlaceAsTheirBuiltKeys) {
+  std::mt19937 random(5);
+  const std::string bytes(" -+1aAzZ\xe4\xc4\xff\x9f\0", 13);
+  for (const char* key_line :
+       {"", "/C=1,0", "/C=2,5-", "/S=1,0-", "/S=3,2 /C=1,0-", "/N=2,3 /C=1,4 /S=6,0",
+        "/N=1,3- /N=3,2", "/C=2,-1 /S=1,4 /C=20,3- /S=9,0"}) {
+    const TSortSpecs keys = Keys(key_line);
+    for (int i = 0; i < 4000; ++i) {
+      std::string a, b;
+      for (std::string* line : {&a, &b}) {
+        const int length = static_cast<int>(random() % 14);
+        for (int j = 0; j < length; ++j) line->push_back(bytes[random() % bytes.size()]);
+      }
+      if (i % 3 == 0) b = a.substr(0, random() % (a.size() + 1));
+      TSortSpecs built = keys;
+      const std::string key_a = xrsort::BuildSortKey(a, built);
+      const std::string key_b = xrsort::BuildSortKey(b, built);
+      ASSERT_EQ(xrsort::CompareLines(a, b, keys), xrsort::CompareKeys(key_a, key_b))
+          << key_line << " [" << a << "] [" << b << "]";
+      ASSERT_EQ(xrsort::LineKeyPrefix(a, keys), xrsort::KeyPrefix(key_a)) << key_line << " " << a;
+    }
+  }
+}
+
 TEST(SortKeys, ChunkSortKeepsTheQuicksortsTieOrder) {
   std::mt19937 random(7);
   for (const char* key_line : {"", "/C=1,3", "/S=2,2- /N=5,3", "/C=4,0-"}) {
