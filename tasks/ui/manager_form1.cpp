@@ -201,10 +201,11 @@ void Form1::MakeMenu() {
 void Form1::ConnectEvents() {
   // While a task is being sent the window is disabled, but its menu's
   // entries can still be chosen (by an assistive tool, a desktop's own menu
-  // bar): nothing may happen then either.
+  // bar): nothing may happen then either. Nor before a task is loaded, while
+  // a start-up box shows over the window.
   const auto guarded = [this](void (Form1::*handler)()) {
     return [this, run = vb::GuardedEvent(this, handler)] {
-      if (isEnabled()) run();
+      if (isEnabled() && browser_) run();
     };
   };
   connect(Command1, &QPushButton::clicked, this, guarded(&Form1::Command1_Click));

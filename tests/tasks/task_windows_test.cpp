@@ -2,6 +2,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -172,6 +173,23 @@ TEST_F(ManagerTest, StartUpRefusals) {
     ASSERT_EQ(Titles(messages_), std::vector<std::string>{c.title});
     EXPECT_EQ(messages_.shown()[0].text, c.text);
   }
+}
+
+// The window shows while the start-up box says there is no task; a button
+// or menu entry reached meanwhile (by an assistive tool) does nothing.
+TEST_F(ManagerTest, ControlsDoNothingWhileTheNoTaskBoxShows) {
+  const vb::MessageBoxHandler answer = vb::SetMessageBoxHandler([&](const vb::MessageBoxRequest& request) {
+    for (QPushButton* button : {form_->Command2, form_->Command3, form_->Command4, form_->Command5,
+                                form_->Command6, form_->Command7, form_->Command1}) {
+      button->click();
+    }
+    for (QAction* entry : {form_->allexcel, form_->emailit, form_->emailprefs, form_->exitit}) entry->trigger();
+    return answer(request);
+  });
+  EXPECT_THROW(Start(""), vb::EndProgram);
+  EXPECT_EQ(Titles(messages_), std::vector<std::string>{"No task. :("});
+  EXPECT_FALSE(fs::exists(tools_.file("ovtask.htm")));
+  vb::SetMessageBoxHandler(answer);
 }
 
 // More live tasks than the old index held; a store whose compaction never
