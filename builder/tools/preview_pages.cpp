@@ -3,7 +3,6 @@
 //
 // Usage: orvane_preview_pages <program folder>
 #include <cstdio>
-#include <filesystem>
 #include <string>
 
 #include "builder/core/build_context.h"
@@ -12,6 +11,7 @@
 #include "builder/core/progress_window.h"
 #include "builder/core/tables.h"
 #include "builder/pages/level_writers.h"
+#include "platform/native_paths.h"
 #include "platform/paths.h"
 #include "platform/vb_error.h"
 
@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   // A relative folder would be read as one on the current drive.
-  const std::filesystem::path program_folder = std::filesystem::absolute(argv[1]);
+  const std::filesystem::path program_folder = vb::AbsoluteNative(argv[1]);
   try {
     for (const builder::ThemeRow& theme : builder::ThemeTable) {
       // The table names the folder with a leading "\".
