@@ -3,7 +3,12 @@
 #include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
 
+#include <array>
+#include <cctype>
 #include <memory>
+#include <span>
+#include <string_view>
+#include <utility>
 
 namespace vb {
 
@@ -20,26 +25,66 @@ struct GFree {
   void operator()(gchar* text) const { g_free(text); }
 };
 
+// The types whose programs stand in when none is registered for a file's
+// own type: a page opens in whatever opens web pages, a CSV in a text editor.
+constexpr std::array<const char*, 3> kPageStandIns{"application/xhtml+xml", "x-scheme-handler/http",
+                                                   "x-scheme-handler/https"};
+constexpr std::array<const char*, 2> kCsvStandIns{"text/csv", "text/plain"};
+
+bool HasExtension(std::string_view file, std::string_view extension) {
+  if (file.size() < extension.size()) return false;
+  const std::string_view tail = file.substr(file.size() - extension.size());
+  for (size_t i = 0; i < tail.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(tail[i])) != extension[i]) return false;
+  }
+  return true;
+}
+
+std::span<const char* const> StandInTypes(std::string_view file) {
+  if (HasExtension(file, ".htm") || HasExtension(file, ".html")) return kPageStandIns;
+  if (HasExtension(file, ".csv")) return kCsvStandIns;
+  return {};
+}
+
+// The applications gathered so far, each once, in the order first met.
+class AppList {
+ public:
+  void Add(GAppInfo* info) {
+    const char* id = g_app_info_get_id(info);
+    if (id == nullptr) return;
+    for (const DesktopApp& app : apps_) {
+      if (app.id == id) return;
+    }
+    apps_.push_back({id, g_app_info_get_name(info)});
+  }
+
+  // Adds the applications for `type`; false when the desktop lists none.
+  bool AddAllForType(const char* type) {
+    GList* all = g_app_info_get_all_for_type(type);
+    const bool listed = all != nullptr;
+    for (GList* item = all; item != nullptr; item = item->next) Add(G_APP_INFO(item->data));
+    g_list_free_full(all, g_object_unref);
+    return listed;
+  }
+
+  std::vector<DesktopApp> Take() { return std::move(apps_); }
+
+ private:
+  std::vector<DesktopApp> apps_;
+};
+
 }  // namespace
 
 std::vector<DesktopApp> AppsForFile(const std::string& native_file) {
   const std::unique_ptr<gchar, GFree> type(g_content_type_guess(native_file.c_str(), nullptr, 0, nullptr));
-  std::vector<DesktopApp> apps;
-  auto add = [&apps](GAppInfo* info) {
-    const char* id = g_app_info_get_id(info);
-    if (id == nullptr) return;
-    for (const DesktopApp& app : apps) {
-      if (app.id == id) return;
-    }
-    apps.push_back({id, g_app_info_get_name(info)});
-  };
+  AppList apps;
   if (GObjectPtr<GAppInfo> preferred{g_app_info_get_default_for_type(type.get(), FALSE)}) {
-    add(preferred.get());
+    apps.Add(preferred.get());
   }
-  GList* all = g_app_info_get_all_for_type(type.get());
-  for (GList* item = all; item != nullptr; item = item->next) add(G_APP_INFO(item->data));
-  g_list_free_full(all, g_object_unref);
-  return apps;
+  if (!apps.AddAllForType(type.get())) {
+    for (const char* stand_in : StandInTypes(native_file)) apps.AddAllForType(stand_in);
+  }
+  return apps.Take();
 }
 
 bool StartApp(const std::string& id, const std::string& native_file) {

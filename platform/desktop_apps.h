@@ -14,7 +14,10 @@ struct DesktopApp {
 };
 
 // The applications that the desktop associates with the type of `native_file`,
-// its default application first.
+// its default application first. When it lists none for that type, those of
+// the types that stand in for it: for a page (.htm, .html) the XHTML, http
+// and https handlers; for a CSV the text/csv and text/plain ones; each
+// application once.
 std::vector<DesktopApp> AppsForFile(const std::string& native_file);
 
 // Starts the application `id` on `native_file`, not waiting for it. False when

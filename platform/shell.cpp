@@ -1,62 +1,71 @@
 #include "platform/shell.h"
 
 #include <fcntl.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
+#include <thread>
 
 extern char** environ;
 
 namespace vb {
 
-bool StartDetached(const std::string& program, const std::vector<std::string>& args) {
-  // The argument list is made before the fork: a child of a program with
-  // threads may not allocate.
+namespace {
+
+// Starts the program in a session of its own, its input /dev/null. The pid,
+// or -1 when it could not be started.
+pid_t Spawn(const std::string& program, const std::vector<std::string>& args) {
   std::vector<char*> argv;
   argv.push_back(const_cast<char*>(program.c_str()));
   for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
   argv.push_back(nullptr);
-  // A pipe tells the parent whether the grandchild's exec worked; the child
-  // exits at once so that nothing is left to wait for.
-  int status_pipe[2];
-  if (::pipe2(status_pipe, O_CLOEXEC) != 0) return false;
-  const pid_t child = ::fork();
-  if (child < 0) {
-    ::close(status_pipe[0]);
-    ::close(status_pipe[1]);
-    return false;
-  }
-  if (child == 0) {
-    ::setsid();
-    const pid_t grandchild = ::fork();
-    if (grandchild == 0) {
-      const int devnull = ::open("/dev/null", O_RDWR);
-      if (devnull >= 0) {
-        ::dup2(devnull, STDIN_FILENO);
-        if (devnull > STDERR_FILENO) ::close(devnull);
-      }
-      ::execvp(program.c_str(), argv.data());
-      const int err = errno;
-      ssize_t ignored = ::write(status_pipe[1], &err, sizeof err);
-      (void)ignored;
-      ::_exit(127);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
+  pid_t pid = 0;
+  const int started = posix_spawnp(&pid, program.c_str(), &actions, &attributes, argv.data(), environ);
+  posix_spawnattr_destroy(&attributes);
+  posix_spawn_file_actions_destroy(&actions);
+  return started == 0 ? pid : -1;
+}
+
+// Reaps the program whenever it ends, without anyone waiting for it.
+void ReapLater(pid_t pid) {
+  std::thread([pid] {
+    while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
     }
-    ::_exit(grandchild < 0 ? 1 : 0);
+  }).detach();
+}
+
+}  // namespace
+
+bool StartDetached(const std::string& program, const std::vector<std::string>& args) {
+  const pid_t pid = Spawn(program, args);
+  if (pid < 0) return false;
+  ReapLater(pid);
+  return true;
+}
+
+bool StartAndAwaitVerdict(const std::string& program, const std::vector<std::string>& args,
+                          std::chrono::milliseconds verdict) {
+  const pid_t pid = Spawn(program, args);
+  if (pid < 0) return false;
+  const auto deadline = std::chrono::steady_clock::now() + verdict;
+  while (std::chrono::steady_clock::now() < deadline) {
+    int status = 0;
+    const pid_t ended = ::waitpid(pid, &status, WNOHANG);
+    if (ended == pid) return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    if (ended < 0 && errno != EINTR) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
-  ::close(status_pipe[1]);
-  int child_status = 0;
-  while (::waitpid(child, &child_status, 0) < 0 && errno == EINTR) {
-  }
-  int exec_error = 0;
-  ssize_t n;
-  do {
-    n = ::read(status_pipe[0], &exec_error, sizeof exec_error);
-  } while (n < 0 && errno == EINTR);
-  ::close(status_pipe[0]);
-  const bool forked = WIFEXITED(child_status) && WEXITSTATUS(child_status) == 0;
-  return forked && n == 0;
+  ReapLater(pid);
+  return true;
 }
 
 std::string OpenCommand() {

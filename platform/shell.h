@@ -1,16 +1,25 @@
 // Starting other programs: always with an argument list, never through a
-// shell, never waiting for them.
+// shell, each in a session of its own with no input. One launcher serves
+// both uses: starting a program and leaving it, and starting one and giving
+// it a short time to say whether it did its work.
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 namespace vb {
 
-// Starts `program` (searched on PATH) with `args`, detached. False when it
-// could not be started.
+// Starts `program` (searched on PATH) with `args`, detached: never waited
+// for, and reaped whenever it ends. False when it could not be started.
 bool StartDetached(const std::string& program, const std::vector<std::string>& args);
+
+// Starts `program` as StartDetached does and waits up to `verdict` for it to
+// end. False when it could not be started or ended in failure within that
+// time; true when it ended in success or still runs, and is then left to run.
+bool StartAndAwaitVerdict(const std::string& program, const std::vector<std::string>& args,
+                          std::chrono::milliseconds verdict);
 
 // The command that opens documents: $ORVANE_OPEN_COMMAND when set, else "xdg-open".
 std::string OpenCommand();

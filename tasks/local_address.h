@@ -5,15 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/network.h"
+
 namespace tasks {
 
 // One IPv4 address of one network interface, as the system lists them.
-struct InterfaceAddress {
-  unsigned index;        // the interface's index
-  bool up;               // up and running
-  bool loopback;
-  std::string address;   // dotted form
-};
+using InterfaceAddress = vb::InterfaceAddress;
 
 // The 17-character IPAddress text of a computer with these interfaces: the
 // first address, not loopback, of an interface that is up, the lowest

@@ -1,11 +1,11 @@
 #include "topics/copy_run.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <optional>
 
 #include "common/open_with.h"
 #include "platform/msgbox.h"
+#include "platform/native_paths.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "platform/vb_error.h"
@@ -20,10 +20,7 @@ namespace {
 
 std::optional<fs::path> CanonicalOf(const std::string& path) {
   try {
-    std::error_code ec;
-    fs::path native = fs::weakly_canonical(vb::Resolve(path), ec);
-    if (ec) return std::nullopt;
-    return native;
+    return vb::WeaklyCanonical(vb::Resolve(path));
   } catch (const vb::Error&) {
     return std::nullopt;
   }
@@ -32,8 +29,7 @@ std::optional<fs::path> CanonicalOf(const std::string& path) {
 // True when both paths name one existing file.
 bool SameFile(const std::string& a, const std::string& b) {
   try {
-    std::error_code ec;
-    return fs::equivalent(vb::Resolve(a), vb::Resolve(b), ec);
+    return vb::IsSameNativeFile(vb::Resolve(a), vb::Resolve(b));
   } catch (const vb::Error&) {
     return false;
   }
@@ -63,13 +59,12 @@ bool LeavesStudentFolder(const std::string& student_folder, const std::string& f
   try {
     fs::path at = vb::Resolve(student_folder);
     const fs::path below = vb::Resolve(folder).lexically_relative(at);
-    std::error_code ec;
-    if (fs::is_symlink(fs::symlink_status(at, ec))) return true;
+    if (vb::IsNativeLink(at)) return true;
     for (const fs::path& name : below) {
       if (name == ".") continue;
       if (name == "..") return true;
       at /= name;
-      if (fs::is_symlink(fs::symlink_status(at, ec))) return true;
+      if (vb::IsNativeLink(at)) return true;
     }
     return false;
   } catch (const vb::Error&) {
@@ -185,8 +180,7 @@ bool IsRefusedSource(const std::string& folder, const std::string& site_root) {
   if (*source == source->root_path()) return true;
   if (const char letter = vb::DriveOfNative(*source)) {
     if (const auto drive = vb::DriveFolder(letter)) {
-      std::error_code ec;
-      if (fs::weakly_canonical(*drive, ec) == *source) return true;
+      if (vb::WeaklyCanonical(*drive) == *source) return true;
     }
   }
   return root && IsWithin(*root, *source);

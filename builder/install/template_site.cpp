@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <ctime>
-#include <filesystem>
 #include <span>
 #include <string>
 #include <vector>
@@ -10,6 +9,7 @@
 #include "builder/install/site_files.h"
 #include "common/replace_in_file.h"
 #include "platform/files.h"
+#include "platform/native_paths.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "platform/vb_error.h"
@@ -172,21 +172,16 @@ void KeepFile(const std::string& folder, const fs::path& relative, const std::st
 void KeepEditedTemplateFiles(BuildRun& run, bool home_page_made) {
   const fs::path source = vb::Resolve(run.ctx.ProgramFolder + "\\ovintranet");
   const fs::path drive = vb::Resolve(run.ctx.TargetDrive + "\\");
-  std::error_code ec;
-  if (!fs::is_directory(source, ec)) return;  // the copy reports it
+  if (!vb::IsNativeFolder(source)) return;  // the copy reports it
   std::string backup;  // made when the first file is kept
   // The walk is the copy's: real folders (links to folders are not
   // followed) and regular files.
-  for (auto it = fs::recursive_directory_iterator(source, ec); !ec && it != fs::recursive_directory_iterator();
-       it.increment(ec)) {
-    std::error_code entry_ec;
-    if (!fs::is_regular_file(it->symlink_status(entry_ec))) continue;
-    const fs::path relative = it->path().lexically_relative(source);
-    if (home_page_made && relative == RelativePath(kHomePage[0])) continue;
+  vb::ForEachRegularFileBelow(source, [&](const fs::path& relative) {
+    if (home_page_made && relative == RelativePath(kHomePage[0])) return;
     const fs::path target = drive / relative;
-    if (!fs::is_regular_file(fs::symlink_status(target, entry_ec))) continue;
+    if (!vb::IsNativeRegularFile(target)) return;
     const std::string held = vb::ReadFileBytes(vb::NativeToText(target));
-    if (held == Personalised(run, relative, vb::ReadFileBytes(vb::NativeToText(it->path())))) continue;
+    if (held == Personalised(run, relative, vb::ReadFileBytes(vb::NativeToText(source / relative)))) return;
     if (backup.empty()) {
       const std::string backups = run.ctx.TargetDrive + "\\orvane\\ovbackup";
       PassOver75([&] { vb::MkDir(backups); });
@@ -194,8 +189,7 @@ void KeepEditedTemplateFiles(BuildRun& run, bool home_page_made) {
       PassOver75([&] { vb::MkDir(backup); });
     }
     KeepFile(backup, relative, held);
-  }
-  if (ec) vb::RaiseErrno(ec.value(), vb::FileOp::Query, source);
+  });
 }
 
 void CopyTemplateSite(BuildRun& run) {

@@ -1,7 +1,6 @@
 #include "platform/qt/open_with_dialog.h"
 
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -39,10 +38,11 @@ bool RunOpenWithChooser(int argc, char** argv) {
 OpenWithDialog::OpenWithDialog(const std::string& native_file) : file_(native_file) {
   const QString file = QString::fromStdString(native_file);
   setWindowTitle(QStringLiteral("Open With"));
-  auto* label = new QLabel(QStringLiteral("Choose the program to open this file with:\n%1")
-                               .arg(QFileInfo(file).fileName()),
-                           this);
-  label->setToolTip(file);
+  auto* label = new QLabel(QStringLiteral("Choose the program to open this file with:"), this);
+  // The whole path, so that the file can be found and opened by hand.
+  Path = new QLabel(file, this);
+  Path->setTextFormat(Qt::PlainText);
+  Path->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
   List = new QListWidget(this);
   for (const DesktopApp& app : AppsForFile(native_file)) {
@@ -61,6 +61,7 @@ OpenWithDialog::OpenWithDialog(const std::string& native_file) : file_(native_fi
   buttons->addWidget(CancelButton);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label);
+  layout->addWidget(Path);
   layout->addWidget(List);
   layout->addLayout(buttons);
   FitTextHeights(this);

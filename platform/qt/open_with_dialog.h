@@ -1,6 +1,7 @@
 // The "Open With" choice offered when the desktop's opener cannot open a
-// file: the file is named, the desktop's applications for its type are listed
-// and "Other program…" browses for one; the choice is started on the file.
+// file: its whole path is shown, the desktop's applications for its type (or
+// the types standing in for it) are listed and "Other program…" browses for
+// one; the choice is started on the file.
 // It runs as a process of its own: the program started again with
 // kOpenWithOption and the file, so that the caller never waits for it.
 #pragma once
@@ -8,6 +9,7 @@
 #include <QDialog>
 #include <string>
 
+class QLabel;
 class QListWidget;
 class QPushButton;
 
@@ -27,6 +29,7 @@ class OpenWithDialog : public QDialog {
  public:
   explicit OpenWithDialog(const std::string& native_file);
 
+  QLabel* Path;       // the file's native path, selectable
   QListWidget* List;  // the desktop's applications, then "Other program…"
   QPushButton *OpenButton, *CancelButton;
 
