@@ -8,6 +8,7 @@
 
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/replace_file.h"
 #include "platform/text.h"
 #include "platform/vb_error.h"
 
@@ -171,11 +172,15 @@ void CopyLiveRecords(BulletinRecordFile& dat, const std::string& folder, const s
 }
 
 void ReplaceWithCompacted(const std::string& folder, const std::string& stem) {
-  const std::string dat = folder + stem + ".dat";
-  if (vb::IsReadOnlyFile(dat)) vb::Raise(75, dat + ": read-only");
-  const std::string from = vb::Resolve(folder + stem + ".new").string();
-  const std::string to = vb::Resolve(dat).string();
-  if (std::rename(from.c_str(), to.c_str()) != 0) vb::RaiseErrno(errno, vb::FileOp::Rename, from);
+  // The ".new" keeps its fixed name, which the put-back at start-up looks
+  // for. A read-only store is not replaced (75), and the compacted one keeps
+  // the old store's mode, so the staff who may append still may. The task
+  // tools hold "ovtask.lck" from the copy through this rename.
+  vb::ReplaceRules rules;
+  rules.temporary_name = stem + ".new";
+  rules.refuse_read_only = true;
+  rules.mode = vb::ReplaceRules::Mode::kOldFile;
+  vb::PutInPlace(folder + stem + ".dat", rules);
 }
 
 void CompactRecordFile(BulletinRecordFile& dat, const std::string& folder, const std::string& stem) {
@@ -184,12 +189,7 @@ void CompactRecordFile(BulletinRecordFile& dat, const std::string& folder, const
 }
 
 void RestoreCompactedStore(const std::string& folder, const std::string& stem) {
-  const std::string dat = vb::Resolve(folder + stem + ".dat").string();
-  const std::string compacted = vb::Resolve(folder + stem + ".new").string();
-  struct stat st {};
-  if (::lstat(dat.c_str(), &st) == 0 || errno != ENOENT) return;
-  if (::lstat(compacted.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size == 0) return;
-  if (std::rename(compacted.c_str(), dat.c_str()) != 0) vb::RaiseErrno(errno, vb::FileOp::Rename, dat);
+  vb::PutBackIfMissing(folder + stem + ".dat", stem + ".new");
 }
 
 }  // namespace common

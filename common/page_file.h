@@ -22,8 +22,8 @@ class PageFile {
   void Print(std::string_view line);
   const std::string& Text() const { return text_; }
 
-  // Writes the page to a temporary file in its folder, gives it the old
-  // page's mode and renames it over the page. On an error the temporary file
+  // Replaces the page with the lines printed, in the old page's mode,
+  // through a temporary file in its folder. On an error the temporary file
   // is removed, the old page stays as it was, and the error is raised.
   void Commit();
 

@@ -1,13 +1,9 @@
 #include "common/replace_in_file.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <filesystem>
 
 #include "platform/files.h"
-#include "platform/paths.h"
-#include "platform/vb_error.h"
+#include "platform/replace_file.h"
 
 namespace common {
 
@@ -38,24 +34,11 @@ std::string ReplaceInText(std::string_view bytes, const std::string& marker,
 void ReplaceInFile(const std::string& folder, const std::string& file_name,
                    const std::string& marker, const std::string& text, int marker_length) {
   const std::string page = folder + file_name;
-  const std::string temp = folder + "temp.htm";
   const std::string rewritten = ReplaceInText(vb::ReadFileBytes(page), marker, text, marker_length);
-  vb::LineWriter out(temp);
-  const auto temp_native = vb::Resolve(temp);
-  try {
-    out.Write(rewritten);
-    out.Close();
-  } catch (const vb::Error&) {
-    // The page keeps its text, and no half-written copy is left beside it.
-    std::error_code ec;
-    std::filesystem::remove(temp_native, ec);
-    throw;
-  }
-  // The new text takes the page's place in one step, so the page is never missing.
-  const auto page_native = vb::Resolve(page);
-  if (std::rename(temp_native.c_str(), page_native.c_str()) != 0) {
-    vb::RaiseErrno(errno, vb::FileOp::Rename, page_native);
-  }
+  // The new text takes the page's place whole, as an ordinary file; a link
+  // or a read-only file in its place is replaced. The temporary file's name
+  // is the writer's own, so no file of the school's is taken for it.
+  vb::ReplaceFile(page, rewritten, vb::ReplaceRules{});
 }
 
 }  // namespace common

@@ -1,19 +1,10 @@
 #include "tasks/task_password.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <filesystem>
-
 #include "platform/files.h"
 #include "platform/msgbox.h"
-#include "platform/paths.h"
+#include "platform/replace_file.h"
 #include "platform/text.h"
 #include "platform/vb_error.h"
-
-namespace fs = std::filesystem;
 
 namespace tasks {
 
@@ -53,21 +44,13 @@ bool PasswordMatches(std::string_view stored, std::string_view typed) {
 }
 
 void WriteTaskPassword(const std::string& tool_folder, std::string_view password) {
-  const std::string image = PasswordFileImage(password);
-  const fs::path target = vb::Resolve(tool_folder + kFileName);
-  const fs::path temporary = vb::Resolve(tool_folder + "ovtaskpw.tmp");
-  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
-  if (fd < 0) vb::RaiseErrno(errno == ELOOP ? EACCES : errno, vb::FileOp::OpenWrite, temporary);
-  // An older file of this name may have been readable by others.
-  const bool written = ::fchmod(fd, 0600) == 0 &&
-                       ::write(fd, image.data(), image.size()) == static_cast<ssize_t>(image.size()) &&
-                       ::fsync(fd) == 0;
-  int err = errno;
-  ::close(fd);
-  if (written && ::rename(temporary.c_str(), target.c_str()) == 0) return;
-  if (written) err = errno;
-  ::unlink(temporary.c_str());
-  vb::RaiseErrno(err, vb::FileOp::Write, target);
+  // Through the fixed "ovtaskpw.tmp", which the next save reuses; the file
+  // is the owner's alone whatever an older one allowed, and a link, or a
+  // read-only file, in its place is replaced.
+  vb::ReplaceRules rules;
+  rules.temporary_name = "ovtaskpw.tmp";
+  rules.mode = vb::ReplaceRules::Mode::kOwnerOnly;
+  vb::ReplaceFile(tool_folder + kFileName, PasswordFileImage(password), rules);
 }
 
 std::optional<std::string> ReadTaskPassword(const std::string& tool_folder) {

@@ -1,15 +1,9 @@
 #include "tasks/task_settings.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-
 #include "common/list_input.h"
 #include "common/page_file.h"
-#include "platform/paths.h"
+#include "platform/ensure_file.h"
 #include "platform/text.h"
-#include "platform/vb_error.h"
 
 namespace tasks {
 
@@ -25,10 +19,7 @@ std::array<std::string*, 9> SettingsInOrder(TaskMailSettings& s) {
 }
 
 void EnsureTaskSettingsFile(const std::string& tool_folder) {
-  const auto native = vb::Resolve(tool_folder + kFileName);
-  const int fd = ::open(native.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
-  if (fd < 0) vb::RaiseErrno(errno, vb::FileOp::OpenWrite, native);
-  ::close(fd);
+  vb::EnsureFile(tool_folder + kFileName);
 }
 
 TaskMailSettings ReadTaskSettings(const std::string& tool_folder) {
@@ -42,6 +33,8 @@ TaskMailSettings ReadTaskSettings(const std::string& tool_folder) {
 }
 
 void SaveTaskSettings(const std::string& tool_folder, TaskMailSettings settings) {
+  // Written as a printable page is: whole, in the old file's mode, never
+  // through a link or over a read-only file.
   common::PageFile file(tool_folder + kFileName);
   file.Open();
   for (const std::string* setting : SettingsInOrder(settings)) file.Print("\"" + *setting + "\"");

@@ -234,11 +234,11 @@ TEST_F(InstallTest, TooManyStudentsEndsTheProgramAndTheYearCanBeBuiltAgain) {
 }
 
 TEST_F(InstallTest, DriveErrorFinishesTheSiteOnceWithoutLooping) {
-  // The student list cannot be written, and neither can a template page's
-  // temporary file: one drive message for each, and the builder then closes.
-  fs::create_directories(Site() / "school");
+  // The student list cannot be written, and neither can a template page (a
+  // folder holds its place): one drive message for each, and the builder
+  // then closes.
+  fs::create_directories(Site() / "school" / "index.htm" / "kept");
   fs::create_symlink(drives.root() / "elsewhere.txt", Site() / "ovshrtct.srt");
-  fs::create_symlink(drives.root() / "elsewhere.htm", Site() / "school" / "temp.htm");
 
   Install();
 

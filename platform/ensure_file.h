@@ -1,0 +1,14 @@
+// Making sure a file is there before it is read: a missing one is made
+// empty, and one that is there is left exactly as it is.
+#pragma once
+
+#include <string_view>
+
+namespace vb {
+
+// Makes an empty file at `path` (Windows or native form) when there is none.
+// A link in its place is not followed (76); a folder there or a file this
+// user may not write raises 70.
+void EnsureFile(std::string_view path);
+
+}  // namespace vb

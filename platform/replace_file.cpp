@@ -1,0 +1,240 @@
+#include "platform/replace_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <utility>
+
+#include "platform/files.h"
+#include "platform/path_memory.h"
+#include "platform/paths.h"
+#include "platform/temporary_names.h"
+#include "platform/vb_error.h"
+
+namespace fs = std::filesystem;
+
+namespace vb {
+
+namespace {
+
+// Syncs `fd`; false (errno set) only for a failure that counts: a file
+// system that offers no sync has nothing to flush.
+bool Sync(int fd) { return ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP; }
+
+// Makes a rename in `folder` last; nothing that fails here is reported.
+void SyncFolder(const fs::path& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  Sync(fd);
+  ::close(fd);
+}
+
+mode_t OrdinaryMode() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return static_cast<mode_t>(0666) & ~mask;
+}
+
+// The folder part of a path as written, with its separator.
+std::string FolderText(std::string_view path) {
+  const size_t end = path.find_last_of("\\/");
+  return end == std::string_view::npos ? std::string() : std::string(path.substr(0, end + 1));
+}
+
+struct Place {
+  std::string target_text;  // as the caller wrote it
+  fs::path target;
+  fs::path temporary;  // empty for a name that tells its writer
+};
+
+Place PlaceOf(std::string_view target, const std::string& temporary_name) {
+  Place place{std::string(target), Resolve(target), {}};
+  if (!temporary_name.empty()) place.temporary = Resolve(FolderText(target) + temporary_name);
+  return place;
+}
+
+// Tests what stands at the target against the rules; the mode of the old
+// file when it is a regular one.
+std::optional<mode_t> Examine(const Place& place, const ReplaceRules& rules) {
+  struct stat st {};
+  if (::lstat(place.target.c_str(), &st) != 0) {
+    if (errno != ENOENT && rules.refuse_other_than_file) RaiseErrno(errno, FileOp::OpenWrite, place.target);
+    return std::nullopt;
+  }
+  if ((rules.refuse_other_than_file && !S_ISREG(st.st_mode)) ||
+      (rules.refuse_read_only && IsReadOnlyFile(place.target_text))) {
+    Raise(75, place.target.string() + ": may not be replaced");
+  }
+  if (!S_ISREG(st.st_mode)) return std::nullopt;
+  return static_cast<mode_t>(st.st_mode & 07777);
+}
+
+mode_t NewMode(const ReplaceRules& rules, std::optional<mode_t> old, bool program) {
+  if (rules.mode == ReplaceRules::Mode::kOwnerOnly) return 0600;
+  if (rules.mode == ReplaceRules::Mode::kOldFile && old) return *old;
+  const mode_t mode = OrdinaryMode();
+  // A program may be run wherever it may be read.
+  return program ? static_cast<mode_t>(mode | ((mode & 0444) >> 2)) : mode;
+}
+
+// The temporary file while it is written; removed unless it took the
+// target's place.
+class Temporary {
+ public:
+  Temporary(const Place& place, mode_t mode);
+  ~Temporary();
+  Temporary(const Temporary&) = delete;
+  Temporary& operator=(const Temporary&) = delete;
+
+  void Write(const char* bytes, size_t size);
+  // Syncs and closes the file and renames it over the target.
+  void TakePlace();
+
+ private:
+  [[noreturn]] void Fail(int err) const { RaiseErrno(err, FileOp::Write, place_.target); }
+
+  const Place& place_;
+  std::string path_;
+  int fd_ = -1;
+  bool placed_ = false;
+};
+
+Temporary::Temporary(const Place& place, mode_t mode) : place_(place) {
+  if (place.temporary.empty()) {
+    const std::string file_name = place.target.filename().string();
+    RemoveStaleTemporaries(place.target.parent_path(), file_name);
+    path_ = (place.target.parent_path() / TemporaryNamePrefix(file_name, ThisWriter())).string() + "XXXXXX";
+    fd_ = ::mkostemp(path_.data(), O_CLOEXEC);
+    if (fd_ < 0) RaiseErrno(errno, FileOp::OpenWrite, place.target);
+  } else {
+    path_ = place.temporary.string();
+    fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd_ < 0) RaiseErrno(errno == ELOOP ? EACCES : errno, FileOp::OpenWrite, path_);
+  }
+  if (::fchmod(fd_, mode) != 0) {
+    const int err = errno;
+    ::close(std::exchange(fd_, -1));
+    ::unlink(path_.c_str());
+    Fail(err);
+  }
+}
+
+Temporary::~Temporary() {
+  if (fd_ >= 0) ::close(fd_);
+  if (!placed_) ::unlink(path_.c_str());
+}
+
+void Temporary::Write(const char* bytes, size_t size) {
+  while (size > 0) {
+    const ssize_t n = ::write(fd_, bytes, size);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      Fail(errno);
+    }
+    bytes += n;
+    size -= static_cast<size_t>(n);
+  }
+}
+
+void Temporary::TakePlace() {
+  if (!Sync(fd_)) Fail(errno);
+  if (::close(std::exchange(fd_, -1)) != 0) Fail(errno);
+  if (::rename(path_.c_str(), place_.target.c_str()) != 0) Fail(errno);
+  placed_ = true;
+  NoteMade(place_.target.string(), false);
+  SyncFolder(place_.target.parent_path());
+}
+
+// The file a copy is made from, open for reading.
+class Source {
+ public:
+  explicit Source(std::string_view path);
+  ~Source() { ::close(fd_); }
+  Source(const Source&) = delete;
+  Source& operator=(const Source&) = delete;
+
+  bool IsProgram() const { return (mode_ & 0111) != 0; }
+  // Up to `size` bytes; 0 at the end.
+  size_t Read(char* buffer, size_t size);
+
+ private:
+  fs::path path_;
+  int fd_ = -1;
+  mode_t mode_ = 0;
+};
+
+Source::Source(std::string_view path) : path_(Resolve(path)) {
+  fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd_ < 0) RaiseErrno(errno, FileOp::OpenRead, path_);
+  struct stat st {};
+  if (::fstat(fd_, &st) == 0) mode_ = st.st_mode;
+  if (S_ISDIR(mode_)) {
+    ::close(fd_);
+    Raise(75, path_.string() + ": is a folder");
+  }
+}
+
+size_t Source::Read(char* buffer, size_t size) {
+  for (;;) {
+    const ssize_t n = ::read(fd_, buffer, size);
+    if (n >= 0) return static_cast<size_t>(n);
+    if (errno != EINTR) RaiseErrno(errno, FileOp::Copy, path_);
+  }
+}
+
+}  // namespace
+
+void CheckReplaceable(std::string_view target, const ReplaceRules& rules) {
+  Examine(PlaceOf(target, rules.temporary_name), rules);
+}
+
+void ReplaceFile(std::string_view target, std::string_view contents, const ReplaceRules& rules) {
+  const Place place = PlaceOf(target, rules.temporary_name);
+  Temporary temporary(place, NewMode(rules, Examine(place, rules), false));
+  temporary.Write(contents.data(), contents.size());
+  temporary.TakePlace();
+}
+
+void ReplaceWithCopy(std::string_view source, std::string_view target, const ReplaceRules& rules) {
+  Source from(source);
+  const Place place = PlaceOf(target, rules.temporary_name);
+  Temporary temporary(place, NewMode(rules, Examine(place, rules), from.IsProgram()));
+  char buffer[1 << 16];
+  for (size_t n; (n = from.Read(buffer, sizeof buffer)) > 0;) temporary.Write(buffer, n);
+  temporary.TakePlace();
+}
+
+void PutInPlace(std::string_view target, const ReplaceRules& rules) {
+  const Place place = PlaceOf(target, rules.temporary_name);
+  const mode_t mode = NewMode(rules, Examine(place, rules), false);
+  // A file that another user left keeps its mode: only its owner may change it.
+  const int fd = ::open(place.temporary.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+  if (fd >= 0) {
+    if (::fchmod(fd, mode) == 0) Sync(fd);
+    ::close(fd);
+  }
+  if (::rename(place.temporary.c_str(), place.target.c_str()) != 0) {
+    RaiseErrno(errno, FileOp::Rename, place.temporary);
+  }
+  NoteMade(place.target.string(), false);
+  SyncFolder(place.target.parent_path());
+}
+
+void PutBackIfMissing(std::string_view target, const std::string& temporary_name) {
+  const Place place = PlaceOf(target, temporary_name);
+  struct stat st {};
+  if (::lstat(place.target.c_str(), &st) == 0 || errno != ENOENT) return;
+  if (::lstat(place.temporary.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size == 0) return;
+  if (::rename(place.temporary.c_str(), place.target.c_str()) != 0) {
+    RaiseErrno(errno, FileOp::Rename, place.target);
+  }
+  NoteMade(place.target.string(), false);
+  SyncFolder(place.target.parent_path());
+}
+
+}  // namespace vb

@@ -1,0 +1,54 @@
+// Replacing a file's contents in one durable step: the new contents go to a
+// temporary file beside the target, which is synced, renamed over the target,
+// and the folder synced, so the target is always the old file or the new one.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vb {
+
+// What a caller does with what stands at the target, and how the new file is
+// named and made. Paths are in Windows or native form.
+struct ReplaceRules {
+  // The temporary file's name in the target's folder; empty for a name that
+  // tells this program, computer and process (temporary_names.h), before
+  // which the stale leftovers of this program for the target are removed.
+  std::string temporary_name;
+  // Anything but a regular file in the target's place (a link, a folder) is
+  // refused with 75; otherwise a link there is itself replaced.
+  bool refuse_other_than_file = false;
+  // A read-only target is refused with 75; otherwise it is replaced.
+  bool refuse_read_only = false;
+  enum class Mode {
+    kOldFile,    // the old file's; an ordinary file's when there is none
+    kOrdinary,   // 0666 less the process's mask; a copied program stays runnable
+    kOwnerOnly,  // 0600
+  } mode = Mode::kOrdinary;
+};
+
+// Tests the target against the rules without writing anything: what they
+// refuse raises 75.
+void CheckReplaceable(std::string_view target, const ReplaceRules& rules);
+
+// Replaces `target` with `contents`. On an error before the rename, the
+// temporary file is removed, the target stays as it was and the error is
+// raised (61 for a full drive, 76 for a missing folder ...). A sync that the
+// file system does not offer is no error, and nothing after the rename is.
+void ReplaceFile(std::string_view target, std::string_view contents, const ReplaceRules& rules);
+
+// The same with the bytes of the file `source` (missing: 53; a folder: 75).
+void ReplaceWithCopy(std::string_view source, std::string_view target, const ReplaceRules& rules);
+
+// The last steps alone, for a caller that has written and synced the
+// temporary file `rules.temporary_name` itself: the rules are tested, the
+// file gets its mode (where this user may give it) and is renamed over the
+// target. When anything before the rename fails, the file stays.
+void PutInPlace(std::string_view target, const ReplaceRules& rules);
+
+// Renames the temporary file `temporary_name` to the target when no target
+// is there and the temporary file is a regular file that is not empty: the
+// put-back of a replacement whose rename never came.
+void PutBackIfMissing(std::string_view target, const std::string& temporary_name);
+
+}  // namespace vb

@@ -1,0 +1,200 @@
+// The replacement of a file through a temporary one, as each of its callers
+// asks for it: what a link or a read-only file in the target's place gets,
+// the new file's mode, a failed write, and the leftovers of killed writers.
+#include "platform/replace_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <optional>
+
+#include "builder/install/copy_one.h"
+#include "common/bulletin_record_file.h"
+#include "common/news_record.h"
+#include "common/page_file.h"
+#include "common/replace_in_file.h"
+#include "platform/temporary_names.h"
+#include "tasks/task_password.h"
+#include "tests/support/bulletin_files.h"
+#include "tests/support/error_of.h"
+#include "tests/support/full_drive.h"
+#include "tests/support/temp_drives.h"
+
+namespace fs = std::filesystem;
+using testing_support::ErrorOf;
+using testing_support::NewsRecordBytes;
+using testing_support::ReadFile;
+using testing_support::WriteFile;
+
+namespace {
+
+mode_t Ordinary() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+mode_t ModeOf(const fs::path& path) {
+  struct stat st {};
+  ::lstat(path.c_str(), &st);
+  return st.st_mode & 07777;
+}
+
+// Every entry of a folder: its kind, mode and bytes (a link's target).
+std::map<std::string, std::string> Snapshot(const fs::path& folder) {
+  std::map<std::string, std::string> entries;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    const fs::path& path = entry.path();
+    const std::string what = fs::is_symlink(fs::symlink_status(path)) ? "link " + fs::read_symlink(path).string()
+                                                                       : "file " + ReadFile(path);
+    char mode[8];
+    std::snprintf(mode, sizeof mode, "%04o", static_cast<unsigned>(ModeOf(path)));
+    entries[path.filename().string()] = std::string(mode) + " " + what;
+  }
+  return entries;
+}
+
+void PublishPage() {
+  common::PageFile page("D:\\f\\page.htm");
+  page.Open();
+  page.Print("new");
+  page.Commit();
+}
+
+void Compact() {
+  common::BulletinRecordFile store;
+  store.Open("D:\\f\\ovnews.dat", common::kNewsRecordLength);
+  common::CompactRecordFile(store, "D:\\f\\", "ovnews");
+}
+
+struct Caller {
+  const char* name;
+  const char* file;
+  std::function<void()> replace;
+  std::string old_bytes;
+  std::string new_bytes;
+  int link_error;       // a link in the target's place: the error, or 0 when replaced; -1 not tried
+  int read_only_error;  // a read-only target: the error, or 0 when replaced
+  mode_t mode;          // of the new file, the old one's being 0640
+  const char* left_when_refused;  // the caller's own file that a refusal leaves
+};
+
+enum Setting { kOldFile, kLink, kReadOnly, kFullDrive };
+
+// Runs the caller with `setting` at its target, beside a school's temp.htm.
+void Check(const Caller& c, Setting setting) {
+  testing_support::TempDrives drives("D");
+  const fs::path folder = drives.drive('D') / "f";
+  const fs::path outside = drives.root() / "outside";
+  WriteFile(drives.drive('D') / "src" / "tool", "new tool");
+  fs::permissions(drives.drive('D') / "src" / "tool", fs::perms(0755));
+  WriteFile(folder / "temp.htm", "the school's own");
+  WriteFile(outside, c.old_bytes);
+  if (setting == kLink) {
+    fs::create_symlink(outside, folder / c.file);
+  } else {
+    WriteFile(folder / c.file, c.old_bytes);
+    ::chmod((folder / c.file).c_str(), setting == kReadOnly ? 0444 : 0640);
+  }
+  const auto before = Snapshot(folder);
+
+  std::optional<testing_support::FullDrive> full;
+  if (setting == kFullDrive) full.emplace(0);
+  const int error = ErrorOf(c.replace);
+  full.reset();
+
+  const int expected = setting == kLink       ? c.link_error
+                       : setting == kReadOnly ? c.read_only_error
+                       : setting == kFullDrive ? 61
+                                               : 0;
+  EXPECT_EQ(error, expected);
+  EXPECT_EQ(ReadFile(outside), c.old_bytes);
+  if (error != 0) {
+    auto after = Snapshot(folder);
+    after.erase(c.left_when_refused);
+    EXPECT_EQ(after, before);
+    return;
+  }
+  EXPECT_FALSE(fs::is_symlink(folder / c.file));
+  EXPECT_EQ(ReadFile(folder / c.file), c.new_bytes);
+  EXPECT_EQ(ModeOf(folder / c.file), c.mode);
+  EXPECT_EQ(ReadFile(folder / "temp.htm"), "the school's own");
+  EXPECT_EQ(Snapshot(folder).size(), 2u) << "the target and the school's temp.htm, nothing left beside";
+}
+
+}  // namespace
+
+TEST(ReplaceFile, EachCallerKeepsItsRules) {
+  const std::string live = NewsRecordBytes('1', "Live");
+  const std::string store = live + NewsRecordBytes('D', "Gone");
+  const mode_t program = Ordinary() | ((Ordinary() & 0444) >> 2);
+  const Caller callers[] = {
+      {"printable page", "page.htm", PublishPage, "old\r\n", "new\r\n", 75, 75, 0640, ""},
+      {"password", "ovtaskpw.dat", [] { tasks::WriteTaskPassword("D:\\f\\", "pw"); }, "old",
+       tasks::PasswordFileImage("pw"), 0, 0, 0600, ""},
+      {"copy of a program", "tool", [] { builder::CopyOne("D:\\src\\tool", "D:\\f\\tool"); }, "old", "new tool", 0,
+       0, program, ""},
+      {"personalised page", "index.htm",
+       [] { common::ReplaceInFile("D:\\f\\", "index.htm", "Sample", "Hill", 6); }, "a Sample\r\n", "a Hill\r\n", 0,
+       0, Ordinary(), ""},
+      {"compaction", "ovnews.dat", Compact, store, live, -1, 75, 0640, "ovnews.new"},
+  };
+  for (const Caller& c : callers) {
+    for (Setting setting : {kOldFile, kLink, kReadOnly, kFullDrive}) {
+      SCOPED_TRACE(std::string(c.name) + " " + std::to_string(setting));
+      if (setting != kLink || c.link_error >= 0) Check(c, setting);
+    }
+  }
+}
+
+// A write killed part-way leaves its temporary file: the next write of the
+// same program removes it when its process has ended on this computer, or,
+// from another computer sharing the folder, when it is more than a day old.
+TEST(ReplaceFile, NextWriteRemovesTheLeftoversOfEndedWriters) {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  ::waitpid(child, nullptr, 0);
+  const vb::TemporaryWriter self = vb::ThisWriter();
+  const vb::TemporaryWriter ended{self.program, self.host, child};
+  const vb::TemporaryWriter elsewhere{self.program, "other-host.example.org", child};
+  const vb::TemporaryWriter other_program{"ovcalendar", self.host, child};
+  const struct Leftover {
+    const char* what;
+    vb::TemporaryWriter writer;
+    int age_hours;
+    bool link;
+    bool removed;
+  } leftovers[] = {
+      {"ended here", ended, 0, false, true},
+      {"still running here", self, 0, false, false},
+      {"another computer's, recent", elsewhere, 23, false, false},
+      {"another computer's, two days old", elsewhere, 48, false, true},
+      {"another program's", other_program, 48, false, false},
+      {"a link, not followed", ended, 0, true, false},
+  };
+  testing_support::TempDrives drives("D");
+  const fs::path folder = drives.drive('D') / "f";
+  WriteFile(drives.root() / "outside", "not the tool's");
+  for (const Leftover& l : leftovers) {
+    SCOPED_TRACE(l.what);
+    const fs::path file = folder / (vb::TemporaryNamePrefix("page.htm", l.writer) + "Ab12Cd");
+    if (l.link) {
+      fs::create_symlink(drives.root() / "outside", file);
+    } else {
+      WriteFile(file, "half a page");
+      fs::last_write_time(file, fs::file_time_type::clock::now() - std::chrono::hours(l.age_hours));
+    }
+    PublishPage();
+    EXPECT_EQ(fs::exists(fs::symlink_status(file)), !l.removed);
+    fs::remove(file);
+  }
+  EXPECT_EQ(ReadFile(drives.root() / "outside"), "not the tool's");
+  EXPECT_EQ(ReadFile(folder / "page.htm"), "new\r\n");
+}
