@@ -1,10 +1,6 @@
 #include "common/bulletin_record_file.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
 
 #include "platform/files.h"
 #include "platform/paths.h"
