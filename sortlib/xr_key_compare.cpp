@@ -44,21 +44,6 @@ const PartTables& Tables() {
 // negative one, before the inversion of a descending key.
 const unsigned char kLeads[2] = {0, 255};
 
-// The characters of the line that `spec` selects; none when the line ends
-// before them, or when the spec's columns lie outside every line.
-std::string_view KeyField(std::string_view line, const TSortFieldSpec& spec) {
-  const int64_t length = static_cast<int64_t>(line.size());
-  const int64_t from = spec.FromColumn;
-  int64_t n;
-  if (spec.KeyLength != 0 && length >= from + spec.KeyLength - 1) {
-    n = spec.KeyLength;
-  } else {
-    n = length - from + 1;
-  }
-  if (n <= 0 || from < 1) return {};
-  return line.substr(static_cast<size_t>(from - 1), static_cast<size_t>(n));
-}
-
 // The table of a part that is not numeric.
 const unsigned char* TextTable(const TSortFieldSpec& spec, const PartTables& tables) {
   if (spec.IgnoreCase) return spec.Ascending ? tables.upper : tables.upper_invert;

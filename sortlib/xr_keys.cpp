@@ -80,23 +80,27 @@ std::string NormalizeNumber(std::string_view text) {
   return out;
 }
 
+std::string_view KeyField(std::string_view line, const TSortFieldSpec& spec) {
+  const int64_t length = static_cast<int64_t>(line.size());
+  const int64_t from = spec.FromColumn;
+  int64_t n;
+  if (spec.KeyLength != 0 && length >= from + spec.KeyLength - 1) {
+    n = spec.KeyLength;
+  } else {
+    n = length - from + 1;
+  }
+  if (n <= 0 || from < 1) return {};
+  return line.substr(static_cast<size_t>(from - 1), static_cast<size_t>(n));
+}
+
 void BuildSortKey(std::string_view line, TSortSpecs& keys, std::string& key) {
   if (keys.empty()) {
     key.assign(line);
     return;
   }
   key.clear();
-  const int64_t length = static_cast<int64_t>(line.size());
   for (TSortFieldSpec& spec : keys) {
-    const int64_t from = spec.FromColumn;
-    int64_t n;
-    if (spec.KeyLength != 0 && length >= from + spec.KeyLength - 1) {
-      n = spec.KeyLength;
-    } else {
-      n = length - from + 1;
-    }
-    std::string_view field;
-    if (n > 0 && from >= 1) field = line.substr(static_cast<size_t>(from - 1), static_cast<size_t>(n));
+    const std::string_view field = KeyField(line, spec);
     if (spec.Numeric) {
       NormalizeInto(field, spec.Work);
     } else {

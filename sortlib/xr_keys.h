@@ -21,6 +21,10 @@ std::string InvertKey(std::string_view text);
 // negative (byte 0 and the inverted text), else byte 255 and the text.
 std::string NormalizeNumber(std::string_view text);
 
+// The characters of the line that `spec` selects; none when the line ends
+// before them, or when the spec's columns lie outside every line.
+std::string_view KeyField(std::string_view line, const TSortFieldSpec& spec);
+
 // The key of `line` into `key`: the whole line when there are no sort keys,
 // else the parts the keys select, joined without separator or padding.
 // Writes each key's Work.
