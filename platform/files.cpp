@@ -207,8 +207,9 @@ int OpenToRead(const std::string& native, struct stat& st) {
   return fd;
 }
 
-// The rest of an open file, `st` its status; the descriptor stays open.
-std::string ReadWhole(int fd, const struct stat& st, const std::string& native) {
+// The rest of an open file, `st` its status; the descriptor is closed,
+// whether the read succeeds or raises.
+std::string ReadWholeAndClose(int fd, const struct stat& st, const std::string& native) {
   // Room for the whole file and one byte more, so that one read finds its end.
   std::string data(static_cast<size_t>(std::max<off_t>(st.st_size, 0)) + 1, '\0');
   size_t size = 0;
@@ -218,11 +219,14 @@ std::string ReadWhole(int fd, const struct stat& st, const std::string& native) 
     if (n == 0) break;
     if (n < 0) {
       if (errno == EINTR) continue;
-      RaiseErrno(errno, FileOp::OpenRead, native);
+      const int err = errno;
+      ::close(fd);
+      RaiseErrno(err, FileOp::OpenRead, native);
     }
     size += static_cast<size_t>(n);
     if (size < data.size() && static_cast<off_t>(size) == st.st_size) break;
   }
+  ::close(fd);
   data.resize(size);
   return data;
 }
@@ -343,15 +347,7 @@ std::string ReadFileBytes(std::string_view path) {
   return OnTarget(path, Intent::Use, [](const Target& target) {
     struct stat st {};
     const int fd = OpenToRead(target.native, st);
-    std::string data;
-    try {
-      data = ReadWhole(fd, st, target.native);
-    } catch (const Error&) {
-      ::close(fd);
-      throw;
-    }
-    ::close(fd);
-    return data;
+    return ReadWholeAndClose(fd, st, target.native);
   });
 }
 
@@ -367,13 +363,7 @@ LineReader::LineReader(std::string_view path, bool lf_ends_line) : lf_ends_line_
       return;
     }
     // A pipe or a device tells its length only once it has been read.
-    try {
-      buffer_ = ReadWhole(fd, st, native_);
-    } catch (const Error&) {
-      ::close(fd);
-      throw;
-    }
-    ::close(fd);
+    buffer_ = ReadWholeAndClose(fd, st, native_);
     end_ = buffer_.size();
     length_ = static_cast<std::int64_t>(end_);
   });
