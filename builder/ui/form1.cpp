@@ -7,12 +7,11 @@
 #include <QRadioButton>
 #include <ctime>
 
-#include "site/build_run.h"
+#include "builder/core/install_rule.h"
 #include "builder/core/tables.h"
 #include "builder/core/throttled_progress.h"
 #include "builder/import/enrolment_import.h"
 #include "builder/ui/form2.h"
-#include "builder/core/install_rule.h"
 #include "common/open_with.h"
 #include "platform/files.h"
 #include "platform/msgbox.h"
@@ -22,6 +21,7 @@
 #include "platform/qt/widgets.h"
 #include "platform/text.h"
 #include "platform/vb_error.h"
+#include "site/build_run.h"
 #include "subjects/core/subject_groups.h"
 #include "subjects/pages/subject_writers.h"
 #include "subjects/ui/form3.h"

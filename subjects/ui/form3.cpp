@@ -15,8 +15,8 @@
 #include "platform/qt/qt_text.h"
 #include "platform/qt/text_heights.h"
 #include "platform/qt/widgets.h"
-#include "subjects/core/subject_groups.h"
 #include "subjects/core/refresh_groups.h"
+#include "subjects/core/subject_groups.h"
 
 namespace subjects {
 
