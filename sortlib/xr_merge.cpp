@@ -267,7 +267,7 @@ void TXRFileMerge::NoteMergedStretch(int32_t first, int32_t last, int32_t target
   NoteStretches(first, last, target, std::move(merged));
 }
 
-bool TXRFileMerge::MergeRuns(int32_t first, int32_t last, TSortSpecs& keys, int32_t target) {
+bool TXRFileMerge::MergeRuns(int32_t first, int32_t last, const TSortSpecs& keys, int32_t target) {
   // One slot per run, and no more runs than the slots in use.
   if (Width < 2 || Width > 5 || last - first >= Width) return false;
   DoMessage("Merging files " + std::to_string(first) + " - " + std::to_string(last) + " into " +
@@ -321,7 +321,7 @@ bool TXRFileMerge::MergeRuns(int32_t first, int32_t last, TSortSpecs& keys, int3
 }
 
 bool TXRFileMerge::MergeAll(const std::string& final_name, int32_t width, int32_t first,
-                            int32_t last, TSortSpecs& keys) {
+                            int32_t last, const TSortSpecs& keys) {
   if (width < 2) width = 2;
   if (width > 5) width = 5;
   Width = width;

@@ -60,11 +60,11 @@ class TXRFileMerge {
   // Merges runs first..last, at most Width of them, into run `target` and
   // deletes them. Runs whose stretches are known and do not overlap merge
   // into the stretches joined in order, copied without reading their lines.
-  bool MergeRuns(int32_t first, int32_t last, TSortSpecs& keys, int32_t target);
+  bool MergeRuns(int32_t first, int32_t last, const TSortSpecs& keys, int32_t target);
   // Merges runs first..last down to one and renames it to `final_name`,
   // which must not exist.
   bool MergeAll(const std::string& final_name, int32_t width, int32_t first, int32_t last,
-                TSortSpecs& keys);
+                const TSortSpecs& keys);
   void DoMessage(const std::string& text) const;
 
   int32_t RecordLength = 0;
