@@ -4,7 +4,7 @@
 #include <QApplication>
 
 #include "builder/ui/form1.h"
-#include "builder/ui/one_builder.h"
+#include "builder/core/one_builder.h"
 #include "common/open_with.h"
 #include "platform/paths.h"
 #include "platform/qt/open_with_dialog.h"

@@ -8,7 +8,7 @@
 
 #include "builder/ui/form1.h"
 #include "builder/ui/form2.h"
-#include "builder/ui/one_builder.h"
+#include "builder/core/one_builder.h"
 #include "platform/paths.h"
 #include "subjects/core/subject_groups.h"
 #include "subjects/ui/form3.h"

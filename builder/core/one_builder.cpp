@@ -1,4 +1,4 @@
-#include "builder/ui/one_builder.h"
+#include "builder/core/one_builder.h"
 
 #include "platform/msgbox.h"
 
