@@ -10,6 +10,7 @@
 #include <optional>
 #include <utility>
 
+#include "platform/file_calls.h"
 #include "platform/files.h"
 #include "platform/path_memory.h"
 #include "platform/paths.h"
@@ -22,15 +23,14 @@ namespace vb {
 
 namespace {
 
-// Syncs `fd`; false (errno set) only for a failure that counts: a file
-// system that offers no sync has nothing to flush.
-bool Sync(int fd) { return ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP; }
-
-// Makes a rename in `folder` last; nothing that fails here is reported.
-void SyncFolder(const fs::path& folder) {
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+// What follows a file's rename to `target`: the path layer learns of it and
+// the folder is synced so that the rename lasts. Nothing that fails here is
+// reported: the new file is in place.
+void Settle(const fs::path& target) {
+  NoteMade(target.string(), false);
+  const int fd = ::open(target.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
-  Sync(fd);
+  SyncToDisk(fd);
   ::close(fd);
 }
 
@@ -113,8 +113,7 @@ Temporary::Temporary(const Place& place, mode_t mode) : place_(place) {
     if (fd_ < 0) RaiseErrno(errno, FileOp::OpenWrite, place.target);
   } else {
     path_ = place.temporary.string();
-    fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd_ < 0) RaiseErrno(errno == ELOOP ? EACCES : errno, FileOp::OpenWrite, path_);
+    fd_ = OpenNoFollow(path_, O_WRONLY | O_CREAT | O_TRUNC, 0600);
   }
   if (::fchmod(fd_, mode) != 0) {
     const int err = errno;
@@ -142,12 +141,11 @@ void Temporary::Write(const char* bytes, size_t size) {
 }
 
 void Temporary::TakePlace() {
-  if (!Sync(fd_)) Fail(errno);
+  if (!SyncToDisk(fd_)) Fail(errno);
   if (::close(std::exchange(fd_, -1)) != 0) Fail(errno);
   if (::rename(path_.c_str(), place_.target.c_str()) != 0) Fail(errno);
   placed_ = true;
-  NoteMade(place_.target.string(), false);
-  SyncFolder(place_.target.parent_path());
+  Settle(place_.target);
 }
 
 // The file a copy is made from, open for reading.
@@ -215,14 +213,13 @@ void PutInPlace(std::string_view target, const ReplaceRules& rules) {
   // A file that another user left keeps its mode: only its owner may change it.
   const int fd = ::open(place.temporary.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
   if (fd >= 0) {
-    if (::fchmod(fd, mode) == 0) Sync(fd);
+    if (::fchmod(fd, mode) == 0) SyncToDisk(fd);
     ::close(fd);
   }
   if (::rename(place.temporary.c_str(), place.target.c_str()) != 0) {
     RaiseErrno(errno, FileOp::Rename, place.temporary);
   }
-  NoteMade(place.target.string(), false);
-  SyncFolder(place.target.parent_path());
+  Settle(place.target);
 }
 
 void PutBackIfMissing(std::string_view target, const std::string& temporary_name) {
@@ -233,8 +230,7 @@ void PutBackIfMissing(std::string_view target, const std::string& temporary_name
   if (::rename(place.temporary.c_str(), place.target.c_str()) != 0) {
     RaiseErrno(errno, FileOp::Rename, place.target);
   }
-  NoteMade(place.target.string(), false);
-  SyncFolder(place.target.parent_path());
+  Settle(place.target);
 }
 
 }  // namespace vb
