@@ -58,9 +58,19 @@ Place PlaceOf(std::string_view target, const std::string& temporary_name) {
   return place;
 }
 
-// Tests what stands at the target against the rules; the mode of the old
-// file when it is a regular one.
-std::optional<mode_t> Examine(const Place& place, const ReplaceRules& rules) {
+// The old file's mode and group.
+struct OldFile {
+  mode_t mode;
+  gid_t group;
+};
+
+// Gives the open file `group`; false when this user does not belong to it,
+// and the file keeps the user's own.
+bool GiveGroup(int fd, gid_t group) { return ::fchown(fd, static_cast<uid_t>(-1), group) == 0; }
+
+// Tests what stands at the target against the rules; what the old file had
+// when it is a regular one.
+std::optional<OldFile> Examine(const Place& place, const ReplaceRules& rules) {
   struct stat st {};
   if (::lstat(place.target.c_str(), &st) != 0) {
     if (errno != ENOENT && rules.refuse_other_than_file) RaiseErrno(errno, FileOp::OpenWrite, place.target);
@@ -71,12 +81,12 @@ std::optional<mode_t> Examine(const Place& place, const ReplaceRules& rules) {
     Raise(75, place.target.string() + ": may not be replaced");
   }
   if (!S_ISREG(st.st_mode)) return std::nullopt;
-  return static_cast<mode_t>(st.st_mode & 07777);
+  return OldFile{static_cast<mode_t>(st.st_mode & 07777), st.st_gid};
 }
 
-mode_t NewMode(const ReplaceRules& rules, std::optional<mode_t> old, bool program) {
+mode_t NewMode(const ReplaceRules& rules, const std::optional<OldFile>& old, bool program) {
   if (rules.mode == ReplaceRules::Mode::kOwnerOnly) return 0600;
-  if (rules.mode == ReplaceRules::Mode::kOldFile && old) return *old;
+  if (rules.mode == ReplaceRules::Mode::kOldFile && old) return old->mode;
   const mode_t mode = OrdinaryMode();
   // A program may be run wherever it may be read.
   return program ? static_cast<mode_t>(mode | ((mode & 0444) >> 2)) : mode;
@@ -209,10 +219,14 @@ void ReplaceWithCopy(std::string_view source, std::string_view target, const Rep
 
 void PutInPlace(std::string_view target, const ReplaceRules& rules) {
   const Place place = PlaceOf(target, rules.temporary_name);
-  const mode_t mode = NewMode(rules, Examine(place, rules), false);
+  const std::optional<OldFile> old = Examine(place, rules);
+  const mode_t mode = NewMode(rules, old, false);
   // A file that another user left keeps its mode: only its owner may change it.
   const int fd = ::open(place.temporary.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
   if (fd >= 0) {
+    // The old file's mode means the same only with its group. The group goes
+    // first, as a change of group may clear the mode's set-id bits.
+    if (old && rules.mode == ReplaceRules::Mode::kOldFile) GiveGroup(fd, old->group);
     if (::fchmod(fd, mode) == 0) SyncToDisk(fd);
     ::close(fd);
   }
