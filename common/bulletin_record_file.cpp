@@ -170,7 +170,7 @@ void CopyLiveRecords(BulletinRecordFile& dat, const std::string& folder, const s
 void ReplaceWithCompacted(const std::string& folder, const std::string& stem) {
   // The ".new" keeps its fixed name, which the put-back at start-up looks
   // for. A read-only store is not replaced (75), and the compacted one keeps
-  // the old store's mode, so the staff who may append still may. The task
+  // the old store's mode and group, so the staff who may append still may. The task
   // tools hold "ovtask.lck" from the copy through this rename.
   vb::ReplaceRules rules;
   rules.temporary_name = stem + ".new";

@@ -92,11 +92,12 @@ class LiveRecordIndex {
 LiveRecordIndex ScanLiveRecords(const BulletinRecordFile& file);
 
 // Compaction of "<folder><stem>.dat", which is open as `dat`, in two halves:
-// CopyLiveRecords writes "<folder><stem>.new" with the live records in their
-// order and closes `dat`; on any error it closes both, deletes the partial
-// ".new" and raises, leaving ".dat" untouched. ReplaceWithCompacted then
-// renames ".new" over ".dat" in one step, so the store is never missing,
-// giving it the old store's mode; a read-only ".dat" is not replaced (75). `folder` ends with a separator.
+// CopyLiveRecords writes and syncs "<folder><stem>.new" with the live
+// records in their order and closes `dat`; on an error it closes both and
+// raises, leaving ".dat" untouched and deleting a ".new" it could open.
+// ReplaceWithCompacted then renames ".new" over ".dat" in one step, so the
+// store is never missing, giving it the old store's mode; a read-only ".dat"
+// is not replaced (75). `folder` ends with a separator.
 void CopyLiveRecords(BulletinRecordFile& dat, const std::string& folder, const std::string& stem);
 void ReplaceWithCompacted(const std::string& folder, const std::string& stem);
 // Both halves.

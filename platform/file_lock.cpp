@@ -6,15 +6,14 @@
 
 #include <cerrno>
 
+#include "platform/file_calls.h"
 #include "platform/paths.h"
 #include "platform/vb_error.h"
 
 namespace vb {
 
 FileLock::FileLock(std::string_view path) : native_(Resolve(path).string()) {
-  fd_ = ::open(native_.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
-  // A link in the file's place is an access error.
-  if (fd_ < 0) RaiseErrno(errno == ELOOP ? EACCES : errno, FileOp::OpenWrite, native_);
+  fd_ = OpenNoFollow(native_, O_RDWR | O_CREAT);
   struct stat st {};
   if (::fstat(fd_, &st) == 0 && st.st_uid == ::geteuid()) ::fchmod(fd_, 0666);
 }

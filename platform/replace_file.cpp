@@ -10,6 +10,7 @@
 #include <optional>
 #include <utility>
 
+#include "platform/file_calls.h"
 #include "platform/files.h"
 #include "platform/path_memory.h"
 #include "platform/paths.h"
@@ -22,15 +23,14 @@ namespace vb {
 
 namespace {
 
-// Syncs `fd`; false (errno set) only for a failure that counts: a file
-// system that offers no sync has nothing to flush.
-bool Sync(int fd) { return ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP; }
-
-// Makes a rename in `folder` last; nothing that fails here is reported.
-void SyncFolder(const fs::path& folder) {
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+// What follows a file's rename to `target`: the path layer learns of it and
+// the folder is synced so that the rename lasts. Nothing that fails here is
+// reported: the new file is in place.
+void Settle(const fs::path& target) {
+  NoteMade(target.string(), false);
+  const int fd = ::open(target.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
-  Sync(fd);
+  SyncToDisk(fd);
   ::close(fd);
 }
 
@@ -58,9 +58,19 @@ Place PlaceOf(std::string_view target, const std::string& temporary_name) {
   return place;
 }
 
-// Tests what stands at the target against the rules; the mode of the old
-// file when it is a regular one.
-std::optional<mode_t> Examine(const Place& place, const ReplaceRules& rules) {
+// The old file's mode and group.
+struct OldFile {
+  mode_t mode;
+  gid_t group;
+};
+
+// Gives the open file `group`; false when this user does not belong to it,
+// and the file keeps the user's own.
+bool GiveGroup(int fd, gid_t group) { return ::fchown(fd, static_cast<uid_t>(-1), group) == 0; }
+
+// Tests what stands at the target against the rules; what the old file had
+// when it is a regular one.
+std::optional<OldFile> Examine(const Place& place, const ReplaceRules& rules) {
   struct stat st {};
   if (::lstat(place.target.c_str(), &st) != 0) {
     if (errno != ENOENT && rules.refuse_other_than_file) RaiseErrno(errno, FileOp::OpenWrite, place.target);
@@ -71,12 +81,12 @@ std::optional<mode_t> Examine(const Place& place, const ReplaceRules& rules) {
     Raise(75, place.target.string() + ": may not be replaced");
   }
   if (!S_ISREG(st.st_mode)) return std::nullopt;
-  return static_cast<mode_t>(st.st_mode & 07777);
+  return OldFile{static_cast<mode_t>(st.st_mode & 07777), st.st_gid};
 }
 
-mode_t NewMode(const ReplaceRules& rules, std::optional<mode_t> old, bool program) {
+mode_t NewMode(const ReplaceRules& rules, const std::optional<OldFile>& old, bool program) {
   if (rules.mode == ReplaceRules::Mode::kOwnerOnly) return 0600;
-  if (rules.mode == ReplaceRules::Mode::kOldFile && old) return *old;
+  if (rules.mode == ReplaceRules::Mode::kOldFile && old) return old->mode;
   const mode_t mode = OrdinaryMode();
   // A program may be run wherever it may be read.
   return program ? static_cast<mode_t>(mode | ((mode & 0444) >> 2)) : mode;
@@ -113,8 +123,7 @@ Temporary::Temporary(const Place& place, mode_t mode) : place_(place) {
     if (fd_ < 0) RaiseErrno(errno, FileOp::OpenWrite, place.target);
   } else {
     path_ = place.temporary.string();
-    fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd_ < 0) RaiseErrno(errno == ELOOP ? EACCES : errno, FileOp::OpenWrite, path_);
+    fd_ = OpenNoFollow(path_, O_WRONLY | O_CREAT | O_TRUNC, 0600);
   }
   if (::fchmod(fd_, mode) != 0) {
     const int err = errno;
@@ -142,12 +151,11 @@ void Temporary::Write(const char* bytes, size_t size) {
 }
 
 void Temporary::TakePlace() {
-  if (!Sync(fd_)) Fail(errno);
+  if (!SyncToDisk(fd_)) Fail(errno);
   if (::close(std::exchange(fd_, -1)) != 0) Fail(errno);
   if (::rename(path_.c_str(), place_.target.c_str()) != 0) Fail(errno);
   placed_ = true;
-  NoteMade(place_.target.string(), false);
-  SyncFolder(place_.target.parent_path());
+  Settle(place_.target);
 }
 
 // The file a copy is made from, open for reading.
@@ -211,18 +219,21 @@ void ReplaceWithCopy(std::string_view source, std::string_view target, const Rep
 
 void PutInPlace(std::string_view target, const ReplaceRules& rules) {
   const Place place = PlaceOf(target, rules.temporary_name);
-  const mode_t mode = NewMode(rules, Examine(place, rules), false);
+  const std::optional<OldFile> old = Examine(place, rules);
+  const mode_t mode = NewMode(rules, old, false);
   // A file that another user left keeps its mode: only its owner may change it.
   const int fd = ::open(place.temporary.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
   if (fd >= 0) {
-    if (::fchmod(fd, mode) == 0) Sync(fd);
+    // The old file's mode means the same only with its group. The group goes
+    // first, as a change of group may clear the mode's set-id bits.
+    if (old && rules.mode == ReplaceRules::Mode::kOldFile) GiveGroup(fd, old->group);
+    if (::fchmod(fd, mode) == 0) SyncToDisk(fd);
     ::close(fd);
   }
   if (::rename(place.temporary.c_str(), place.target.c_str()) != 0) {
     RaiseErrno(errno, FileOp::Rename, place.temporary);
   }
-  NoteMade(place.target.string(), false);
-  SyncFolder(place.target.parent_path());
+  Settle(place.target);
 }
 
 void PutBackIfMissing(std::string_view target, const std::string& temporary_name) {
@@ -233,8 +244,7 @@ void PutBackIfMissing(std::string_view target, const std::string& temporary_name
   if (::rename(place.temporary.c_str(), place.target.c_str()) != 0) {
     RaiseErrno(errno, FileOp::Rename, place.target);
   }
-  NoteMade(place.target.string(), false);
-  SyncFolder(place.target.parent_path());
+  Settle(place.target);
 }
 
 }  // namespace vb

@@ -43,7 +43,8 @@ void ReplaceWithCopy(std::string_view source, std::string_view target, const Rep
 // The last steps alone, for a caller that has written and synced the
 // temporary file `rules.temporary_name` itself: the rules are tested, the
 // file gets its mode (where this user may give it) and is renamed over the
-// target. When anything before the rename fails, the file stays.
+// target; with Mode::kOldFile it also gets the old file's group where this
+// user belongs to it. When anything before the rename fails, the file stays.
 void PutInPlace(std::string_view target, const ReplaceRules& rules);
 
 // Renames the temporary file `temporary_name` to the target when no target

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 
+#include "platform/file_calls.h"
 #include "platform/paths.h"
 #include "platform/vb_error.h"
 
@@ -16,9 +17,7 @@ SharedFile::~SharedFile() { Close(); }
 void SharedFile::Open(std::string_view path) {
   Close();
   native_ = Resolve(path).string();
-  const int fd = ::open(native_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
-  // A link in the file's place is an access error.
-  if (fd < 0) RaiseErrno(errno == ELOOP ? EACCES : errno, FileOp::OpenWrite, native_);
+  const int fd = OpenNoFollow(native_, O_RDWR | O_CREAT);
   struct stat st {};
   if (::fstat(fd, &st) == 0 && !S_ISREG(st.st_mode)) {
     ::close(fd);
@@ -65,7 +64,7 @@ void SharedFile::Truncate(std::int64_t length) {
 }
 
 void SharedFile::Sync() {
-  if (::fsync(fd_) != 0) RaiseErrno(errno, FileOp::Write, native_);
+  if (!SyncToDisk(fd_)) RaiseErrno(errno, FileOp::Write, native_);
 }
 
 void DiscardFile(std::string_view path) { ::unlink(Resolve(path).c_str()); }

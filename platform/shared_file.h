@@ -31,7 +31,8 @@ class SharedFile {
   // Writes all of `bytes` from `offset`, lengthening the file as needed.
   void WriteAt(std::int64_t offset, std::string_view bytes);
   void Truncate(std::int64_t length);
-  // Flushes what was written to the disk.
+  // Flushes what was written to the disk; on a file system that offers no
+  // sync there is nothing to flush, and no error.
   void Sync();
 
  private:

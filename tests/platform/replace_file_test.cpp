@@ -84,6 +84,7 @@ struct Caller {
   int read_only_error;  // a read-only target: the error, or 0 when replaced
   mode_t mode;          // of the new file, the old one's being 0640
   const char* left_when_refused;  // the caller's own file that a refusal leaves
+  bool keeps_group = false;       // the new file has the old one's group
 };
 
 enum Setting { kOldFile, kLink, kReadOnly, kFullDrive };
@@ -103,6 +104,9 @@ void Check(const Caller& c, Setting setting) {
     WriteFile(folder / c.file, c.old_bytes);
     ::chmod((folder / c.file).c_str(), setting == kReadOnly ? 0444 : 0640);
   }
+  // A group of the staff, where this user may give one.
+  const gid_t staff = 4242;
+  const bool regrouped = c.keeps_group && setting == kOldFile && ::chown((folder / c.file).c_str(), -1, staff) == 0;
   const auto before = Snapshot(folder);
 
   std::optional<testing_support::FullDrive> full;
@@ -125,6 +129,11 @@ void Check(const Caller& c, Setting setting) {
   EXPECT_FALSE(fs::is_symlink(folder / c.file));
   EXPECT_EQ(ReadFile(folder / c.file), c.new_bytes);
   EXPECT_EQ(ModeOf(folder / c.file), c.mode);
+  struct stat st {};
+  if (regrouped) {
+    ::lstat((folder / c.file).c_str(), &st);
+    EXPECT_EQ(st.st_gid, staff);
+  }
   EXPECT_EQ(ReadFile(folder / "temp.htm"), "the school's own");
   EXPECT_EQ(Snapshot(folder).size(), 2u) << "the target and the school's temp.htm, nothing left beside";
 }
@@ -144,7 +153,7 @@ TEST(ReplaceFile, EachCallerKeepsItsRules) {
       {"personalised page", "index.htm",
        [] { common::ReplaceInFile("D:\\f\\", "index.htm", "Sample", "Hill", 6); }, "a Sample\r\n", "a Hill\r\n", 0,
        0, Ordinary(), ""},
-      {"compaction", "ovnews.dat", Compact, store, live, -1, 75, 0640, "ovnews.new"},
+      {"compaction", "ovnews.dat", Compact, store, live, -1, 75, 0640, "ovnews.new", true},
   };
   for (const Caller& c : callers) {
     for (Setting setting : {kOldFile, kLink, kReadOnly, kFullDrive}) {
