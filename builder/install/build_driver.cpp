@@ -9,6 +9,7 @@
 #include "builder/core/build_run.h"
 #include "builder/core/support_address.h"
 #include "builder/core/tables.h"
+#include "builder/import/year_lists.h"
 #include "builder/install/copy_one.h"
 #include "builder/install/site_files.h"
 #include "builder/install/template_site.h"
@@ -300,13 +301,13 @@ class Build {
     window_.PostClose();
   }
 
-  // F16: the year lists and the error log go; finding none is no error. A
-  // drive error here is told only when the finish has not told one already.
+  // F16: the year lists and the error log go, and no other file of the
+  // program folder; finding none is no error. A drive error here is told
+  // only when the finish has not told one already.
   void DeleteWorkFiles() {
     try {
-      vb::Kill(ctx_.ProgramFolder + "*.txt");
+      DeleteYearLists(ctx_.ProgramFolder);
     } catch (const vb::Error& error) {
-      if (error.number() == 53) return;
       if (!IsDriveError(error.number())) EndWithMessage(error.number());
       if (!finish_message_shown_) ShowDriveMessage(error.number());
     }
