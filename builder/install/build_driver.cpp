@@ -96,11 +96,7 @@ class Build {
     PassOver75([&] { vb::MkDir(ctx_.TargetDrive + "\\orvane"); });
     vb::ChDrive(ctx_.TargetDrive);
     vb::ChDir(ctx_.TargetDrive + "\\orvane");
-    const ThemeRow& theme = ThemeTable.at(static_cast<size_t>(settings_.Theme()));
-    ctx_.ThemeFolder = std::string(theme.folder);
-    ctx_.ThemeColour1 = std::string(theme.colour1);
-    ctx_.ThemeColour2 = std::string(theme.colour2);
-    ctx_.FontFace = std::string(FontTable.at(static_cast<size_t>(settings_.FontChoice())).face);
+    TakeThemeAndFont();
     PassOver75([&] { vb::MkDir("ovimages"); });
     ctx_.ImageSubfolder = "ovimages\\";
 
@@ -137,7 +133,22 @@ class Build {
       }
     }
     PassOver75([&] { YearIndexPage(run_); });
+    BuildTickedLevels();
+    PassOver75([&] { PublishYearPages(run_); });
+    return true;
+  }
 
+  // The chosen theme's folder and colours and the chosen font, for every page.
+  void TakeThemeAndFont() {
+    const ThemeRow& theme = ThemeTable.at(static_cast<size_t>(settings_.Theme()));
+    ctx_.ThemeFolder = std::string(theme.folder);
+    ctx_.ThemeColour1 = std::string(theme.colour1);
+    ctx_.ThemeColour2 = std::string(theme.colour2);
+    ctx_.FontFace = std::string(FontTable.at(static_cast<size_t>(settings_.FontChoice())).face);
+  }
+
+  // Every ticked year level, in the order of the table, from its year list.
+  void BuildTickedLevels() {
     for (size_t row = 0; row < YearLevelTable.size(); ++row) {
       if (!settings_.YearLevel(static_cast<int>(row))) continue;
       const YearLevelRow& level = YearLevelTable[row];
@@ -147,8 +158,6 @@ class Build {
       ctx_.LevelHeading = std::string(level.heading);
       PassOver75([&] { BuildYearLevel(run_, list); });
     }
-    PassOver75([&] { PublishYearPages(run_); });
-    return true;
   }
 
   bool YearBuiltBefore() const {
