@@ -29,4 +29,13 @@ void ThrottledProgress::Repaint() {
   activity_waiting_ = false;
 }
 
+void ThrottledProgress::Hide() {
+  if (activity_waiting_) {
+    window_.SetLabel3(activity_);
+    window_.Repaint();
+    activity_waiting_ = false;
+  }
+  window_.Hide();
+}
+
 }  // namespace builder

@@ -1,6 +1,6 @@
 // A progress window seen through a limit on how often it repaints: the
-// activity label shows the latest text given at most once an interval; the
-// rest reaches the window at once.
+// activity label shows the latest text given at most once an interval, and
+// the last one before the window hides; the rest reaches the window at once.
 #pragma once
 
 #include <chrono>
@@ -19,7 +19,8 @@ class ThrottledProgress : public ProgressWindow {
                     Clock clock = std::chrono::steady_clock::now);
 
   void Show() override { window_.Show(); }
-  void Hide() override { window_.Hide(); }
+  // Shows a text still waiting, then hides the window.
+  void Hide() override;
   void SetLabel1(const std::string& text) override;
   void SetLabel3(const std::string& text) override;
   // Repaints when the interval has passed since the last repaint, or the

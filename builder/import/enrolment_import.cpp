@@ -68,7 +68,7 @@ std::array<bool, 14> ReadExport(const EnrolmentSource& source, const std::string
 
   if (had_errors) {
     vb::MsgBox(kEnrolmentErrorsMessage, vb::vbCritical, kEnrolmentErrorsTitle);
-    ShowLog(program_folder + "errorlog.txt");
+    ShowLog(program_folder + std::string(kErrorLogFile));
   }
   return lists.Filed();
 }

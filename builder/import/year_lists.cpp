@@ -1,15 +1,33 @@
 #include "builder/import/year_lists.h"
 
 #include "builder/core/tables.h"
+#include "platform/vb_error.h"
 
 namespace builder {
+
+namespace {
+
+void DeleteIfThere(const std::string& file) {
+  try {
+    vb::Kill(file);
+  } catch (const vb::Error& error) {
+    if (error.number() != 53) throw;
+  }
+}
+
+}  // namespace
+
+void DeleteYearLists(const std::string& folder) {
+  for (const YearLevelRow& level : YearLevelTable) DeleteIfThere(folder + std::string(level.list_file));
+  DeleteIfThere(folder + std::string(kErrorLogFile));
+}
 
 YearLists::YearLists(const std::string& folder) {
   for (size_t level = 0; level < lists_.size(); ++level) {
     const std::string name(YearLevelTable[level].list_file);
     lists_[level] = std::make_unique<vb::LineWriter>(folder + name);
   }
-  log_ = std::make_unique<vb::LineWriter>(folder + "errorlog.txt");
+  log_ = std::make_unique<vb::LineWriter>(folder + std::string(kErrorLogFile));
 }
 
 void YearLists::Log(std::string_view line) {

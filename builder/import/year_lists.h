@@ -13,6 +13,14 @@
 
 namespace builder {
 
+// The import's log of faulty rows, beside the year lists.
+inline constexpr std::string_view kErrorLogFile = "errorlog.txt";
+
+// Deletes the fifteen files from `folder` (ends in a separator) and nothing
+// else there: the program folder may hold a school's own text files. A file
+// that is not there is passed over; any other error is raised at once.
+void DeleteYearLists(const std::string& folder);
+
 class YearLists {
  public:
   // Creates the fourteen lists in the order of YearLevelTable, then

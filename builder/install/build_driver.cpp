@@ -9,6 +9,7 @@
 #include "site/build_run.h"
 #include "builder/core/support_address.h"
 #include "builder/core/tables.h"
+#include "builder/import/year_lists.h"
 #include "builder/install/copy_one.h"
 #include "builder/install/site_files.h"
 #include "builder/install/template_site.h"
@@ -95,11 +96,7 @@ class Build {
     PassOver75([&] { vb::MkDir(ctx_.TargetDrive + "\\orvane"); });
     vb::ChDrive(ctx_.TargetDrive);
     vb::ChDir(ctx_.TargetDrive + "\\orvane");
-    const ThemeRow& theme = ThemeTable.at(static_cast<size_t>(settings_.Theme()));
-    ctx_.ThemeFolder = std::string(theme.folder);
-    ctx_.ThemeColour1 = std::string(theme.colour1);
-    ctx_.ThemeColour2 = std::string(theme.colour2);
-    ctx_.FontFace = std::string(FontTable.at(static_cast<size_t>(settings_.FontChoice())).face);
+    TakeThemeAndFont();
     PassOver75([&] { vb::MkDir("ovimages"); });
     ctx_.ImageSubfolder = "ovimages\\";
 
@@ -136,7 +133,22 @@ class Build {
       }
     }
     PassOver75([&] { YearIndexPage(run_); });
+    BuildTickedLevels();
+    PassOver75([&] { PublishYearPages(run_); });
+    return true;
+  }
 
+  // The chosen theme's folder and colours and the chosen font, for every page.
+  void TakeThemeAndFont() {
+    const ThemeRow& theme = ThemeTable.at(static_cast<size_t>(settings_.Theme()));
+    ctx_.ThemeFolder = std::string(theme.folder);
+    ctx_.ThemeColour1 = std::string(theme.colour1);
+    ctx_.ThemeColour2 = std::string(theme.colour2);
+    ctx_.FontFace = std::string(FontTable.at(static_cast<size_t>(settings_.FontChoice())).face);
+  }
+
+  // Every ticked year level, in the order of the table, from its year list.
+  void BuildTickedLevels() {
     for (size_t row = 0; row < YearLevelTable.size(); ++row) {
       if (!settings_.YearLevel(static_cast<int>(row))) continue;
       const YearLevelRow& level = YearLevelTable[row];
@@ -146,8 +158,6 @@ class Build {
       ctx_.LevelHeading = std::string(level.heading);
       PassOver75([&] { BuildYearLevel(run_, list); });
     }
-    PassOver75([&] { PublishYearPages(run_); });
-    return true;
   }
 
   bool YearBuiltBefore() const {
@@ -300,13 +310,13 @@ class Build {
     window_.PostClose();
   }
 
-  // F16: the year lists and the error log go; finding none is no error. A
-  // drive error here is told only when the finish has not told one already.
+  // F16: the year lists and the error log go, and no other file of the
+  // program folder; finding none is no error. A drive error here is told
+  // only when the finish has not told one already.
   void DeleteWorkFiles() {
     try {
-      vb::Kill(ctx_.ProgramFolder + "*.txt");
+      DeleteYearLists(ctx_.ProgramFolder);
     } catch (const vb::Error& error) {
-      if (error.number() == 53) return;
       if (!IsDriveError(error.number())) EndWithMessage(error.number());
       if (!finish_message_shown_) ShowDriveMessage(error.number());
     }

@@ -11,6 +11,7 @@
 #include "builder/core/tables.h"
 #include "builder/core/throttled_progress.h"
 #include "builder/import/enrolment_import.h"
+#include "builder/import/year_lists.h"
 #include "builder/ui/form2.h"
 #include "common/open_with.h"
 #include "platform/files.h"
@@ -152,14 +153,10 @@ void Form1::Option13_Click() {
   EnableInstall();
 }
 
-// Exit: the work files of the program folder go, then every window.
+// Exit: the import's year lists and log go, then every window.
 void Form1::Command2_Click() {
   unloading_ = true;
-  try {
-    vb::Kill(context_.ProgramFolder + "*.txt");
-  } catch (const vb::Error& error) {
-    if (error.number() != 53) throw;  // none there
-  }
+  DeleteYearLists(context_.ProgramFolder);
   form2_->close();
   form3_->close();
   close();

@@ -37,4 +37,23 @@ TEST(ThrottledProgress, ShowsTheLatestTextOnceAnInterval) {
                                                     "Creating Orvane Folder System | student 8"}));
 }
 
+// The build's last text comes too soon after the last class to repaint; it
+// is shown before the window hides, and nothing is shown twice.
+TEST(ThrottledProgress, ShowsTheLastTextBeforeHiding) {
+  ShownAtRepaint window;
+  std::chrono::steady_clock::time_point now{};
+  builder::ThrottledProgress shown(window, milliseconds(33), [&] { return now; });
+  shown.SetLabel1("Creating Orvane Folder System");
+  shown.SetLabel3("class 1");
+  shown.Repaint();
+  now += milliseconds(10);
+  shown.SetLabel3("Creating new school intranet pages...");
+  shown.Repaint();
+  shown.Hide();
+  shown.Hide();
+  EXPECT_EQ(window.shown,
+            (std::vector<std::string>{"Creating Orvane Folder System | class 1",
+                                      "Creating Orvane Folder System | Creating new school intranet pages..."}));
+}
+
 }  // namespace

@@ -36,11 +36,13 @@ std::string Path(const fs::path& folder, const std::string& folder_text) {
   return (folder / relative.substr(1)).string();
 }
 
-bool AnyTextFileIn(const fs::path& folder) {
+// The names of the .txt files in `folder`.
+std::vector<std::string> TextFilesIn(const fs::path& folder) {
+  std::vector<std::string> names;
   for (const auto& entry : fs::directory_iterator(folder)) {
-    if (entry.path().extension() == ".txt") return true;
+    if (entry.path().extension() == ".txt") names.push_back(entry.path().filename().string());
   }
-  return false;
+  return names;
 }
 
 TEST_F(InstallTest, NormalBuildMakesTheSiteRootAndCloses) {
@@ -49,6 +51,7 @@ TEST_F(InstallTest, NormalBuildMakesTheSiteRootAndCloses) {
   settings.portfolio = false;
   settings.levels[5 - 1] = true;  // Year 3 as well
   const testing_support::RecordingOpener opener(drives.root());
+  WriteFile(Program() / "readme.txt", "the school's own");
 
   Install();
 
@@ -94,7 +97,8 @@ TEST_F(InstallTest, NormalBuildMakesTheSiteRootAndCloses) {
   EXPECT_EQ(progress.label3, "Creating new school intranet pages...");
   EXPECT_EQ(window.calls, (std::vector<std::string>{"unload", "hide", "close"}));
   EXPECT_EQ(waits, (std::vector<std::chrono::milliseconds>{std::chrono::seconds(5)}));
-  EXPECT_FALSE(AnyTextFileIn(Program()));
+  EXPECT_EQ(TextFilesIn(Program()), std::vector<std::string>{"readme.txt"});
+  EXPECT_EQ(ReadFile(Program() / "readme.txt"), "the school's own");
   EXPECT_EQ(opener.Opened(), (Site() / "index.htm").string());
 }
 
@@ -249,7 +253,7 @@ TEST_F(InstallTest, DriveErrorFinishesTheSiteOnceWithoutLooping) {
   EXPECT_FALSE(fs::exists(drives.root() / "elsewhere.txt"));
   EXPECT_TRUE(fs::exists(Site() / "school" / "index.htm"));
   EXPECT_EQ(window.calls, (std::vector<std::string>{"unload", "hide", "close"}));
-  EXPECT_FALSE(AnyTextFileIn(Program()));
+  EXPECT_TRUE(TextFilesIn(Program()).empty());
 }
 
 TEST_F(InstallTest, FullDriveGetsOnlyItsOwnMessage) {

@@ -79,7 +79,7 @@ TEST_F(ProgramFolderTest, LoadImportsTheExportAndEnablesItsYears) {
   EXPECT_TRUE(form.Command1->isEnabled());
 }
 
-TEST_F(ProgramFolderTest, ExitDeletesTheTextFilesOfTheProgramFolder) {
+TEST_F(ProgramFolderTest, ExitDeletesTheImportsFilesAndNoOtherTextFile) {
   WriteFile(program_ / "year3.txt", "x\r\n");
   WriteFile(program_ / "errorlog.txt", "");
   WriteFile(program_ / "NOTES.TXT", "mine");
@@ -93,7 +93,7 @@ TEST_F(ProgramFolderTest, ExitDeletesTheTextFilesOfTheProgramFolder) {
   form.Command2->click();
   EXPECT_FALSE(fs::exists(program_ / "year3.txt"));
   EXPECT_FALSE(fs::exists(program_ / "errorlog.txt"));
-  EXPECT_FALSE(fs::exists(program_ / "NOTES.TXT"));
+  EXPECT_EQ(ReadFile(program_ / "NOTES.TXT"), "mine");
   EXPECT_TRUE(fs::exists(program_ / "keep.csv"));
   EXPECT_TRUE(fs::exists(program_ / "fire" / "inside.txt"));
   EXPECT_FALSE(form.isVisible());
