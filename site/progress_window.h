@@ -14,6 +14,9 @@ class ProgressWindow {
   virtual void SetLabel1(const std::string& text) = 0;  // the phase, windows-1252
   virtual void SetLabel3(const std::string& text) = 0;  // the activity, windows-1252
   virtual void Repaint() = 0;
+  // Shows at once a text held back for a later repaint, as before a box that
+  // stops the work; a window that holds nothing back has nothing to do.
+  virtual void Flush() {}
 };
 
 }  // namespace builder

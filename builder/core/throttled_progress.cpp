@@ -29,12 +29,15 @@ void ThrottledProgress::Repaint() {
   activity_waiting_ = false;
 }
 
+void ThrottledProgress::Flush() {
+  if (!activity_waiting_) return;
+  window_.SetLabel3(activity_);
+  window_.Repaint();
+  activity_waiting_ = false;
+}
+
 void ThrottledProgress::Hide() {
-  if (activity_waiting_) {
-    window_.SetLabel3(activity_);
-    window_.Repaint();
-    activity_waiting_ = false;
-  }
+  Flush();
   window_.Hide();
 }
 

@@ -21,6 +21,7 @@ class ThrottledProgress : public ProgressWindow {
   void Show() override { window_.Show(); }
   // Shows a text still waiting, then hides the window.
   void Hide() override;
+  void Flush() override;
   void SetLabel1(const std::string& text) override;
   void SetLabel3(const std::string& text) override;
   // Repaints when the interval has passed since the last repaint, or the

@@ -176,6 +176,7 @@ class Build {
   }
 
   void ShowDriveMessage(int number) {
+    progress_.Flush();
     if (number == 52) {
       vb::MsgBox("You cannot use the CD drive as the destination for Orvane!", vb::vbCritical,
                  "Select Another Drive");
@@ -189,6 +190,7 @@ class Build {
   }
 
   [[noreturn]] void EndWithMessage(int number) {
+    progress_.Flush();
     if (number == 9) {
       vb::MsgBox(
           "Sorry, you have exceeded the number of supported students per class, or classes per "
@@ -290,6 +292,7 @@ class Build {
     }
     ctx_.SortResult = sorted ? "-1" : "0";
     if (!sorted) {
+      progress_.Flush();
       vb::MsgBox("The student list could not be sorted: " + error_text, vb::vbCritical, "Sorry");
     }
     return sorted;
