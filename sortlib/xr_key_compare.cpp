@@ -118,7 +118,7 @@ class KeyCursor {
   std::string_view line_;
   const TSortSpecs& keys_;
   const PartTables& tables_;
-  size_t next_ = 0;  // the next spec to open
+  size_t next_ = 0;  // the next sort key to open
   const unsigned char* bytes_ = nullptr;
   size_t left_ = 0;
   const unsigned char* table_ = nullptr;
