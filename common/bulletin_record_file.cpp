@@ -34,8 +34,8 @@ std::int16_t NextRecordNumberOfLength(std::int64_t length, int record_length) {
 
 BulletinRecordFile::~BulletinRecordFile() { Close(); }
 
-void BulletinRecordFile::Open(std::string_view path, int record_length) {
-  file_.Open(path);
+void BulletinRecordFile::Open(std::string_view path, int record_length, vb::SharedFile::Access access) {
+  file_.Open(path, access);
   length_ = record_length;
 }
 

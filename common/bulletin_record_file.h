@@ -26,10 +26,11 @@ class BulletinRecordFile {
   BulletinRecordFile(const BulletinRecordFile&) = delete;
   BulletinRecordFile& operator=(const BulletinRecordFile&) = delete;
 
-  // Opens `path` (Windows or native form) for reading and writing, creating
-  // a missing file empty. A link in the file's place is refused (70), never
-  // followed; a missing folder raises 76.
-  void Open(std::string_view path, int record_length);
+  // Opens `path` (Windows or native form) for reading and writing, or for
+  // reading alone, creating a missing file empty. A link in the file's place
+  // is refused (70), never followed; a missing folder raises 76.
+  void Open(std::string_view path, int record_length,
+            vb::SharedFile::Access access = vb::SharedFile::Access::kReadWrite);
   void Close();
   bool IsOpen() const { return file_.IsOpen(); }
   int RecordLength() const { return length_; }
