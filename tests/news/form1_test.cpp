@@ -18,6 +18,7 @@
 #include "platform/qt/qt_text.h"
 #include "platform/vb_error.h"
 #include "tests/news/news_fixture.h"
+#include "tests/support/no_file_override.h"
 #include "tests/support/page_text.h"
 
 namespace fs = std::filesystem;
@@ -115,12 +116,21 @@ TEST_F(NewsWindowTest, StartUpRoads) {
          s.WriteSubmissions(Records(std::string(501, '0'), std::string(501, 'W')));
        },
        {Waiting(501)}, true, "W"},
+      {"a store this account may not write",
+       [](NewsSite& s) {
+         s.WriteIni();
+         s.WriteStore(Records("1", "A"));
+         fs::permissions(s.Tool("ovnews.dat"), fs::perms::owner_read | fs::perms::group_read);
+       },
+       {kNoNewItems, "Error Code: 70 detected during ini read."}, false, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     NewsSite site;
     c.prepare(site);
     form_ = std::make_unique<news::Form1>(kToolFolder);
+    // Root meets a read-only file as every member of staff does.
+    testing_support::NoFileOverride as_staff;
     bool runs = true;
     try {
       form_->Form_Load();
