@@ -18,6 +18,7 @@
 #include "platform/qt/qt_text.h"
 #include "platform/vb_error.h"
 #include "tests/news/news_fixture.h"
+#include "tests/support/full_drive.h"
 #include "tests/support/no_file_override.h"
 #include "tests/support/page_text.h"
 
@@ -276,12 +277,13 @@ TEST_F(NewsWindowTest, WaitingSubmissionsAreNeverLost) {
 TEST_F(NewsWindowTest, AnErrorAfterStartUpEndsTheToolWithItsNumber) {
   site_.WriteIni();
   site_.WriteSubmissions(Records("0", "A"));
-  WriteFile(site_.Tool("ovnews.dat"), "");
-  ASSERT_EQ(::truncate(site_.Tool("ovnews.dat").c_str(), 32767LL * common::kNewsRecordLength + 1000), 0);
   ASSERT_TRUE(Open());
   site_.messages.clear();
-  EXPECT_THROW(form_->Command2_Click(), vb::EndProgram);
-  EXPECT_EQ(site_.Texts(), std::vector<std::string>{"Error Code: 6 detected."});
+  {
+    testing_support::FullDrive full;
+    EXPECT_THROW(form_->Command2_Click(), vb::EndProgram);
+  }
+  EXPECT_EQ(site_.Texts(), std::vector<std::string>{"Error Code: 61 detected."});
   EXPECT_EQ(site_.messages.shown()[0].style, vb::vbOKOnly);
   EXPECT_EQ(NewsSite::Summary(site_.Submissions()), "0A");
 }
