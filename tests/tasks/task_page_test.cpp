@@ -97,7 +97,7 @@ TEST(TaskPage, FailedRunsSayWhyAndKeepTheStore) {
   }
   // A disk that fills while the compacted copy is written.
   testing_support::SmallTmpfs disk(64 * 1024);
-  if (!disk.mounted()) GTEST_SKIP() << "no tmpfs";
+  if (!disk.mounted()) GTEST_SKIP() << "no tmpfs may be mounted here (only root may mount one)";
   const std::string folder = disk.folder().string() + "/";
   testing_support::WriteFile(disk.folder() / "ovtask.dat", kStore);
   disk.FillLeaving(2048);
