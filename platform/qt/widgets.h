@@ -16,7 +16,8 @@ namespace vb {
 void InstallQtMessageBoxes();
 
 // Runs an event handler. A run-time error that escapes it shows a critical box
-// with its number and ends the program; End() ends it quietly.
+// with its number and ends the program; End() ends it quietly. A window's
+// handlers go through RunEvent, which calls this once they may start.
 void GuardEvent(const std::function<void()>& handler);
 
 // A slot that runs the event `handler` of `window` through RunEvent.
