@@ -20,6 +20,11 @@ NewsEditor::NewsEditor(std::string tool_folder) : tool_folder_(std::move(tool_fo
 void NewsEditor::Start() {
   common::CheckFolderWriteAccess(common::kNewsTool, tool_folder_);
   try {
+    lock_.emplace(tool_folder_, "ovnewsgen.lck");
+    if (!lock_->held()) {
+      vb::MsgBox("The news tool is already open.  Close it before starting it again.", vb::vbCritical, "Sorry");
+      vb::End();
+    }
     common::RestoreCompactedStore(tool_folder_, "ovnews");
     ReadSettings();
     OpenSubmissions();

@@ -11,8 +11,10 @@
 #include <QPushButton>
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "common/bulletin_startup.h"
+#include "common/tool_lock.h"
 #include "platform/msgbox.h"
 #include "platform/qt/multi_line_text_box.h"
 #include "platform/qt/qt_text.h"
@@ -36,6 +38,7 @@ const char kNoNews[] = "There is no news in the database.  Please submit some ne
 const char kNotConfigured[] =
     "The server path for new item submissions has not yet been set.  You need to run the Submit News Utility "
     "to configure it first.  Click OK to quit.";
+const char kAlreadyOpen[] = "The news tool is already open.  Close it before starting it again.";
 const char kChecked[] = "All newly submitted news items have been checked.  Click OK to continue.";
 
 std::string Waiting(int n) {
@@ -73,6 +76,7 @@ TEST_F(NewsWindowTest, StartUpRoads) {
     std::vector<std::string> texts;
     bool runs;
     std::string title;  // of the item shown
+    bool another_open = false;  // a news tool runs in the folder already
   } cases[] = {
       {"no ovnews.ini", [](NewsSite&) {}, {kNotConfigured}, false, ""},
       {"an empty ovnews.ini", [](NewsSite& s) { WriteFile(s.Tool("ovnews.ini"), ""); }, {kNotConfigured}, false,
@@ -124,11 +128,20 @@ TEST_F(NewsWindowTest, StartUpRoads) {
          fs::permissions(s.Tool("ovnews.dat"), fs::perms::owner_read | fs::perms::group_read);
        },
        {kNoNewItems, "Error Code: 70 detected during ini read."}, false, ""},
+      {"another news tool open",
+       [](NewsSite& s) {
+         s.WriteIni();
+         s.WriteSubmissions(Records("0", "A"));
+         WriteFile(s.Tool("ovnews.new"), Records("1", "B"));
+       },
+       {kAlreadyOpen}, false, "", true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     NewsSite site;
     c.prepare(site);
+    std::optional<common::ToolLock> other;
+    if (c.another_open) other.emplace(site.Tool("").string(), "ovnewsgen.lck");
     form_ = std::make_unique<news::Form1>(kToolFolder);
     // Root meets a read-only file as every member of staff does.
     testing_support::NoFileOverride as_staff;
@@ -142,6 +155,12 @@ TEST_F(NewsWindowTest, StartUpRoads) {
     EXPECT_EQ(runs, c.runs);
     if (runs) {
       EXPECT_EQ(Title(), c.title);
+    }
+    if (c.another_open) {
+      EXPECT_EQ(site.messages.shown()[0].title, "Sorry");
+      EXPECT_EQ(site.messages.shown()[0].style, vb::vbCritical);
+      EXPECT_TRUE(fs::exists(site.Tool("ovnews.new")));  // no store was touched
+      EXPECT_FALSE(fs::exists(site.Tool("ovnews.dat")));
     }
   }
 }
