@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QWidget>
 #include <algorithm>
 #include <map>
@@ -42,9 +43,37 @@ int NeededHeight(const QWidget* control) {
   return 0;
 }
 
-// The width a control's one-line caption needs, or 0 for a control without
-// one.
+// The width an editable drop-down list needs to show its text whole, or 0
+// when it shows none.
+int NeededListTextWidth(const QComboBox* combo) {
+  if (!combo->isEditable() || combo->currentText().isEmpty()) return 0;
+  QStyleOptionComboBox option;
+  option.initFrom(combo);
+  option.editable = true;
+  option.frame = combo->hasFrame();
+  const QRect box =
+      combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+  // The box keeps two pixels on either side of its text, and one for the
+  // cursor.
+  constexpr int kBoxMargins = 5;
+  return combo->fontMetrics().horizontalAdvance(combo->currentText()) + option.rect.width() - box.width() +
+         kBoxMargins;
+}
+
+// A layout gives a control its least size hint, nothing when it ignores the
+// control's width; `width` becomes its least width when that is less.
+void KeepWidthInLayout(QWidget* control, int width) {
+  const bool ignored = control->sizePolicy().horizontalPolicy() == QSizePolicy::Ignored;
+  if (width > std::max(control->minimumWidth(), ignored ? 0 : control->minimumSizeHint().width())) {
+    control->setMinimumWidth(width);
+  }
+  if (width > control->maximumWidth()) control->setMaximumWidth(width);
+}
+
+// The width a control's one-line caption or list text needs, or 0 for a
+// control without one.
 int NeededWidth(const QWidget* control) {
+  if (auto* combo = qobject_cast<const QComboBox*>(control)) return NeededListTextWidth(combo);
   if (auto* label = qobject_cast<const QLabel*>(control)) {
     if (!label->pixmap().isNull() || label->wordWrap() || label->text().isEmpty()) return 0;
     return label->sizeHint().width();
@@ -210,13 +239,7 @@ QSize FitHolder(QWidget* holder) {
     for (QWidget* child : children) {
       const int width =
           std::max(NeededWidth(child), inner[child].width() > 0 ? child->width() + inner[child].width() : 0);
-      // A layout gives a control its least size hint, nothing when it
-      // ignores the control's width.
-      const bool ignored = child->sizePolicy().horizontalPolicy() == QSizePolicy::Ignored;
-      if (width > std::max(child->minimumWidth(), ignored ? 0 : child->minimumSizeHint().width())) {
-        child->setMinimumWidth(width);
-      }
-      if (width > child->maximumWidth()) child->setMaximumWidth(width);
+      KeepWidthInLayout(child, width);
       int height = NeededHeight(child);
       const auto* label = qobject_cast<const QLabel*>(child);
       // A layout gives a wrapped label the height of its text at its width.
@@ -270,6 +293,8 @@ class GrowOnShow : public QObject {
 };
 
 }  // namespace
+
+void FitListText(QComboBox* combo) { KeepWidthInLayout(combo, NeededListTextWidth(combo)); }
 
 void FitTextHeights(QWidget* window) {
   window->ensurePolished();

@@ -2,6 +2,7 @@
 // is made as tall and as wide as its text needs, the window growing to fit.
 #pragma once
 
+class QComboBox;
 class QWidget;
 
 namespace vb {
@@ -9,7 +10,8 @@ namespace vb {
 // Applied once to a window after its controls are made.
 //
 // Every label, button, check box and option button becomes at least as wide
-// as its one-line text. A control placed by coordinates grows away from the
+// as its one-line text, and every editable drop-down list as wide as the text
+// in its box. A control placed by coordinates grows away from the
 // side its text is aligned to (to the right; to the left for a right-aligned
 // label); the controls beyond it on that side whose rows meet its row, and
 // those whose rows meet theirs, move by as much, and what holds them widens
@@ -26,5 +28,10 @@ namespace vb {
 //
 // Whatever already fits stays where it is; order, tab order and names stay.
 void FitTextHeights(QWidget* window);
+
+// Makes an editable drop-down list in a layout at least as wide as the text
+// now in its box needs, for a text the program puts there once the window
+// is made; the window widens if it must.
+void FitListText(QComboBox* combo);
 
 }  // namespace vb

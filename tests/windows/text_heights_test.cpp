@@ -54,7 +54,7 @@ int Needed(const QWidget* control) {
 }
 
 // The width a control's one-line caption needs, or 0 for other controls. A
-// button's caption must fit inside its frame.
+// button's caption must fit inside its frame, a list's text inside its box.
 int NeededWidth(const QWidget* control) {
   if (auto* label = qobject_cast<const QLabel*>(control)) {
     if (!label->pixmap().isNull() || label->wordWrap() || label->text().isEmpty()) return 0;
@@ -68,6 +68,10 @@ int NeededWidth(const QWidget* control) {
         button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
     return button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width() + button->width() -
            inside;
+  }
+  if (auto* combo = qobject_cast<const QComboBox*>(control); combo != nullptr && combo->isEditable()) {
+    return combo->fontMetrics().horizontalAdvance(combo->currentText()) + combo->width() -
+           combo->lineEdit()->width();
   }
   if (qobject_cast<const QCheckBox*>(control) != nullptr ||
       qobject_cast<const QRadioButton*>(control) != nullptr) {
@@ -152,7 +156,13 @@ void ExpectEveryWindowFits(bool default_font) {
          return std::make_unique<topics::TopicsWindow>(topics::Variant::kPrimary, std::move(site));
        },
        {}},
-      {"submitter", [&] { return std::make_unique<tasks::submitter::Form1>(tasks_folder.folder()); }, {}},
+      {"submitter",
+       [&] {
+         auto form = std::make_unique<tasks::submitter::Form1>(tasks_folder.folder());
+         form->Form_Load();
+         return form;
+       },
+       {}},
       {"manager", [&] { return std::make_unique<tasks::manager::Form1>(tasks_folder.folder()); }, {}},
       {"password", [] { return std::make_unique<tasks::manager::Form2>(); }, {}},
       {"status", [] { return std::make_unique<tasks::manager::Form3>(); }, {}},
