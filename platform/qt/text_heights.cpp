@@ -124,6 +124,8 @@ int NeededListHeight(const QListView* list, int height) {
 }
 
 bool Overlap(int left1, int right1, int left2, int right2) { return left1 < right2 && left2 < right1; }
+// Overlap, or touch.
+bool Meet(int top1, int bottom1, int top2, int bottom2) { return top1 <= bottom2 && top2 <= bottom1; }
 
 std::vector<QWidget*> PlacedChildren(const QWidget* holder) {
   std::vector<QWidget*> children;
@@ -140,8 +142,8 @@ bool RightAligned(const QWidget* control) {
 
 // Widens `control`, placed by coordinates in `holder`, by `growth`, away from
 // the side its text is aligned to. The controls beyond it on that side whose
-// rows meet its row move by as much, and so, in turn, do the controls beyond
-// it whose rows meet a moved one's.
+// rows meet or touch its row move by as much, and so, in turn, do the
+// controls beyond it whose rows meet or touch a moved one's.
 void WidenInPlace(QWidget* holder, QWidget* control, int growth) {
   const QRect old = control->geometry();
   const bool leftwards = RightAligned(control);
@@ -158,7 +160,7 @@ void WidenInPlace(QWidget* holder, QWidget* control, int growth) {
         continue;
       }
       for (const QRect& row : rows) {
-        if (Overlap(g.top(), g.top() + g.height(), row.top(), row.top() + row.height())) {
+        if (Meet(g.top(), g.top() + g.height(), row.top(), row.top() + row.height())) {
           moving.push_back(other);
           rows.push_back(g);
           added = true;
