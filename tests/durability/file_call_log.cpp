@@ -153,15 +153,26 @@ size_t PositionOf(const std::vector<FileCall>& calls, const std::string& call, c
 }
 
 std::string SyncFault(const std::vector<FileCall>& calls, const std::string& path, size_t position) {
-  bool written = false;
-  bool synced = false;
+  // Per file, as its name moves with its renames: written since, and synced
+  // after its last write.
+  struct State {
+    bool written = false;
+    bool synced = false;
+  };
+  std::map<std::string, State> files;
   for (size_t i = 0; i < position && i < calls.size(); ++i) {
-    if (calls[i].path != path) continue;
-    if (calls[i].call == "write" || calls[i].call == "truncate") written = true, synced = false;
-    if (calls[i].call == "sync" && written) synced = true;
+    const FileCall& call = calls[i];
+    State& file = files[call.path];
+    if (call.call == "write" || call.call == "truncate") file = {true, false};
+    if (call.call == "sync" && file.written) file.synced = true;
+    if (call.call == "rename") {
+      files[call.to] = file;
+      files.erase(call.path);
+    }
   }
-  if (!written) return path + " never written";
-  return synced ? "" : path + " not synced after its last write";
+  const State file = files[path];
+  if (!file.written) return path + " never written";
+  return file.synced ? "" : path + " not synced after its last write";
 }
 
 std::string ReplaceFault(const std::vector<FileCall>& calls, const std::string& target) {

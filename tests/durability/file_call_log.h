@@ -43,7 +43,8 @@ std::string ReplaceFault(const std::vector<FileCall>& calls, const std::string& 
 
 // What went wrong with the sync of `path` before call `position`, "" when
 // nothing did: every write to it before `position` is followed by a sync of
-// it before `position`. A `path` never written is a fault too.
+// it before `position`, the writes made under names it had before a rename
+// included. A `path` never written is a fault too.
 std::string SyncFault(const std::vector<FileCall>& calls, const std::string& path, size_t position);
 
 // The position of the first call `call` on `path` (as old name for a rename),
