@@ -14,11 +14,13 @@
 #include "news/news_editor.h"
 #include "platform/vb_error.h"
 #include "tasks/task_browser.h"
+#include "tasks/task_csv.h"
 #include "tasks/task_record.h"
 #include "tasks/task_store.h"
 #include "tests/durability/file_call_log.h"
 #include "tests/news/news_fixture.h"
 #include "tests/support/error_of.h"
+#include "tests/support/recording_opener.h"
 #include "tests/support/temp_drives.h"
 #include "tests/tasks/task_folder.h"
 
@@ -53,7 +55,15 @@ std::string EndingBox(NewsSite& site, const std::function<void()>& action) {
   return "";
 }
 
-TEST(BulletinStores, ReplacedStoresAreSyncedBeforeAndAfterTheirRename) {
+// Runs the manager's export of the task store in `folder`.
+template <tasks::TaskSelection selection>
+void Export(const std::string& folder) {
+  common::BulletinRecordFile store;
+  store.Open(folder + "ovtask.dat", tasks::kTaskRecordLength);
+  tasks::ExportTasks(folder, store, selection, "09/12/26");
+}
+
+TEST(BulletinStores, ReplacedFilesAreSyncedBeforeAndAfterTheirRename) {
   struct Case {
     const char* name;
     void (*replace)(const std::string& folder);
@@ -66,14 +76,20 @@ TEST(BulletinStores, ReplacedStoresAreSyncedBeforeAndAfterTheirRename) {
          common::CompactRecordFile(store, folder, "ovnews");
        },
        "ovnews.dat"},
+      {"export of all tasks", Export<tasks::TaskSelection::kAll>, "ovalltasks.csv"},
+      {"export of the complete tasks", Export<tasks::TaskSelection::kCompleteTasks>, "ovcomptasks.csv"},
+      {"export of the open tasks", Export<tasks::TaskSelection::kIncompleteTasks>, "ovincomptasks.csv"},
   };
   for (const Case& c : cases) {
     testing_support::TempDrives drives("D");
-    testing_support::WriteFile(drives.drive('D') / "news" / "ovnews.dat",
-                               Records("1D", "AB"));
+    const fs::path folder = drives.drive('D') / "f";
+    testing_support::WriteFile(folder / "ovnews.dat", Records("1D", "AB"));
+    testing_support::WriteFile(folder / "ovtask.dat", tasks_test::StoreOfStatuses("01D"));
+    testing_support::WriteFile(folder / c.target, "old");
+    testing_support::RecordingOpener opener(drives.root());
     FileCallLog log;
-    c.replace("D:\\news\\");
-    EXPECT_EQ(ReplaceFault(log.Calls(), (drives.drive('D') / "news" / c.target).string()), "") << c.name;
+    c.replace("D:\\f\\");
+    EXPECT_EQ(ReplaceFault(log.Calls(), (folder / c.target).string()), "") << c.name;
   }
 }
 
