@@ -202,8 +202,9 @@ void TXRFileSorter::MakeOutput(const std::string& final_name, int64_t records) {
     out.Rewrite(0, false, true);
     try {
       written = FinishOutput(final_name, out);
-      if (::chmod(temp.c_str(), DefaultFileMode()) != 0) RaiseIoErrno(errno);
+      // Synced while its owner may still read it, whatever the mask gives.
       if (!SyncFile(temp)) RaiseIoErrno(errno);
+      if (::chmod(temp.c_str(), DefaultFileMode()) != 0) RaiseIoErrno(errno);
       if (::rename(temp.c_str(), output.c_str()) != 0) RaiseIoErrno(errno, true);
     } catch (...) {
       ::unlink(temp.c_str());
@@ -211,9 +212,9 @@ void TXRFileSorter::MakeOutput(const std::string& final_name, int64_t records) {
     }
     SyncFolderOf(output);
   } else {
-    ::chmod(final_name.c_str(), DefaultFileMode());
     // A final file that is missing fails at its move, below.
     if (!output.empty() && !SyncFile(final_name) && errno != ENOENT) RaiseIoErrno(errno);
+    ::chmod(final_name.c_str(), DefaultFileMode());
     if (output.empty() || ::rename(final_name.c_str(), output.c_str()) != 0) {
       if (output.empty() || !CopyFileReplace(final_name, output)) {
         RaiseError("Error copying last file");
