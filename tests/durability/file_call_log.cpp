@@ -30,7 +30,7 @@ struct Recording {
   std::mutex mutex;
   bool on = false;
   std::vector<FileCall> calls;
-  std::map<std::string, int> failing_syncs;
+  std::map<std::string, int> failing_syncs;  // "" for every path
 };
 
 Recording& TheRecording() {
@@ -75,7 +75,8 @@ void Record(FileCall call) {
 int PlantedSyncError(const std::string& path) {
   Recording& recording = TheRecording();
   std::lock_guard<std::mutex> lock(recording.mutex);
-  const auto planted = recording.failing_syncs.find(path);
+  auto planted = recording.failing_syncs.find(path);
+  if (planted == recording.failing_syncs.end()) planted = recording.failing_syncs.find("");
   return recording.on && planted != recording.failing_syncs.end() ? planted->second : 0;
 }
 
@@ -143,6 +144,12 @@ void FileCallLog::FailSyncOf(const std::string& path, int error) {
   Recording& recording = TheRecording();
   std::lock_guard<std::mutex> lock(recording.mutex);
   recording.failing_syncs[LoggedPath(path)] = error;
+}
+
+void FileCallLog::FailEverySync(int error) {
+  Recording& recording = TheRecording();
+  std::lock_guard<std::mutex> lock(recording.mutex);
+  recording.failing_syncs[""] = error;
 }
 
 size_t PositionOf(const std::vector<FileCall>& calls, const std::string& call, const std::string& path) {

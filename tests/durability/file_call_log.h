@@ -31,6 +31,8 @@ class FileCallLog {
   // From now on every sync of the file or folder `path` fails with `error`
   // (after the real sync, so nothing is lost).
   void FailSyncOf(const std::string& path, int error);
+  // The same for every file and folder.
+  void FailEverySync(int error);
 };
 
 // An absolute path with links in its folders resolved, as calls are logged.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <string>
 
@@ -28,10 +29,11 @@ TEST(SortOutputTest, OutputIsSyncedBeforeItsRenameAndItsFolderAfter) {
     const char* road;
     const char* work_folder;  // $TMPDIR for /T=TMP
     const char* switches;
+    const char* output;
   } cases[] = {
-      {"the final file renamed", nullptr, "/T=D:\\tmp"},
-      {"the result written beside the output", nullptr, "/T=D:\\tmp /D"},
-      {"the final file copied from another file system", "/dev/shm", "/T=TMP"},
+      {"the final file renamed", nullptr, "/T=D:\\tmp", "a\r\nb\r\nb\r\n"},
+      {"the result written beside the output", nullptr, "/T=D:\\tmp /D", "a\r\nb\r\n"},
+      {"the final file copied from another file system", "/dev/shm", "/T=TMP", "a\r\nb\r\nb\r\n"},
   };
   std::string skipped;
   for (const Case& c : cases) {
@@ -42,9 +44,20 @@ TEST(SortOutputTest, OutputIsSyncedBeforeItsRenameAndItsFolderAfter) {
     testing_support::WriteFile(d / "in.txt", "b\na\nb\n");
     testing_support::WriteFile(d / "out.txt", "old\r\n");
     sort_test::TmpDirOverride tmp(c.work_folder ? c.work_folder : (d / "tmp").c_str());
-    FileCallLog log;
-    ASSERT_EQ(SortFile((std::string(c.switches) + " D:\\in.txt D:\\out.txt").c_str(), nullptr), -1) << c.road;
-    EXPECT_EQ(ReplaceFault(log.Calls(), (d / "out.txt").string()), "") << c.road;
+    const std::string command = std::string(c.switches) + " D:\\in.txt D:\\out.txt";
+    {
+      FileCallLog log;
+      ASSERT_EQ(SortFile(command.c_str(), nullptr), -1) << c.road;
+      EXPECT_EQ(ReplaceFault(log.Calls(), (d / "out.txt").string()), "") << c.road;
+    }
+    // A file system that offers no sync has nothing to flush.
+    for (const int unsupported : {EINVAL, ENOTSUP}) {
+      testing_support::WriteFile(d / "out.txt", "old\r\n");
+      FileCallLog log;
+      log.FailEverySync(unsupported);
+      EXPECT_EQ(SortFile(command.c_str(), nullptr), -1) << c.road << " " << unsupported;
+      EXPECT_EQ(testing_support::ReadFile(d / "out.txt"), c.output) << c.road << " " << unsupported;
+    }
   }
   if (!skipped.empty()) GTEST_SKIP() << skipped;
 }
