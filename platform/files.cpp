@@ -413,15 +413,25 @@ void LineWriter::Flush() {
   if (!written) RaiseErrno(errno, FileOp::Write, native_);
 }
 
+void LineWriter::WriteThrough(std::string_view bytes) {
+  Flush();
+  if (!WriteAll(fd_, bytes.data(), bytes.size())) RaiseErrno(errno, FileOp::Write, native_);
+}
+
 void LineWriter::Write(std::string_view bytes) {
   if (fd_ < 0) Raise(52, "bad file name or number");
+  if (bytes.size() >= kWriteBlock) return WriteThrough(bytes);
   buffer_.append(bytes);
   if (buffer_.size() >= kWriteBlock) Flush();
 }
 
 void LineWriter::Print(std::string_view line) {
   if (fd_ < 0) Raise(52, "bad file name or number");
-  buffer_.append(line);
+  if (line.size() >= kWriteBlock) {
+    WriteThrough(line);
+  } else {
+    buffer_.append(line);
+  }
   buffer_.append("\r\n");
   if (buffer_.size() >= kWriteBlock) Flush();
 }

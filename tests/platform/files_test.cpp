@@ -92,6 +92,19 @@ TEST(Files, LinesEndAtCrLfOrCrAndWritingEndsEveryLineCrLf) {
   EXPECT_EQ(ReadFile(drives.drive('d') / "out.txt"), "a\xE9\r\n\r\nb\r\n");
 }
 
+// A text of a block or more goes to the file at once, after what waits.
+TEST(Files, ALongTextIsWrittenInItsPlaceAmongShortOnes) {
+  TempDrives drives("D");
+  const std::string block(65536, 'n');
+  vb::LineWriter writer("D:\\out.txt");
+  writer.Write("a,");
+  writer.Print(block);
+  writer.Write(block);
+  writer.Print(",b");
+  writer.Close();
+  EXPECT_EQ(ReadFile(drives.drive('d') / "out.txt"), "a," + block + "\r\n" + block + ",b\r\n");
+}
+
 // The reader takes a file 64 KiB at a time: a line or a CR LF that spans
 // two blocks comes out as it would from a file read whole.
 TEST(Files, LinesAcrossTheReadBlocksComeWhole) {
