@@ -5,8 +5,9 @@
 // side and their difference. Then one start on a very large export against
 // one on the sample export: their peak memory and its growth, and the time
 // against an awk split of the same file by year (--pairs 0 runs only this).
+// With --name, the very large export's first surname is that many bytes long.
 //
-//   import [--rows 8400] [--small 14] [--pairs 6] [--huge 6000000]
+//   import [--rows 8400] [--small 14] [--pairs 6] [--huge 6000000] [--name 0]
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -28,8 +29,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A console export of `rows` students over the years K to 6, classes of 25.
-void WriteExport(const fs::path& file, long rows) {
+// A console export of `rows` students over the years K to 6, classes of 25;
+// the first surname is `name_bytes` long when that is more than its own.
+void WriteExport(const fs::path& file, long rows, long name_bytes = 0) {
   fs::create_directories(file.parent_path());
   std::ofstream out(file, std::ios::binary);
   out << "LastName,FirstName,LegalFirstName,Gender,ScholasticYear,RollClass,StudentNumber\r\n";
@@ -43,6 +45,7 @@ void WriteExport(const fs::path& file, long rows) {
     row = std::string(surnames[i % 8]) + std::to_string(i) + "," + given[i % 9] + "," + given[i % 9] +
           "," + (i % 2 ? "F" : "M") + ",YR" + year + ",RC" + year + static_cast<char>('A' + cls) +
           "," + std::to_string(4410000 + i) + "\r\n";
+    if (i == 0 && name_bytes > 6) row.insert(5, static_cast<size_t>(name_bytes - 6), 'h');
     out << row;
   }
 }
@@ -70,13 +73,14 @@ bench::ChildRun Start(const fs::path& drives, const fs::path& program) {
 // One start on the sample export and one on a generated export of `rows`
 // rows in `drives`: the peak of each, and the time of the large one against
 // `awk` writing the same rows into one file per year.
-bool HugeImport(const fs::path& root, const fs::path& drives, const fs::path& program, long rows) {
+bool HugeImport(const fs::path& root, const fs::path& drives, const fs::path& program, long rows,
+                long name_bytes) {
   const fs::path sample_drives = root / "sample";
   fs::create_directories(sample_drives / "c/orvanesetup");
   fs::copy_file(ORVANE_SAMPLE_EXPORT, sample_drives / "c/orvanesetup/StudentsRecord.csv");
   const fs::path export_file = drives / "c/orvanesetup/StudentsRecord.csv";
   fs::remove_all(drives);
-  WriteExport(export_file, rows);
+  WriteExport(export_file, rows, name_bytes);
   const bench::ChildRun sample = Start(sample_drives, program);
   const bench::ChildRun large = Start(drives, program);
   const fs::path split = root / "awk";
@@ -95,13 +99,14 @@ bool HugeImport(const fs::path& root, const fs::path& drives, const fs::path& pr
 }  // namespace
 
 int main(int argc, char** argv) {
-  long rows = 8400, small = 14, huge = 6000000;
+  long rows = 8400, small = 14, huge = 6000000, name_bytes = 0;
   int pairs = 6;
   for (int i = 1; i + 1 < argc; i += 2) {
     if (std::strcmp(argv[i], "--rows") == 0) rows = std::atol(argv[i + 1]);
     if (std::strcmp(argv[i], "--small") == 0) small = std::atol(argv[i + 1]);
     if (std::strcmp(argv[i], "--pairs") == 0) pairs = std::max(0, std::atoi(argv[i + 1]));
     if (std::strcmp(argv[i], "--huge") == 0) huge = std::atol(argv[i + 1]);
+    if (std::strcmp(argv[i], "--name") == 0) name_bytes = std::atol(argv[i + 1]);
   }
   ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
   ::setenv("ORVANE_OPEN_COMMAND", "true", 1);
@@ -146,7 +151,7 @@ int main(int argc, char** argv) {
   }
   std::fflush(stdout);
 
-  if (huge > 0) ok = HugeImport(root, large_drives, program, huge) && ok;
+  if (huge > 0) ok = HugeImport(root, large_drives, program, huge, name_bytes) && ok;
   fs::remove_all(root);
   if (!ok) std::fprintf(stderr, "import: a start did not come up\n");
   return ok ? 0 : 1;

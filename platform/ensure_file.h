@@ -7,8 +7,8 @@
 namespace vb {
 
 // Makes an empty file at `path` (Windows or native form) when there is none.
-// A link in its place is not followed (76); a folder there or a file this
-// user may not write raises 70.
+// A link in its place is not followed; it, a folder, anything else but a
+// regular file, or a file this user may not write raises 70.
 void EnsureFile(std::string_view path);
 
 }  // namespace vb

@@ -1,15 +1,31 @@
-// Two calls the platform's file classes share: opening a file without
-// following a link in its place, and syncing what was written to the disk.
+// Two calls the platform's file classes share: opening a file so that the
+// open can neither wait nor lead elsewhere, and syncing what was written.
 #pragma once
+
+#include <sys/stat.h>
 
 #include <string>
 
+#include "platform/vb_error.h"
+
 namespace vb {
 
-// Opens `native` with `flags` (O_CREAT makes it with `mode` less the umask),
-// never through a link in its place: that is refused with 70, as any other
-// failure raises its own error. The descriptor is closed on exec.
+// Opens `native` with `flags` (O_CREAT makes it with `mode` less the umask)
+// for `op`, FileOp::OpenRead or FileOp::OpenWrite. The open never waits, as
+// it would for a FIFO with no other end, and anything but a regular file is
+// refused as a folder in its place is: 75 to read, 70 to write. A failed
+// open raises its own error. The descriptor blocks as usual once open and is
+// closed on exec.
+int OpenFile(const std::string& native, int flags, FileOp op, unsigned mode = 0666);
+
+// The same to write, never through a link in its place: that is refused
+// with 70, as anything else but a regular file is.
 int OpenNoFollow(const std::string& native, int flags, unsigned mode = 0666);
+
+// Whether the file of status `st` at `native` is a regular file that may
+// not be written: no one has write permission (the Windows read-only
+// attribute) or this user has none.
+bool IsReadOnly(const struct stat& st, const std::string& native);
 
 // Syncs `fd` to the disk; false (errno set) only for a failure that counts:
 // a file system that offers no sync (EINVAL, ENOTSUP) has nothing to flush.

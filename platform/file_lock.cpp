@@ -33,7 +33,7 @@ bool FileLock::Lock(bool wait) {
   while (::fcntl(fd_, wait ? F_OFD_SETLKW : F_OFD_SETLK, &whole) != 0) {
     if (errno == EINTR) continue;
     if (!wait && (errno == EAGAIN || errno == EACCES)) return false;
-    RaiseErrno(errno, FileOp::OpenWrite, native_);
+    RaiseErrno(errno, FileOp::Lock, native_);
   }
   return true;
 }

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <utility>
 
+#include "platform/file_calls.h"
 #include "platform/path_memory.h"
 #include "platform/paths.h"
 #include "platform/text.h"
@@ -89,13 +90,9 @@ void KeepRunnable(int out) {
 void CopyFileBytes(const fs::path& from, const fs::path& to, bool to_is_new) {
   std::error_code ec;
   if (!to_is_new && fs::is_symlink(fs::symlink_status(to, ec))) fs::remove(to, ec);
-  const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
-  if (in < 0) RaiseErrno(errno, FileOp::OpenRead, from);
+  const int in = OpenFile(from.string(), O_RDONLY, FileOp::OpenRead);
   struct stat st {};
-  if (::fstat(in, &st) == 0 && S_ISDIR(st.st_mode)) {
-    ::close(in);
-    Raise(75, from.string() + ": is a folder");
-  }
+  ::fstat(in, &st);
   // Opening the target would empty the source when both are one file.
   struct stat target {};
   if (!to_is_new && ::stat(to.c_str(), &target) == 0 && target.st_dev == st.st_dev &&
@@ -103,14 +100,15 @@ void CopyFileBytes(const fs::path& from, const fs::path& to, bool to_is_new) {
     ::close(in);
     Raise(70, to.string() + ": is the file being copied");
   }
-  const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | (to_is_new ? O_EXCL : O_TRUNC);
-  const int out = ::open(to.c_str(), flags, 0666);
-  if (out < 0) {
-    const int err = errno;
+  int out;
+  try {
+    out = OpenNoFollow(to.string(), O_WRONLY | O_CREAT | (to_is_new ? O_EXCL : O_TRUNC));
+  } catch (const Error& error) {
     ::close(in);
-    // A file thought new may have come by other means: it is replaced.
-    if (to_is_new && err == EEXIST) return CopyFileBytes(from, to, false);
-    RaiseErrno(err == ELOOP ? EACCES : err, FileOp::OpenWrite, to);
+    // A file thought new may have come by other means (75, the name is
+    // taken): it is replaced.
+    if (to_is_new && error.number() == 75) return CopyFileBytes(from, to, false);
+    throw;
   }
   NoteMade(to.string(), false);
   if ((st.st_mode & 0111) != 0) KeepRunnable(out);
@@ -196,14 +194,10 @@ bool StatOf(std::string_view path, bool follow, struct stat& st, std::string& na
   return look(fresh);
 }
 
-// Opens a file to read; a folder raises 75.
+// Opens a file to read, `st` its status; anything but a file raises 75.
 int OpenToRead(const std::string& native, struct stat& st) {
-  const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) RaiseErrno(errno, FileOp::OpenRead, native);
-  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-    ::close(fd);
-    Raise(75, native + ": is a folder");
-  }
+  const int fd = OpenFile(native, O_RDONLY, FileOp::OpenRead);
+  ::fstat(fd, &st);
   return fd;
 }
 
@@ -311,8 +305,7 @@ bool FolderExists(std::string_view path) {
 bool IsReadOnlyFile(std::string_view path) {
   struct stat st {};
   std::string native;
-  if (!StatOf(path, false, st, native) || !S_ISREG(st.st_mode)) return false;
-  return (st.st_mode & 0222) == 0 || ::access(native.c_str(), W_OK) != 0;
+  return StatOf(path, false, st, native) && IsReadOnly(st, native);
 }
 
 std::int64_t FileLen(std::string_view path) {
@@ -354,18 +347,10 @@ std::string ReadFileBytes(std::string_view path) {
 LineReader::LineReader(std::string_view path, bool lf_ends_line) : lf_ends_line_(lf_ends_line) {
   OnTarget(path, Intent::Use, [this](const Target& target) {
     struct stat st {};
-    const int fd = OpenToRead(target.native, st);
+    fd_ = OpenToRead(target.native, st);
     native_ = target.native;
-    if (S_ISREG(st.st_mode)) {
-      fd_ = fd;
-      length_ = static_cast<std::int64_t>(st.st_size);
-      buffer_.resize(kReadBlock);
-      return;
-    }
-    // A pipe or a device tells its length only once it has been read.
-    buffer_ = ReadWholeAndClose(fd, st, native_);
-    end_ = buffer_.size();
-    length_ = static_cast<std::int64_t>(end_);
+    length_ = static_cast<std::int64_t>(st.st_size);
+    buffer_.resize(kReadBlock);
   });
 }
 
@@ -407,18 +392,10 @@ std::string LineReader::LineInput() {
 }
 
 LineWriter::LineWriter(std::string_view path, Mode mode) {
-  const int kind = O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | (mode == Append ? O_APPEND : 0);
+  const int kind = O_WRONLY | O_CREAT | (mode == Append ? O_APPEND : O_TRUNC);
   OnTarget(path, Intent::Create, [&](const Target& target) {
     native_ = target.native;
-    int fd;
-    if (target.presence == Presence::Absent) {
-      fd = ::open(native_.c_str(), kind | O_EXCL, 0666);
-    } else {
-      std::error_code ec;
-      if (fs::is_directory(native_, ec)) Raise(70, native_ + ": is a folder");
-      fd = ::open(native_.c_str(), kind | (mode == Append ? 0 : O_TRUNC), 0666);
-    }
-    if (fd < 0) RaiseErrno(errno == ELOOP ? EACCES : errno, FileOp::OpenWrite, native_);
+    const int fd = OpenNoFollow(native_, kind | (target.presence == Presence::Absent ? O_EXCL : 0));
     NoteMade(native_, false);
     fd_ = fd;
   });
@@ -436,15 +413,25 @@ void LineWriter::Flush() {
   if (!written) RaiseErrno(errno, FileOp::Write, native_);
 }
 
+void LineWriter::WriteThrough(std::string_view bytes) {
+  Flush();
+  if (!WriteAll(fd_, bytes.data(), bytes.size())) RaiseErrno(errno, FileOp::Write, native_);
+}
+
 void LineWriter::Write(std::string_view bytes) {
   if (fd_ < 0) Raise(52, "bad file name or number");
+  if (bytes.size() >= kWriteBlock) return WriteThrough(bytes);
   buffer_.append(bytes);
   if (buffer_.size() >= kWriteBlock) Flush();
 }
 
 void LineWriter::Print(std::string_view line) {
   if (fd_ < 0) Raise(52, "bad file name or number");
-  buffer_.append(line);
+  if (line.size() >= kWriteBlock) {
+    WriteThrough(line);
+  } else {
+    buffer_.append(line);
+  }
   buffer_.append("\r\n");
   if (buffer_.size() >= kWriteBlock) Flush();
 }

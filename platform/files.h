@@ -70,7 +70,8 @@ class LineReader {
 // Writes a text file; Print ends every line with CR LF. Output truncates or
 // creates; Append adds at the end. The bytes are gathered and written in
 // blocks of 64 KiB, a smaller file in one write at Close, where the errors
-// of that last write surface.
+// of that last write surface; a text of a block or more goes to the file at
+// once, after what waits, without a copy.
 class LineWriter {
  public:
   enum Mode { Output, Append };
@@ -86,6 +87,7 @@ class LineWriter {
 
  private:
   void Flush();
+  void WriteThrough(std::string_view bytes);
 
   int fd_ = -1;
   std::string buffer_;

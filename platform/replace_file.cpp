@@ -11,7 +11,6 @@
 #include <utility>
 
 #include "platform/file_calls.h"
-#include "platform/files.h"
 #include "platform/path_memory.h"
 #include "platform/paths.h"
 #include "platform/temporary_names.h"
@@ -47,13 +46,12 @@ std::string FolderText(std::string_view path) {
 }
 
 struct Place {
-  std::string target_text;  // as the caller wrote it
   fs::path target;
   fs::path temporary;  // empty for a name that tells its writer
 };
 
 Place PlaceOf(std::string_view target, const std::string& temporary_name) {
-  Place place{std::string(target), Resolve(target), {}};
+  Place place{Resolve(target), {}};
   if (!temporary_name.empty()) place.temporary = Resolve(FolderText(target) + temporary_name);
   return place;
 }
@@ -78,7 +76,7 @@ std::optional<OldFile> Examine(const Place& place, const ReplaceRules& rules) {
   }
   const bool replaced_link = rules.replace_link && S_ISLNK(st.st_mode);
   if ((rules.refuse_other_than_file && !S_ISREG(st.st_mode) && !replaced_link) ||
-      (rules.refuse_read_only && IsReadOnlyFile(place.target_text)) ||
+      (rules.refuse_read_only && IsReadOnly(st, place.target.string())) ||
       (rules.refuse_unwritable && S_ISREG(st.st_mode) && ::access(place.target.c_str(), W_OK) != 0)) {
     Raise(rules.refusal_number, place.target.string() + ": may not be replaced");
   }
@@ -187,14 +185,9 @@ class Source {
 };
 
 Source::Source(std::string_view path) : path_(Resolve(path)) {
-  fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd_ < 0) RaiseErrno(errno, FileOp::OpenRead, path_);
+  fd_ = OpenFile(path_.string(), O_RDONLY, FileOp::OpenRead);
   struct stat st {};
   if (::fstat(fd_, &st) == 0) mode_ = st.st_mode;
-  if (S_ISDIR(mode_)) {
-    ::close(fd_);
-    Raise(75, path_.string() + ": is a folder");
-  }
 }
 
 size_t Source::Read(char* buffer, size_t size) {
@@ -234,7 +227,12 @@ void PutInPlace(std::string_view target, const ReplaceRules& rules) {
   const std::optional<OldFile> old = Examine(place, rules);
   const mode_t mode = NewMode(rules, old, false);
   // A file that another user left keeps its mode: only its owner may change it.
-  const int fd = ::open(place.temporary.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+  const int fd = ::open(place.temporary.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  struct stat st {};
+  if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+    ::close(fd);
+    Raise(70, place.temporary.string() + ": not a file");
+  }
   if (fd >= 0) {
     // The old file's mode means the same only with its group. The group goes
     // first, as a change of group may clear the mode's set-id bits.

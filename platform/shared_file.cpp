@@ -17,13 +17,7 @@ SharedFile::~SharedFile() { Close(); }
 void SharedFile::Open(std::string_view path, Access access) {
   Close();
   native_ = Resolve(path).string();
-  const int fd = OpenNoFollow(native_, (access == Access::kRead ? O_RDONLY : O_RDWR) | O_CREAT);
-  struct stat st {};
-  if (::fstat(fd, &st) == 0 && !S_ISREG(st.st_mode)) {
-    ::close(fd);
-    Raise(70, native_ + ": not a file");
-  }
-  fd_ = fd;
+  fd_ = OpenNoFollow(native_, (access == Access::kRead ? O_RDONLY : O_RDWR) | O_CREAT);
 }
 
 void SharedFile::Close() {
@@ -42,7 +36,7 @@ std::size_t SharedFile::ReadAt(std::int64_t offset, char* data, std::size_t size
   while (done < size) {
     const ssize_t n =
         ::pread(fd_, data + done, size - done, static_cast<off_t>(offset) + static_cast<off_t>(done));
-    if (n < 0) RaiseErrno(errno, FileOp::OpenRead, native_);
+    if (n < 0) RaiseErrno(errno, FileOp::Read, native_);
     if (n == 0) break;
     done += static_cast<std::size_t>(n);
   }

@@ -22,7 +22,7 @@ class Error : public std::runtime_error {
 
 // The kind of file operation that failed; one errno means different
 // run-time errors for different operations.
-enum class FileOp { MkDir, OpenRead, OpenWrite, Write, Remove, Rename, Copy, ChDir, Query };
+enum class FileOp { MkDir, OpenRead, OpenWrite, Read, Write, Lock, Remove, Rename, Copy, ChDir, Query };
 
 // Maps an errno of `op` on `path` to the run-time error number.
 int ErrorNumberFromErrno(int err, FileOp op, const std::filesystem::path& path);

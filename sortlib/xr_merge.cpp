@@ -28,8 +28,12 @@ bool MoveFileNoReplace(const std::string& from, const std::string& to) {
 
 // The file's last byte is a Ctrl-Z.
 bool EndsInCtrlZ(const std::string& name) {
-  const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
+  int fd;
+  try {
+    fd = OpenRegularFile(name, O_RDONLY);
+  } catch (const EInOutError&) {
+    return false;
+  }
   struct stat st;
   char last = 0;
   const bool ends = ::fstat(fd, &st) == 0 && st.st_size > 0 &&

@@ -42,6 +42,19 @@ const char* FirstLineEndByte(const char* p, const char* end) {
 
 }  // namespace
 
+int OpenRegularFile(const std::string& name, int flags, unsigned mode, bool creating) {
+  const int fd = ::open(name.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, static_cast<mode_t>(mode));
+  // A FIFO that no one reads refuses a writer at once rather than waiting.
+  if (fd < 0) RaiseIoErrno(errno == ENXIO ? EACCES : errno, creating);
+  struct stat st;
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+      ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+    ::close(fd);
+    RaiseIoErrno(EACCES);
+  }
+  return fd;
+}
+
 TXRTextFile::~TXRTextFile() {
   if (fd_ >= 0) ::close(fd_);
 }
@@ -69,10 +82,8 @@ void TXRTextFile::Rewrite(int style, bool ctrl_z, bool exclusive) {
     ::close(fd_);
     fd_ = -1;
   }
-  const int flags = exclusive ? O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC
-                              : O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC;
-  fd_ = ::open(file_name_.c_str(), flags, exclusive ? 0600 : 0666);
-  if (fd_ < 0) RaiseIoErrno(errno, true);
+  const int flags = exclusive ? O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW : O_RDWR | O_CREAT | O_TRUNC;
+  fd_ = OpenRegularFile(file_name_, flags, exclusive ? 0600 : 0666, true);
   buffer_pos_ = 0;
   bytes_consumed_ = 0;
   file_size_ = 0;
@@ -85,8 +96,7 @@ void TXRTextFile::Reset() {
     ::close(fd_);
     fd_ = -1;
   }
-  fd_ = ::open(file_name_.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd_ < 0) RaiseIoErrno(errno);
+  fd_ = OpenRegularFile(file_name_, O_RDONLY);
   struct stat st;
   if (::fstat(fd_, &st) != 0) RaiseIoErrno(errno);
   file_size_ = st.st_size;
@@ -279,8 +289,7 @@ void TXRTextFile::Flush() {
 
 void TXRTextFile::AppendFile(const std::string& name, int64_t offset, int64_t length) {
   Flush();
-  const int in = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
-  if (in < 0) RaiseIoErrno(errno);
+  const int in = OpenRegularFile(name, O_RDONLY);
   auto fail = [in](int err) {
     ::close(in);
     RaiseIoErrno(err);

@@ -12,6 +12,12 @@ namespace xrsort {
 // The buffer of every file that the sorter opens.
 constexpr int32_t kSortBufferSize = 32768;
 
+// Opens `name` with `flags` so that the open never waits, as it would for a
+// FIFO with no other end; anything but a regular file (a link followed) is
+// refused as access denied. A failed open raises its input/output error
+// (`creating` as for IoCodeFromErrno). The descriptor blocks once open.
+int OpenRegularFile(const std::string& name, int flags, unsigned mode = 0666, bool creating = false);
+
 class TXRTextFile {
  public:
   TXRTextFile() = default;

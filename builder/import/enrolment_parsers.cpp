@@ -1,5 +1,9 @@
 #include "builder/import/enrolment_row.h"
 
+#include <string>
+#include <string_view>
+#include <utility>
+
 #include "platform/text.h"
 
 namespace builder {
@@ -13,7 +17,7 @@ bool Quoted(const std::string& field) {
 // A field that begins with a double quote and holds no other loses it: the
 // year list's reader would take that quote to open a value that runs on past
 // the commas. Any other quote stays part of its field.
-std::string DropUnmatchedQuote(const std::string& field) {
+std::string DropUnmatchedQuote(std::string field) {
   const size_t start = field.find_first_not_of(" \t");  // where the reader's value begins
   if (start == std::string::npos || field[start] != '"') return field;
   if (field.find('"', start + 1) != std::string::npos) return field;
@@ -21,14 +25,16 @@ std::string DropUnmatchedQuote(const std::string& field) {
 }
 
 // A field that an export wrote between double quotes loses them.
-std::string Unquote(const std::string& field) {
-  return DropUnmatchedQuote(Quoted(field) ? vb::Trim(field.substr(1, field.size() - 2)) : field);
+std::string Unquote(std::string field) {
+  if (Quoted(field)) field = vb::Trim(std::string_view(field).substr(1, field.size() - 2));
+  return DropUnmatchedQuote(std::move(field));
 }
 
 // The field between the commas at `left` (0 for the start of the line) and
-// `right`, both 1-based, trimmed.
+// `right`, both 1-based, trimmed. It is copied once: a name may be megabytes long.
 std::string Field(const std::string& line, long left, long right) {
-  return Unquote(vb::Trim(vb::Mid(line, left + 1, right - left - 1)));
+  const size_t from = static_cast<size_t>(left);
+  return Unquote(vb::Trim(std::string_view(line).substr(from, static_cast<size_t>(right - left - 1))));
 }
 
 long NextComma(const std::string& line, long after) { return vb::InStr(after + 1, line, ","); }

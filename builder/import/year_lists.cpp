@@ -36,20 +36,27 @@ void YearLists::Log(std::string_view line) {
 }
 
 void YearLists::FileStudentByYear(const EnrolmentRow& row, ProgressWindow& progress) {
-  const std::string student = row.Surname + " " + row.PreferredName;
+  // Made only for the log: a name may be megabytes long.
+  auto student = [&row] { return row.Surname + " " + row.PreferredName; };
   if (row.NoYear) {
-    Log("In your school admin system, " + student + " does not have a Scholastic Year entered.");
+    Log("In your school admin system, " + student() + " does not have a Scholastic Year entered.");
   } else if (row.NoRollClass) {
-    Log("In your school admin system, " + student + " does not have a Roll Class entered.");
+    Log("In your school admin system, " + student() + " does not have a Roll Class entered.");
   } else if (row.TooManyCommas) {
-    Log("In your school.csv file, " + student +
+    Log("In your school.csv file, " + student() +
         " has too many comma delimiters.  Commas are not allowed in names.");
   } else {
     progress.SetLabel3(row.PreferredName + " " + row.Surname);
     progress.Repaint();
     const int level = YearLevelOfCode(row.YearCode);
     if (level < 0) return;
-    lists_[level]->Print(row.Surname + "," + row.PreferredName + "," + row.RollClass);
+    // Written in its parts, never copied whole.
+    vb::LineWriter& list = *lists_[level];
+    list.Write(row.Surname);
+    list.Write(",");
+    list.Write(row.PreferredName);
+    list.Write(",");
+    list.Print(row.RollClass);
     filed_[level] = true;
   }
 }

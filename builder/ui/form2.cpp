@@ -2,12 +2,25 @@
 
 #include <QLabel>
 #include <QVBoxLayout>
+#include <string_view>
 
 #include "platform/qt/qt_text.h"
 #include "platform/qt/text_heights.h"
 #include "platform/qt/widgets.h"
 
 namespace builder {
+
+namespace {
+
+// A label shows the first 200 characters of its text at most: laying out a
+// text of megabytes (a name of that length in the export) takes seconds and
+// gigabytes, and no more would fit in the window.
+QString LabelText(const std::string& text) {
+  constexpr size_t kShownCharacters = 200;
+  return vb::ToQt(std::string_view(text).substr(0, kShownCharacters));
+}
+
+}  // namespace
 
 Form2::Form2() {
   setWindowTitle("Please Wait...");
@@ -36,9 +49,9 @@ void Form2::Show() {
 
 void Form2::Hide() { hide(); }
 
-void Form2::SetLabel1(const std::string& text) { Label1->setText(vb::ToQt(text)); }
+void Form2::SetLabel1(const std::string& text) { Label1->setText(LabelText(text)); }
 
-void Form2::SetLabel3(const std::string& text) { Label3->setText(vb::ToQt(text)); }
+void Form2::SetLabel3(const std::string& text) { Label3->setText(LabelText(text)); }
 
 void Form2::Repaint() { vb::RepaintNow(this); }
 

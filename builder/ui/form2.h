@@ -16,6 +16,7 @@ class Form2 : public QWidget, public ProgressWindow {
 
   void Show() override;
   void Hide() override;
+  // Each label shows the first 200 characters of its text at most.
   void SetLabel1(const std::string& text) override;
   void SetLabel3(const std::string& text) override;
   void Repaint() override;

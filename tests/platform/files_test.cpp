@@ -3,13 +3,19 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "platform/ensure_file.h"
+#include "platform/file_lock.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/replace_file.h"
+#include "platform/shared_file.h"
 #include "platform/vb_error.h"
 #include "tests/support/error_of.h"
+#include "tests/support/full_drive.h"
 #include "tests/support/no_file_override.h"
 #include "tests/support/temp_drives.h"
 
@@ -19,6 +25,7 @@ using testing_support::TempDrives;
 using testing_support::WriteFile;
 
 using testing_support::ErrorOf;
+using testing_support::FullDrive;
 
 TEST(ErrnoMapping, DependsOnTheOperation) {
   TempDrives drives("D");
@@ -84,6 +91,19 @@ TEST(Files, LinesEndAtCrLfOrCrAndWritingEndsEveryLineCrLf) {
   appender.Print("b");
   appender.Close();
   EXPECT_EQ(ReadFile(drives.drive('d') / "out.txt"), "a\xE9\r\n\r\nb\r\n");
+}
+
+// A text of a block or more goes to the file at once, after what waits.
+TEST(Files, ALongTextIsWrittenInItsPlaceAmongShortOnes) {
+  TempDrives drives("D");
+  const std::string block(65536, 'n');
+  vb::LineWriter writer("D:\\out.txt");
+  writer.Write("a,");
+  writer.Print(block);
+  writer.Write(block);
+  writer.Print(",b");
+  writer.Close();
+  EXPECT_EQ(ReadFile(drives.drive('d') / "out.txt"), "a," + block + "\r\n" + block + ",b\r\n");
 }
 
 // The reader takes a file 64 KiB at a time: a line or a CR LF that spans
@@ -166,14 +186,72 @@ TEST(Files, ACopiedProgramStaysRunnable) {
 }
 
 TEST(Files, AFullDiskIsReportedWhenTheFileIsClosed) {
+  TempDrives drives("D");
+  WriteFile(drives.drive('d') / "page.htm", "page");
+  FullDrive full;
   // Print only fills the buffer; the bytes meet the disk at Close.
-  vb::LineWriter writer("/dev/full");
+  vb::LineWriter writer("D:\\full.htm");
   writer.Print("a line");
   EXPECT_EQ(ErrorOf([&] { writer.Close(); }), 61);
   EXPECT_FALSE(writer.IsOpen());
-  TempDrives drives("D");
-  WriteFile(drives.drive('d') / "page.htm", "page");
-  EXPECT_EQ(ErrorOf([] { vb::FileCopy("D:\\page.htm", "/dev/full"); }), 61);
+  EXPECT_EQ(ErrorOf([] { vb::FileCopy("D:\\page.htm", "D:\\copy.htm"); }), 61);
+}
+
+// A FIFO, which would hold an open until another program opens its other
+// end, and a link to an endless device are no files: each open refuses them
+// at once, as it refuses a folder, with 75 to read and 70 to write. An open
+// that waits ends the test program.
+TEST(Files, AFifoOrADeviceInPlaceOfAFileIsRefusedAtOnce) {
+  struct Case {
+    const char* open;
+    const char* name;  // what stands in the file's place
+    std::function<void()> statement;
+    int fifo_error;
+    int device_link_error;
+  };
+  auto replace_through = [](const char* temporary) {
+    vb::ReplaceRules rules;
+    rules.temporary_name = temporary;
+    vb::ReplaceFile("D:\\settings.ini", "x", rules);
+  };
+  auto put_in_place = [] {
+    vb::ReplaceRules rules;
+    rules.temporary_name = "put.tmp";
+    vb::PutInPlace("D:\\put.dat", rules);
+  };
+  const Case cases[] = {
+      {"lines read", "read.txt", [] { vb::LineReader r("D:\\read.txt"); }, 75, 75},
+      {"bytes read", "read.txt", [] { vb::ReadFileBytes("D:\\read.txt"); }, 75, 75},
+      {"copy source", "read.txt", [] { vb::FileCopy("D:\\read.txt", "D:\\copy.txt"); }, 75, 75},
+      {"replacing copy's source", "read.txt",
+       [] { vb::ReplaceWithCopy("D:\\read.txt", "D:\\copy.txt", {}); }, 75, 75},
+      {"lines written", "out.txt", [] { vb::LineWriter w("D:\\out.txt"); }, 70, 70},
+      {"lines appended", "out.txt", [] { vb::LineWriter w("D:\\out.txt", vb::LineWriter::Append); }, 70, 70},
+      // A link at a copy's target is replaced, as ever.
+      {"copy target", "out.txt", [] { vb::FileCopy("D:\\page.htm", "D:\\out.txt"); }, 70, 0},
+      {"file made sure of", "out.txt", [] { vb::EnsureFile("D:\\out.txt"); }, 70, 70},
+      {"shared store", "out.txt", [] { vb::SharedFile().Open("D:\\out.txt"); }, 70, 70},
+      {"lock file", "out.txt", [] { vb::FileLock lock("D:\\out.txt"); }, 70, 70},
+      {"named temporary", "settings.tmp", [&] { replace_through("settings.tmp"); }, 70, 70},
+      // A link written aside is not followed: it takes the target's place.
+      {"temporary put in place", "put.tmp", put_in_place, 70, 0},
+  };
+  ::alarm(10);
+  for (const Case& c : cases) {
+    for (const bool fifo : {true, false}) {
+      TempDrives drives("D");
+      const fs::path odd = drives.drive('d') / c.name;
+      WriteFile(drives.drive('d') / "page.htm", "page");
+      if (fifo) {
+        ASSERT_EQ(::mkfifo(odd.c_str(), 0666), 0);
+      } else {
+        fs::create_symlink("/dev/zero", odd);
+      }
+      EXPECT_EQ(ErrorOf(c.statement), fifo ? c.fifo_error : c.device_link_error)
+          << c.open << (fifo ? ", FIFO" : ", link to /dev/zero");
+    }
+  }
+  ::alarm(0);
 }
 
 TEST(Files, AFolderListingHoldsEveryEntryButHiddenOnesLinksToNothingToo) {

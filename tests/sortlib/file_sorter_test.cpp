@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -96,6 +97,9 @@ TEST_F(SortFileTest, FailuresAndTheLastErrorText) {
 
   WriteFile(D("in.txt"), "b\r\na\r\n");
   WriteFile(D("long.txt"), "a\r\n" + std::string(32767, 'x') + "\r\nb\r\n");
+  // No file: a FIFO would hold the open for ever, a device be read for ever.
+  ASSERT_EQ(::mkfifo(D("fifo.txt").c_str(), 0666), 0);
+  fs::create_symlink("/dev/zero", D("zero.txt"));
   const std::pair<const char*, const char*> failures[] = {
       {"D:\\missing.txt D:\\out.txt", "File D:\\missing.txt not found"},
       {"/S=1,0 /S=5,3 D:\\in.txt D:\\out.txt", "length = 0 only valid for last key specification"},
@@ -105,12 +109,17 @@ TEST_F(SortFileTest, FailuresAndTheLastErrorText) {
       {"/D D:\\in.txt D:\\nofolder\\out.txt", "Invalid filename"},
       {"D:\\in.txt Q:\\out.txt", "Error copying last file"},
       {"D:\\long.txt D:\\out.txt", "Not a text file or line exceeds buffer size"},
+      {"D:\\fifo.txt D:\\out.txt", "File access denied"},
+      {"D:\\zero.txt D:\\out.txt", "File access denied"},
+      {"/D=D:\\fifo.txt D:\\in.txt D:\\out.txt", "File access denied"},
   };
+  ::alarm(10);  // an open that waits ends the test program
   for (const auto& [command, text] : failures) {
     EXPECT_EQ(Sort(command), 0) << command;
     EXPECT_EQ(LastError(), text) << command;
     EXPECT_TRUE(TempIsEmpty()) << command;
   }
+  ::alarm(0);
   // The last phase is announced before its output cannot be made.
   Log log;
   EXPECT_EQ(Sort("/H=1 D:\\in.txt D:\\nofolder\\out.txt", &log), 0);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QCheckBox>
@@ -143,6 +145,31 @@ TEST_F(SubmitterTest, QuitPublishesThePageOnlyAfterASubmission) {
   form_->Command2->click();
   EXPECT_EXIT(form_->Command1->click(), testing::ExitedWithCode(0), "");
   EXPECT_NE(tools_.Read("ovtask.htm").find("Tray 2"), std::string::npos);
+}
+
+// A FIFO or a link to an endless device in place of a file the submitter
+// reads or writes at start-up ends it with its access message at once.
+TEST(SubmitterStartUp, AFileThatIsNoFileEndsItWithItsMessage) {
+  const struct {
+    std::string name;
+    bool fifo;
+  } cases[] = {{"sites.txt", true}, {"category.txt", false}, {"test.tmp", true}};
+  ::alarm(10);  // a start that waits ends the test program
+  for (const auto& c : cases) {
+    tasks_test::TaskFolder tools;
+    testing_support::ScriptedMessages messages;
+    fs::remove(tools.file(c.name));
+    if (c.fifo) {
+      ASSERT_EQ(::mkfifo(tools.file(c.name).c_str(), 0666), 0);
+    } else {
+      fs::create_symlink("/dev/zero", tools.file(c.name));
+    }
+    tasks::submitter::Form1 form(tools.folder());
+    EXPECT_THROW(form.Form_Load(), vb::EndProgram) << c.name;
+    ASSERT_EQ(Titles(messages), std::vector<std::string>{"Sorry"}) << c.name;
+    EXPECT_EQ(messages.shown()[0].text, common::kTaskSubmitterTool.access_message);
+  }
+  ::alarm(0);
 }
 
 class ManagerTest : public ::testing::Test {
