@@ -12,30 +12,30 @@ namespace common {
 
 namespace {
 
-// length / L + whole, rounded half to even, as a 16-bit record number.
-std::int16_t RoundedRecords(std::int64_t length, int record_length, std::int64_t whole) {
+// length / L + whole, rounded half to even, as a 32-bit record number.
+std::int32_t RoundedRecords(std::int64_t length, int record_length, std::int64_t whole) {
   if (length < 0 || record_length <= 0) vb::Raise(5, "invalid record length");
   std::int64_t q = length / record_length + whole;
   const std::int64_t twice_rest = 2 * (length % record_length);
   if (twice_rest > record_length || (twice_rest == record_length && q % 2 != 0)) ++q;
-  if (q > 32767) vb::Raise(6, "overflow: more than 32767 records");
-  return static_cast<std::int16_t>(q);
+  if (q > INT32_MAX) vb::Raise(6, "overflow: more than 2147483647 records");
+  return static_cast<std::int32_t>(q);
 }
 
 }  // namespace
 
-std::int16_t RecordCountOfLength(std::int64_t length, int record_length) {
+std::int32_t RecordCountOfLength(std::int64_t length, int record_length) {
   return RoundedRecords(length, record_length, 0);
 }
 
-std::int16_t NextRecordNumberOfLength(std::int64_t length, int record_length) {
+std::int32_t NextRecordNumberOfLength(std::int64_t length, int record_length) {
   return RoundedRecords(length, record_length, 1);
 }
 
 BulletinRecordFile::~BulletinRecordFile() { Close(); }
 
-void BulletinRecordFile::Open(std::string_view path, int record_length) {
-  file_.Open(path);
+void BulletinRecordFile::Open(std::string_view path, int record_length, vb::SharedFile::Access access) {
+  file_.Open(path, access);
   length_ = record_length;
 }
 
@@ -46,9 +46,9 @@ std::int64_t BulletinRecordFile::Lof() const {
   return file_.Length();
 }
 
-std::int16_t BulletinRecordFile::RecordCount() const { return RecordCountOfLength(Lof(), length_); }
+std::int32_t BulletinRecordFile::RecordCount() const { return RecordCountOfLength(Lof(), length_); }
 
-std::int16_t BulletinRecordFile::NextRecordNumber() const {
+std::int32_t BulletinRecordFile::NextRecordNumber() const {
   return NextRecordNumberOfLength(Lof(), length_);
 }
 
@@ -133,7 +133,7 @@ LiveRecordIndex ScanLiveRecords(const BulletinRecordFile& file) {
   LiveRecordIndex index;
   const int n = file.RecordCount();
   for (int k = 1; k <= n; ++k) {
-    if (!IsDeadRecord(file.ReadRecordAt(k))) index.Add(static_cast<std::int16_t>(k));
+    if (!IsDeadRecord(file.ReadRecordAt(k))) index.Add(k);
   }
   return index;
 }

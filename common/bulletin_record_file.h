@@ -12,9 +12,9 @@
 namespace common {
 
 // Record counts from a length in bytes: length / L rounded half to even, and
-// length / L + 1 rounded the same way. Above 32767 raises 6 (overflow).
-std::int16_t RecordCountOfLength(std::int64_t length, int record_length);
-std::int16_t NextRecordNumberOfLength(std::int64_t length, int record_length);
+// length / L + 1 rounded the same way. Above 2147483647 raises 6 (overflow).
+std::int32_t RecordCountOfLength(std::int64_t length, int record_length);
+std::int32_t NextRecordNumberOfLength(std::int64_t length, int record_length);
 
 // One open record file. Every call reads the file's length afresh, so records
 // appended meanwhile by another program are seen. Calls on a file that is not
@@ -26,17 +26,18 @@ class BulletinRecordFile {
   BulletinRecordFile(const BulletinRecordFile&) = delete;
   BulletinRecordFile& operator=(const BulletinRecordFile&) = delete;
 
-  // Opens `path` (Windows or native form) for reading and writing, creating
-  // a missing file empty. A link in the file's place is refused (70), never
-  // followed; a missing folder raises 76.
-  void Open(std::string_view path, int record_length);
+  // Opens `path` (Windows or native form) for reading and writing, or for
+  // reading alone, creating a missing file empty. A link in the file's place
+  // is refused (70), never followed; a missing folder raises 76.
+  void Open(std::string_view path, int record_length,
+            vb::SharedFile::Access access = vb::SharedFile::Access::kReadWrite);
   void Close();
   bool IsOpen() const { return file_.IsOpen(); }
   int RecordLength() const { return length_; }
 
   std::int64_t Lof() const;
-  std::int16_t RecordCount() const;
-  std::int16_t NextRecordNumber() const;
+  std::int32_t RecordCount() const;
+  std::int32_t NextRecordNumber() const;
 
   // Record k, always L bytes: a short last record reads as padded with
   // blanks. k < 1 raises 63.
@@ -76,16 +77,16 @@ inline bool IsDeadRecord(std::string_view record) { return StatusOf(record) == '
 
 // The record numbers of the live records in file order, read as
 // ItemIndex(i) for i = 1 .. Count(). It grows as needed; record numbers are
-// 16-bit, so a file is at most 32767 records long.
+// 32-bit.
 class LiveRecordIndex {
  public:
   int Count() const { return static_cast<int>(entries_.size()); }
-  std::int16_t operator()(int i) const { return entries_.at(static_cast<size_t>(i - 1)); }
-  void Add(std::int16_t record_number) { entries_.push_back(record_number); }
+  std::int32_t operator()(int i) const { return entries_.at(static_cast<size_t>(i - 1)); }
+  void Add(std::int32_t record_number) { entries_.push_back(record_number); }
   void Clear() { entries_.clear(); }
 
  private:
-  std::vector<std::int16_t> entries_;
+  std::vector<std::int32_t> entries_;
 };
 
 // Reads records 1 .. RecordCount and lists those whose Status is not "D".

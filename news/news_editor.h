@@ -3,10 +3,12 @@
 // over the two record files the tool holds open.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "common/bulletin_record_file.h"
 #include "common/news_record.h"
+#include "common/tool_lock.h"
 
 namespace news {
 
@@ -25,7 +27,8 @@ class NewsEditor {
   // `tool_folder` ends with a separator.
   explicit NewsEditor(std::string tool_folder);
 
-  // Start-up: the write test, "ovnews.ini", the submissions and the first item
+  // Start-up: the write test, the lock that refuses a second tool in the
+  // folder, "ovnews.ini", the submissions and the first item
   // shown. Messages go through vb::MsgBox; the roads that end the program end
   // it through vb::End().
   void Start();
@@ -73,6 +76,8 @@ class NewsEditor {
   // In checking, the submissions and the news store; in browsing, the store.
   common::BulletinRecordFile first_;
   common::BulletinRecordFile second_;
+  // Held from start-up to the end of the run: one news tool per folder.
+  std::optional<common::ToolLock> lock_;
 };
 
 }  // namespace news

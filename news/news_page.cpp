@@ -17,7 +17,11 @@ void CreateNewsPage(common::BulletinRecordFile& store, const std::string& tool_f
   rule.Step([&] { common::ReplaceWithCompacted(tool_folder, "ovnews"); });
   common::PageFile page(tool_folder + "ovnews.htm");
   rule.Step([&] { page.Open(); });
-  rule.Step([&] { store.Open(tool_folder + "ovnews.dat", common::kNewsRecordLength); });
+  // The run only reads the store: an account that may not write it (whose
+  // store was therefore not replaced) still gets the page.
+  rule.Step([&] {
+    store.Open(tool_folder + "ovnews.dat", common::kNewsRecordLength, vb::SharedFile::Access::kRead);
+  });
 
   using common::LayoutKind;
   rule.Step([&] {

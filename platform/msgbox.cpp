@@ -14,14 +14,28 @@ MessageBoxHandler& Handler() {
   return handler;
 }
 
+int boxes_open = 0;
+
+// Counts a box as open for as long as it lives, however the box ends.
+class OpenBox {
+ public:
+  OpenBox() { ++boxes_open; }
+  ~OpenBox() { --boxes_open; }
+  OpenBox(const OpenBox&) = delete;
+  OpenBox& operator=(const OpenBox&) = delete;
+};
+
 }  // namespace
 
 int MsgBox(std::string_view text, int style, std::string_view title) {
   MessageBoxRequest request{std::string(text), style, std::string(title)};
+  OpenBox open;
   if (Handler()) return Handler()(request);
   std::fprintf(stderr, "[%s] %s\n", Utf8From1252(title).c_str(), Utf8From1252(text).c_str());
   return (style & 7) == vbYesNo ? vbYes : vbOK;
 }
+
+bool MessageBoxOpen() { return boxes_open > 0; }
 
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {
   return std::exchange(Handler(), std::move(handler));

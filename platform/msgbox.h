@@ -29,6 +29,9 @@ using MessageBoxHandler = std::function<int(const MessageBoxRequest&)>;
 // Shows a modal box and returns the button pressed.
 int MsgBox(std::string_view text, int style = vbOKOnly, std::string_view title = {});
 
+// True while a box is shown (by whatever handler is installed).
+bool MessageBoxOpen();
+
 // Installs the handler; returns the one it replaces. Without a handler the
 // box is written to standard error and answered OK (or Yes).
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);

@@ -14,10 +14,10 @@ namespace vb {
 
 SharedFile::~SharedFile() { Close(); }
 
-void SharedFile::Open(std::string_view path) {
+void SharedFile::Open(std::string_view path, Access access) {
   Close();
   native_ = Resolve(path).string();
-  const int fd = OpenNoFollow(native_, O_RDWR | O_CREAT);
+  const int fd = OpenNoFollow(native_, (access == Access::kRead ? O_RDONLY : O_RDWR) | O_CREAT);
   struct stat st {};
   if (::fstat(fd, &st) == 0 && !S_ISREG(st.st_mode)) {
     ::close(fd);

@@ -11,15 +11,19 @@ namespace vb {
 
 class SharedFile {
  public:
+  // Reading and writing, or reading alone for a run that only reads.
+  enum class Access { kReadWrite, kRead };
+
   SharedFile() = default;
   ~SharedFile();
   SharedFile(const SharedFile&) = delete;
   SharedFile& operator=(const SharedFile&) = delete;
 
-  // Opens `path` (Windows or native form) for reading and writing, creating
-  // a missing file with mode 0666 as the umask allows. A link in its place is
-  // refused (70), never followed; so is anything but a regular file.
-  void Open(std::string_view path);
+  // Opens `path` (Windows or native form) for reading and writing, or for
+  // reading alone, creating a missing file with mode 0666 as the umask
+  // allows. A link in its place is refused (70), never followed; so is
+  // anything but a regular file.
+  void Open(std::string_view path, Access access = Access::kReadWrite);
   void Close();
   bool IsOpen() const { return fd_ >= 0; }
 

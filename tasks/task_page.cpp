@@ -40,8 +40,10 @@ std::vector<std::string> TaskDetailTable(const TaskFields& task) {
 [[noreturn]] void WritePage(const std::string& tool_folder, PageRunErrorRule& rule) {
   common::PageFile page(tool_folder + "ovtask.htm");
   rule.Step([&] { page.Open(); });
+  // The run only reads the store: an account that may not write it (whose
+  // store was therefore not replaced) still gets the page.
   common::BulletinRecordFile store;
-  rule.Step([&] { store.Open(TaskStorePath(tool_folder), kTaskRecordLength); });
+  rule.Step([&] { store.Open(TaskStorePath(tool_folder), kTaskRecordLength, vb::SharedFile::Access::kRead); });
   rule.Step([&] {
     common::WritePrintablePageHead(page, "Orvane Jobline");
     common::WritePageFrameOpen(page, common::LayoutKind::ListLayout);

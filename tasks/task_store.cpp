@@ -31,7 +31,4 @@ std::vector<std::string> ReadTaskRecords(const common::BulletinRecordFile& store
 
 StoreLock::StoreLock(const std::string& tool_folder) : lock_(tool_folder + "ovtask.lck") { lock_.Take(); }
 
-ManagerLock::ManagerLock(const std::string& tool_folder)
-    : lock_(tool_folder + "ovtaskgen.lck"), held_(lock_.TryTake()) {}
-
 }  // namespace tasks

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/bulletin_record_file.h"
+#include "common/tool_lock.h"
 #include "platform/file_lock.h"
 
 namespace tasks {
@@ -57,18 +58,9 @@ class StoreLock {
 
 // The manager's lock on "ovtaskgen.lck", tried once and, when taken, held
 // for as long as it lives.
-class ManagerLock {
+class ManagerLock : public common::ToolLock {
  public:
-  explicit ManagerLock(const std::string& tool_folder);
-  ManagerLock(const ManagerLock&) = delete;
-  ManagerLock& operator=(const ManagerLock&) = delete;
-
-  // False when another manager holds it.
-  bool held() const { return held_; }
-
- private:
-  vb::FileLock lock_;
-  bool held_ = false;
+  explicit ManagerLock(const std::string& tool_folder) : ToolLock(tool_folder, "ovtaskgen.lck") {}
 };
 
 }  // namespace tasks

@@ -199,7 +199,7 @@ void Form1::Command3_Click() {
 
 // Closing the window from its title bar leaves as Exit does.
 void Form1::closeEvent(QCloseEvent* event) {
-  if (!unloading_) vb::GuardEvent([this] { Command2_Click(); });
+  if (!unloading_) vb::RunEvent(this, [this] { Command2_Click(); });
   event->accept();
 }
 

@@ -61,9 +61,12 @@ QGroupBox* OptionRow(const char* caption, QRgb colour, std::initializer_list<QRa
   return panel;
 }
 
-QLabel* WhiteLabel(const char* text, QWidget* parent) {
+// A white label naming `box`, which takes the label's text as its name for
+// screen readers.
+QLabel* WhiteLabel(const char* text, QWidget* box, QWidget* parent) {
   auto* label = new QLabel(text, parent);
   Colour(label, QPalette::WindowText, Qt::white);
+  label->setBuddy(box);
   return label;
 }
 
@@ -105,13 +108,13 @@ QLayout* Form1::MakeEntryBoxes() {
   for (QLineEdit* box : {Text4, Text2, Text3}) box->setFixedWidth(60);
 
   auto* boxes = new QGridLayout;
-  boxes->addWidget(WhiteLabel("School Name :", this), 0, 0);
+  boxes->addWidget(WhiteLabel("School Name :", Text1, this), 0, 0);
   boxes->addWidget(Text1, 0, 1, 1, 3);
-  boxes->addWidget(WhiteLabel("School Code:", this), 1, 0);
+  boxes->addWidget(WhiteLabel("School Code:", Text4, this), 1, 0);
   boxes->addWidget(Text4, 1, 1);
-  boxes->addWidget(WhiteLabel("What Year is it?:", this), 1, 2, Qt::AlignRight);
+  boxes->addWidget(WhiteLabel("What Year is it?:", Text2, this), 1, 2, Qt::AlignRight);
   boxes->addWidget(Text2, 1, 3);
-  boxes->addWidget(WhiteLabel("Drive to install Orvane to :", this), 2, 2, Qt::AlignRight);
+  boxes->addWidget(WhiteLabel("Drive to install Orvane to :", Text3, this), 2, 2, Qt::AlignRight);
   boxes->addWidget(Text3, 2, 3);
   boxes->setColumnStretch(1, 1);
 

@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
   const auto claim = builder::ClaimProgramFolder(program_folder);
   if (!claim) return 1;
   builder::Form1 form1(program_folder, command_line);
-  vb::GuardEvent([&form1] { form1.Form_Load(); });
+  vb::RunEvent(&form1, [&form1] { form1.Form_Load(); });
   form1.show();
   return app.exec();
 }

@@ -82,9 +82,9 @@ Form1::Form1(const std::string& program_folder) : program_folder_(program_folder
   setWindowTitle("Orvane Term Calendar Generator");
   MakeControls();
   vb::FitTextHeights(this);
-  connect(Combo2, &QComboBox::activated, this, [this] { Combo2_Click(); });
-  connect(Combo3, &QComboBox::activated, this, [this] { Combo2_Click(); });
-  connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+  connect(Combo2, &QComboBox::activated, this, vb::GuardedEvent(this, &Form1::Combo2_Click));
+  connect(Combo3, &QComboBox::activated, this, vb::GuardedEvent(this, &Form1::Combo2_Click));
+  connect(Command1, &QPushButton::clicked, this, vb::GuardedEvent(this, &Form1::Command1_Click));
   connect(Command2, &QPushButton::clicked, this, vb::GuardedEvent(this, &Form1::Command2_Click));
 }
 

@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   vb::InstallQtMessageBoxes();
   calendar::Form1 form1(vb::ProgramFolderOfExecutable());
-  vb::GuardEvent([&form1] { form1.Form_Load(); });
+  vb::RunEvent(&form1, [&form1] { form1.Form_Load(); });
   form1.show();
   return app.exec();
 }

@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   vb::InstallQtMessageBoxes();
   news::Form1 form1(common::ToolFolderOf(vb::ProgramFolderOfExecutable(), /*always_append=*/false));
-  vb::GuardEvent([&form1] { form1.Form_Load(); });
+  vb::RunEvent(&form1, [&form1] { form1.Form_Load(); });
   form1.show();
   return app.exec();
 }

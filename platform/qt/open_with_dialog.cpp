@@ -12,6 +12,7 @@
 
 #include "platform/desktop_apps.h"
 #include "platform/qt/text_heights.h"
+#include "platform/qt/widgets.h"
 #include "platform/shell.h"
 
 namespace vb {
@@ -66,10 +67,13 @@ OpenWithDialog::OpenWithDialog(const std::string& native_file) : file_(native_fi
   layout->addLayout(buttons);
   FitTextHeights(this);
 
-  connect(OpenButton, &QPushButton::clicked, this, [this] { OpenChosen(); });
-  connect(List, &QListWidget::itemActivated, this, [this] { OpenChosen(); });
-  connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+  const auto event = [this](void (OpenWithDialog::*handler)()) { return GuardedEvent(this, handler); };
+  connect(OpenButton, &QPushButton::clicked, this, event(&OpenWithDialog::OpenChosen));
+  connect(List, &QListWidget::itemActivated, this, event(&OpenWithDialog::OpenChosen));
+  connect(CancelButton, &QPushButton::clicked, this, event(&OpenWithDialog::Cancel));
 }
+
+void OpenWithDialog::Cancel() { reject(); }
 
 // The application chosen, or a program browsed for, is started on the file;
 // what it does then is not reported.

@@ -35,6 +35,7 @@ class OpenWithDialog : public QDialog {
 
  private:
   void OpenChosen();
+  void Cancel();
 
   std::string file_;
   int apps_ = 0;  // the first rows of the list are the desktop's applications

@@ -1,13 +1,22 @@
 #include "platform/qt/text_heights.h"
 
 #include <QAbstractSpinBox>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QImage>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QWidget>
 #include <algorithm>
+#include <map>
 #include <vector>
 
 namespace vb {
@@ -34,7 +43,137 @@ int NeededHeight(const QWidget* control) {
   return 0;
 }
 
+// The width an editable drop-down list needs to show its text whole, or 0
+// when it shows none.
+int NeededListTextWidth(const QComboBox* combo) {
+  if (!combo->isEditable() || combo->currentText().isEmpty()) return 0;
+  QStyleOptionComboBox option;
+  option.initFrom(combo);
+  option.editable = true;
+  option.frame = combo->hasFrame();
+  const QRect box =
+      combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+  // The box keeps two pixels on either side of its text, and one for the
+  // cursor.
+  constexpr int kBoxMargins = 5;
+  return combo->fontMetrics().horizontalAdvance(combo->currentText()) + option.rect.width() - box.width() +
+         kBoxMargins;
+}
+
+// A layout gives a control its least size hint, nothing when it ignores the
+// control's width; `width` becomes its least width when that is less.
+void KeepWidthInLayout(QWidget* control, int width) {
+  const bool ignored = control->sizePolicy().horizontalPolicy() == QSizePolicy::Ignored;
+  if (width > std::max(control->minimumWidth(), ignored ? 0 : control->minimumSizeHint().width())) {
+    control->setMinimumWidth(width);
+  }
+  if (width > control->maximumWidth()) control->setMaximumWidth(width);
+}
+
+// The width a control's one-line caption or list text needs, or 0 for a
+// control without one.
+int NeededWidth(const QWidget* control) {
+  if (auto* combo = qobject_cast<const QComboBox*>(control)) return NeededListTextWidth(combo);
+  if (auto* label = qobject_cast<const QLabel*>(control)) {
+    if (!label->pixmap().isNull() || label->wordWrap() || label->text().isEmpty()) return 0;
+    return label->sizeHint().width();
+  }
+  if (auto* button = qobject_cast<const QPushButton*>(control)) {
+    if (button->text().isEmpty()) return 0;
+    // The caption needs the room inside the button's frame and half the
+    // padding the style would put on either side of it.
+    QStyleOptionButton option;
+    option.initFrom(button);
+    if (button->autoDefault() || button->isDefault()) {
+      option.features |= QStyleOptionButton::AutoDefaultButton;
+    }
+    const QStyle* style = button->style();
+    const int inside = style->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+    const int padding = style->pixelMetric(QStyle::PM_ButtonMargin, &option, button) / 2;
+    return button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width() + padding +
+           button->width() - inside;
+  }
+  if (qobject_cast<const QCheckBox*>(control) != nullptr ||
+      qobject_cast<const QRadioButton*>(control) != nullptr) {
+    return control->sizeHint().width();
+  }
+  return 0;
+}
+
+// How many times larger a control's font is drawn than at 96 dots per inch,
+// the size the windows are drawn for.
+double FontScale(const QWidget* control) {
+  QImage reference(1, 1, QImage::Format_Mono);
+  reference.setDotsPerMeterX(3780);
+  reference.setDotsPerMeterY(3780);
+  return static_cast<double>(control->fontMetrics().height()) /
+         QFontMetrics(control->font(), &reference).height();
+}
+
+// The height at which a list box, `height` tall at the font's size at 96
+// dots per inch, shows as many rows at its font; 0 when that is no taller.
+int NeededListHeight(const QListView* list, int height) {
+  const double scale = FontScale(list);
+  if (scale <= 1.0) return 0;
+  const int row = list->model() != nullptr && list->model()->rowCount() > 0 ? list->sizeHintForRow(0)
+                                                                            : list->fontMetrics().height();
+  const int frame = 2 * list->frameWidth();
+  const int rows = static_cast<int>((height - frame) * scale / row);
+  const int needed = rows * row + frame;
+  return needed > height ? needed : 0;
+}
+
 bool Overlap(int left1, int right1, int left2, int right2) { return left1 < right2 && left2 < right1; }
+// Overlap, or touch.
+bool Meet(int top1, int bottom1, int top2, int bottom2) { return top1 <= bottom2 && top2 <= bottom1; }
+
+std::vector<QWidget*> PlacedChildren(const QWidget* holder) {
+  std::vector<QWidget*> children;
+  for (QWidget* child : holder->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (!child->isWindow()) children.push_back(child);
+  }
+  return children;
+}
+
+bool RightAligned(const QWidget* control) {
+  auto* label = qobject_cast<const QLabel*>(control);
+  return label != nullptr && (label->alignment() & Qt::AlignRight) != 0;
+}
+
+// Widens `control`, placed by coordinates in `holder`, by `growth`, away from
+// the side its text is aligned to. The controls beyond it on that side whose
+// rows meet or touch its row move by as much, and so, in turn, do the
+// controls beyond it whose rows meet or touch a moved one's.
+void WidenInPlace(QWidget* holder, QWidget* control, int growth) {
+  const QRect old = control->geometry();
+  const bool leftwards = RightAligned(control);
+  auto beyond = [&](const QRect& g) {
+    return leftwards ? g.left() + g.width() <= old.left() : g.left() >= old.left() + old.width();
+  };
+  std::vector<QWidget*> moving;
+  std::vector<QRect> rows{old};
+  for (bool added = true; added;) {
+    added = false;
+    for (QWidget* other : PlacedChildren(holder)) {
+      const QRect g = other->geometry();
+      if (other == control || !beyond(g) || std::find(moving.begin(), moving.end(), other) != moving.end()) {
+        continue;
+      }
+      for (const QRect& row : rows) {
+        if (Meet(g.top(), g.top() + g.height(), row.top(), row.top() + row.height())) {
+          moving.push_back(other);
+          rows.push_back(g);
+          added = true;
+          break;
+        }
+      }
+    }
+  }
+  const int step = leftwards ? -growth : growth;
+  for (QWidget* other : moving) other->move(other->x() + step, other->y());
+  control->setGeometry(leftwards ? old.left() - growth : old.left(), old.top(), old.width() + growth,
+                       old.height());
+}
 
 // Grows `control`, placed by coordinates in `holder`, to `height`: what lies
 // below its old bottom moves down as far as the growth would overlap the
@@ -43,17 +182,17 @@ bool Overlap(int left1, int right1, int left2, int right2) { return left1 < righ
 int GrowInPlace(QWidget* holder, QWidget* control, int height) {
   const QRect old = control->geometry();
   int nearest = holder->height();
-  for (QWidget* other : holder->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+  for (QWidget* other : PlacedChildren(holder)) {
     const QRect g = other->geometry();
-    if (other == control || other->isWindow() || g.top() < old.top() + old.height()) continue;
+    if (other == control || g.top() < old.top() + old.height()) continue;
     if (Overlap(g.left(), g.left() + g.width(), old.left(), old.left() + old.width())) {
       nearest = std::min(nearest, g.top());
     }
   }
   const int shift = std::max(0, old.top() + height - nearest);
   if (shift > 0) {
-    for (QWidget* other : holder->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-      if (other != control && !other->isWindow() && other->y() >= old.top() + old.height()) {
+    for (QWidget* other : PlacedChildren(holder)) {
+      if (other != control && other->y() >= old.top() + old.height()) {
         other->move(other->x(), other->y() + shift);
       }
     }
@@ -62,34 +201,74 @@ int GrowInPlace(QWidget* holder, QWidget* control, int height) {
   return shift;
 }
 
-// Fits the controls of `holder` and of what it holds; returns how far the
-// holder itself must grow.
-int FitHolder(QWidget* holder) {
-  std::vector<QWidget*> children;
-  for (QWidget* child : holder->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-    if (!child->isWindow()) children.push_back(child);
+// Widens the controls of `holder`, placed by coordinates, whose text or
+// content (`inner`) needs it, left to right; returns how far the holder must
+// widen to keep its left and right margins.
+int WidenPlaced(QWidget* holder, const std::map<QWidget*, QSize>& inner) {
+  std::vector<QWidget*> children = PlacedChildren(holder);
+  if (children.empty()) return 0;
+  int left = holder->width();
+  int right = 0;
+  for (QWidget* child : children) {
+    left = std::min(left, child->x());
+    right = std::max(right, child->x() + child->width());
   }
-  const bool laid_out = holder->layout() != nullptr;
+  std::stable_sort(children.begin(), children.end(), [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
+  for (QWidget* child : children) {
+    const int needed = std::max(NeededWidth(child), child->width() + inner.at(child).width());
+    if (needed > child->width()) WidenInPlace(holder, child, needed - child->width());
+  }
+  int new_left = holder->width();
+  int new_right = 0;
+  for (QWidget* child : children) {
+    new_left = std::min(new_left, child->x());
+    new_right = std::max(new_right, child->x() + child->width());
+  }
+  const int shift = std::max(0, left - new_left);
+  if (shift > 0) {
+    for (QWidget* child : children) child->move(child->x() + shift, child->y());
+  }
+  return std::max(0, new_right + shift - right);
+}
+
+// Fits the controls of `holder` and of what it holds; returns how far the
+// holder itself must widen and grow.
+QSize FitHolder(QWidget* holder) {
+  const std::vector<QWidget*> children = PlacedChildren(holder);
+  std::map<QWidget*, QSize> inner;
+  for (QWidget* child : children) inner[child] = FitHolder(child);
+  if (holder->layout() != nullptr) {
+    for (QWidget* child : children) {
+      const int width =
+          std::max(NeededWidth(child), inner[child].width() > 0 ? child->width() + inner[child].width() : 0);
+      KeepWidthInLayout(child, width);
+      int height = NeededHeight(child);
+      const auto* label = qobject_cast<const QLabel*>(child);
+      // A layout gives a wrapped label the height of its text at its width.
+      if (label != nullptr && label->wordWrap()) height = 0;
+      if (inner[child].height() > 0) height = child->height() + inner[child].height();
+      if (auto* list = qobject_cast<const QListView*>(child)) {
+        height = NeededListHeight(list, child->sizeHint().height());
+      }
+      if (height > 0) child->setMinimumHeight(std::max(child->minimumHeight(), height));
+    }
+    return {0, 0};
+  }
+  const int widened = WidenPlaced(holder, inner);
   std::vector<std::pair<QWidget*, int>> growths;
   for (QWidget* child : children) {
-    const int needed = NeededHeight(child);
-    const bool text = needed > 0;
-    const int height = text ? needed : child->height() + FitHolder(child);
-    if (!laid_out) {
-      if (child->height() < height) growths.emplace_back(child, height);
-    } else if (!text || !qobject_cast<QLabel*>(child) || !static_cast<QLabel*>(child)->wordWrap()) {
-      // A layout gives a wrapped label the height of its text at its width.
-      if (!text && height == child->height()) continue;
-      child->setMinimumHeight(std::max(child->minimumHeight(), height));
+    int height = std::max(NeededHeight(child), child->height() + inner[child].height());
+    if (auto* list = qobject_cast<const QListView*>(child)) {
+      height = std::max(height, NeededListHeight(list, child->height()));
     }
+    if (child->height() < height) growths.emplace_back(child, height);
   }
-  if (laid_out) return 0;
   // Top to bottom, so that each growth moves the ones below it once.
   std::stable_sort(growths.begin(), growths.end(),
                    [](const auto& a, const auto& b) { return a.first->y() < b.first->y(); });
   int grown = 0;
   for (const auto& [control, height] : growths) grown += GrowInPlace(holder, control, height);
-  return grown;
+  return {widened, grown};
 }
 
 // Grows a laid-out window to the height its layout needs at its width each
@@ -117,16 +296,24 @@ class GrowOnShow : public QObject {
 
 }  // namespace
 
+void FitListText(QComboBox* combo) { KeepWidthInLayout(combo, NeededListTextWidth(combo)); }
+
 void FitTextHeights(QWidget* window) {
   window->ensurePolished();
-  const int grown = FitHolder(window);
-  if (grown > 0) {
-    const bool fixed = window->minimumHeight() == window->maximumHeight();
-    const int height = window->height() + grown;
-    if (fixed) {
-      window->setFixedHeight(height);
+  const QSize grown = FitHolder(window);
+  const QSize size = window->size() + grown;
+  if (grown.width() > 0) {
+    if (window->minimumWidth() == window->maximumWidth()) {
+      window->setFixedWidth(size.width());
     } else {
-      window->resize(window->width(), height);
+      window->resize(size.width(), window->height());
+    }
+  }
+  if (grown.height() > 0) {
+    if (window->minimumHeight() == window->maximumHeight()) {
+      window->setFixedHeight(size.height());
+    } else {
+      window->resize(window->width(), size.height());
     }
   }
   if (window->layout() != nullptr) window->installEventFilter(new GrowOnShow(window));

@@ -78,7 +78,7 @@ void GuardEvent(const std::function<void()>& handler) {
 
 void RepaintNow(QWidget* widget) {
   widget->repaint();
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  HandlePendingEvents();
 }
 
 void OnChosen(QRadioButton* option, const std::function<void()>& handler) {

@@ -4,6 +4,8 @@
 
 #include <functional>
 
+#include "platform/qt/event_gate.h"
+
 class QLineEdit;
 class QRadioButton;
 class QWidget;
@@ -14,17 +16,18 @@ namespace vb {
 void InstallQtMessageBoxes();
 
 // Runs an event handler. A run-time error that escapes it shows a critical box
-// with its number and ends the program; End() ends it quietly.
+// with its number and ends the program; End() ends it quietly. A window's
+// handlers go through RunEvent, which calls this once they may start.
 void GuardEvent(const std::function<void()>& handler);
 
-// A slot that runs the event `handler` of `window` under GuardEvent.
+// A slot that runs the event `handler` of `window` through RunEvent.
 template <typename Window>
 std::function<void()> GuardedEvent(Window* window, void (Window::*handler)()) {
-  return [window, handler] { GuardEvent([window, handler] { (window->*handler)(); }); };
+  return [window, handler] { RunEvent(window, [window, handler] { (window->*handler)(); }); };
 }
 
 // Repaints a window at once during a long operation, handling pending
-// non-input events so that it really shows.
+// non-input events (HandlePendingEvents) so that it really shows.
 void RepaintNow(QWidget* widget);
 
 // Runs `handler` once for each choice of the option button: whenever it

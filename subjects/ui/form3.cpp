@@ -81,7 +81,7 @@ Form3::Form3(std::function<void()> enable_install2)
   vb::FitTextHeights(this);
 
   ShowDesignValues();
-  connect(Command1, &QPushButton::clicked, this, [this] { vb::GuardEvent([this] { Command1_Click(); }); });
+  connect(Command1, &QPushButton::clicked, this, vb::GuardedEvent(this, &Form3::Command1_Click));
   connect(qApp, &QGuiApplication::focusWindowChanged, this,
           [this](QWindow* now) { FocusWindowChanged(now); });
 }
@@ -167,7 +167,7 @@ void Form3::FocusWindowChanged(QWindow* now) {
   if (window == nullptr || qobject_cast<QMessageBox*>(window) != nullptr) return;
   if (!active_ || refreshing_) return;
   active_ = false;
-  vb::GuardEvent([this] { Form_Deactivate(); });
+  vb::RunEvent(this, [this] { Form_Deactivate(); });
 }
 
 // Closed, the window is unloaded: it comes back with its design values, and

@@ -199,15 +199,7 @@ void Form1::MakeMenu() {
 }
 
 void Form1::ConnectEvents() {
-  // While a task is being sent the window is disabled, but its menu's
-  // entries can still be chosen (by an assistive tool, a desktop's own menu
-  // bar): nothing may happen then either. Nor before a task is loaded, while
-  // a start-up box shows over the window.
-  const auto guarded = [this](void (Form1::*handler)()) {
-    return [this, run = vb::GuardedEvent(this, handler)] {
-      if (isEnabled() && browser_) run();
-    };
-  };
+  const auto guarded = [this](void (Form1::*handler)()) { return vb::GuardedEvent(this, handler); };
   connect(Command1, &QPushButton::clicked, this, guarded(&Form1::Command1_Click));
   connect(Command2, &QPushButton::clicked, this, guarded(&Form1::Command2_Click));
   connect(Command3, &QPushButton::clicked, this, guarded(&Form1::Command3_Click));
@@ -396,8 +388,7 @@ void Form1::exitit_Click() { Command1_Click(); }
 
 void Form1::closeEvent(QCloseEvent* event) {
   event->ignore();
-  // While a task is being sent nothing else may happen.
-  if (isEnabled()) vb::GuardEvent([this] { Command1_Click(); });
+  vb::RunEvent(this, [this] { Command1_Click(); });
 }
 
 void Form1::Command2_Click() {
@@ -456,7 +447,7 @@ void Form1::CreateMailObject() {
   poSendMail->SendFailed = [this](const std::string& explanation) { poSendMail_SendFailed(explanation); };
   poSendMail->SendSuccesful = [this] { poSendMail_SendSuccesful(); };
   poSendMail->Status = [this](const std::string& status) { poSendMail_Status(status); };
-  poSendMail->EventPump = [] { QCoreApplication::processEvents(); };
+  poSendMail->EventPump = [] { vb::HandlePendingEvents(/*with_input=*/true); };
 }
 
 void Form1::EmailCurrentTask() {

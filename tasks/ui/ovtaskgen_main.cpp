@@ -16,6 +16,6 @@ int main(int argc, char** argv) {
   common::SetOpenWithChooser(vb::StartOpenWithChooser);
   tasks::manager::Form2 form2;
   tasks::manager::Form1 form1(vb::ProgramFolderOfExecutable());
-  vb::GuardEvent([&] { form1.Form_Load(tasks::manager::DialogPasswordPrompts(form2)); });
+  vb::RunEvent(&form1, [&] { form1.Form_Load(tasks::manager::DialogPasswordPrompts(form2)); });
   return app.exec();
 }

@@ -10,6 +10,6 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   vb::InstallQtMessageBoxes();
   tasks::submitter::Form1 form1(vb::ProgramFolderOfExecutable());
-  vb::GuardEvent([&form1] { form1.Form_Load(); });
+  vb::RunEvent(&form1, [&form1] { form1.Form_Load(); });
   return app.exec();
 }

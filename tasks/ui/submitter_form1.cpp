@@ -45,9 +45,9 @@ void Form1::MakeControls() {
   Text1 = Named(new QLineEdit(this), "Text1");
   vb::LimitTyping(Text1, 50);
   Label8 = Named(new QLabel("Location:", this), "Label8");
-  Combo1 = ListCombo("Combo1", [this] { vb::GuardEvent([this] { UpdateSubmitButton(); }); }, this);
+  Combo1 = ListCombo("Combo1", [this] { vb::RunEvent(this, [this] { UpdateSubmitButton(); }); }, this);
   Label9 = Named(new QLabel("Problem with:", this), "Label9");
-  Combo2 = ListCombo("Combo2", [this] { vb::GuardEvent([this] { UpdateSubmitButton(); }); }, this);
+  Combo2 = ListCombo("Combo2", [this] { vb::RunEvent(this, [this] { UpdateSubmitButton(); }); }, this);
   Label4 = Named(new QLabel("Comprehensive Description of Problem/Request:", this), "Label4");
   Text2 = Named(new vb::MultiLineTextBox(1000, this), "Text2");
   Label3 = Named(new QLabel("Submitted by:", this), "Label3");
@@ -112,7 +112,7 @@ void Form1::LayOutControls() {
 }
 
 void Form1::ConnectEvents() {
-  const auto update = [this] { vb::GuardEvent([this] { UpdateSubmitButton(); }); };
+  const auto update = [this] { vb::RunEvent(this, [this] { UpdateSubmitButton(); }); };
   connect(Text1, &QLineEdit::textChanged, this, update);
   connect(Text2, &QPlainTextEdit::textChanged, this, update);
   connect(Text3, &QLineEdit::textChanged, this, update);

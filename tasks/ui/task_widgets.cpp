@@ -4,6 +4,7 @@
 #include <QSignalBlocker>
 
 #include "platform/qt/qt_text.h"
+#include "platform/qt/text_heights.h"
 
 namespace tasks {
 
@@ -29,6 +30,7 @@ std::string ListText(const QComboBox* combo) { return vb::FromQt(combo->currentT
 void SetListText(QComboBox* combo, const std::string& text1252) {
   combo->setCurrentIndex(-1);
   combo->setEditText(vb::ToQt(text1252));
+  vb::FitListText(combo);
 }
 
 QLabel* Logo(QWidget* parent) {

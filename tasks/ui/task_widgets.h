@@ -24,7 +24,8 @@ QComboBox* ListCombo(const char* name, std::function<void()> on_click, QWidget* 
 // Adds the entries in order; the text shown stays as it was.
 void AddListEntries(QComboBox* combo, const std::vector<std::string>& entries);
 
-// The text shown by a list, and setting it without choosing an entry.
+// The text shown by a list, and setting it without choosing an entry; the
+// list widens to show it whole.
 std::string ListText(const QComboBox* combo);
 void SetListText(QComboBox* combo, const std::string& text1252);
 

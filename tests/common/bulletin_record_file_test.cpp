@@ -41,7 +41,7 @@ class RecordFileTest : public ::testing::Test {
 
 }  // namespace
 
-TEST(RecordArithmetic, RoundsHalfToEvenAndStopsAt32767) {
+TEST(RecordArithmetic, RoundsHalfToEvenAndCountsInThirtyTwoBits) {
   struct Case {
     std::int64_t length;
     int record_length;
@@ -55,8 +55,10 @@ TEST(RecordArithmetic, RoundsHalfToEvenAndStopsAt32767) {
       {2 * L + 551, L, 2, 4},  // 2.5 and 3.5 both round to even
       {2 * 1143 + 572, 1143, 3, 4},
       {2 * 1143 + 571, 1143, 2, 3},
-      {32767LL * L, L, 32767, -6},
-      {32768LL * L, L, -6, -6},
+      {32767LL * L, L, 32767, 32768},
+      {40000LL * 1143 + 600, 1143, 40001, 40002},
+      {2147483646LL * L, L, 2147483646, 2147483647},
+      {2147483647LL * L, L, 2147483647, -6},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.length);
@@ -160,6 +162,53 @@ TEST_F(RecordFileTest, CompactionKeepsTheLiveRecordsInOrder) {
     EXPECT_FALSE(file_.IsOpen());
     EXPECT_EQ(ReadFile(Dat()), c.after);
     EXPECT_FALSE(fs::exists(New()));
+  }
+}
+
+// Every record file of the bulletin tools past 32,767 records, as another
+// program may make one: it is scanned, takes an append, shows any record and
+// is compacted (the submissions file is emptied instead).
+TEST_F(RecordFileTest, FortyThousandRecordsAreScannedAppendedReadAndCompacted) {
+  const struct {
+    const char* stem;
+    int length;
+    bool compacted;
+  } files[] = {{"ovtask", 1143, true}, {"ovnews", L, true}, {"ovnewssub", L, false}};
+  constexpr int n = 40000, dead = 35000;
+  for (const auto& f : files) {
+    SCOPED_TRACE(f.stem);
+    const auto record = [&](int k, char status) {
+      return NewsRecordBytes(status, "Item " + std::to_string(k)) + std::string(f.length - L, ' ');
+    };
+    const auto title = [&](int k) { return common::FieldText(file_.ReadRecordAt(k), 3, 50); };
+    const fs::path path = drives_.drive('D') / (std::string(f.stem) + ".dat");
+    {
+      std::string bytes;
+      bytes.reserve(static_cast<size_t>(n + 1) * static_cast<size_t>(f.length));
+      for (int k = 1; k <= n; ++k) bytes += record(k, k == dead ? 'D' : '1');
+      WriteFile(path, bytes);
+    }
+    file_.Open(path.string(), f.length);
+    const common::LiveRecordIndex index = common::ScanLiveRecords(file_);
+    ASSERT_EQ(index.Count(), n - 1);
+    EXPECT_EQ(index(dead), dead + 1);
+    EXPECT_EQ(file_.AppendRecord(record(n + 1, '1')), n + 1);
+    EXPECT_EQ(file_.RecordCount(), n + 1);
+    EXPECT_EQ(title(n + 1), "Item 40001");
+    EXPECT_EQ(title(dead - 1), "Item 34999");
+    if (!f.compacted) {
+      file_.WriteRecordAt(n + 1, NewsRecordBytes('D', ""));
+      EXPECT_TRUE(file_.TruncateIfLength(file_.Lof()));
+      file_.Close();
+      EXPECT_EQ(fs::file_size(path), 0u);
+      continue;
+    }
+    common::CompactRecordFile(file_, Folder(), f.stem);
+    file_.Open(path.string(), f.length);
+    EXPECT_EQ(file_.RecordCount(), n);
+    EXPECT_EQ(title(dead), "Item 35001");
+    EXPECT_EQ(title(n), "Item 40001");
+    file_.Close();
   }
 }
 

@@ -11,13 +11,17 @@
 #include <QPushButton>
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "common/bulletin_startup.h"
+#include "common/tool_lock.h"
 #include "platform/msgbox.h"
 #include "platform/qt/multi_line_text_box.h"
 #include "platform/qt/qt_text.h"
 #include "platform/vb_error.h"
 #include "tests/news/news_fixture.h"
+#include "tests/support/full_drive.h"
+#include "tests/support/no_file_override.h"
 #include "tests/support/page_text.h"
 
 namespace fs = std::filesystem;
@@ -34,6 +38,7 @@ const char kNoNews[] = "There is no news in the database.  Please submit some ne
 const char kNotConfigured[] =
     "The server path for new item submissions has not yet been set.  You need to run the Submit News Utility "
     "to configure it first.  Click OK to quit.";
+const char kAlreadyOpen[] = "The news tool is already open.  Close it before starting it again.";
 const char kChecked[] = "All newly submitted news items have been checked.  Click OK to continue.";
 
 std::string Waiting(int n) {
@@ -71,6 +76,7 @@ TEST_F(NewsWindowTest, StartUpRoads) {
     std::vector<std::string> texts;
     bool runs;
     std::string title;  // of the item shown
+    bool another_open = false;  // a news tool runs in the folder already
   } cases[] = {
       {"no ovnews.ini", [](NewsSite&) {}, {kNotConfigured}, false, ""},
       {"an empty ovnews.ini", [](NewsSite& s) { WriteFile(s.Tool("ovnews.ini"), ""); }, {kNotConfigured}, false,
@@ -115,12 +121,30 @@ TEST_F(NewsWindowTest, StartUpRoads) {
          s.WriteSubmissions(Records(std::string(501, '0'), std::string(501, 'W')));
        },
        {Waiting(501)}, true, "W"},
+      {"a store this account may not write",
+       [](NewsSite& s) {
+         s.WriteIni();
+         s.WriteStore(Records("1", "A"));
+         fs::permissions(s.Tool("ovnews.dat"), fs::perms::owner_read | fs::perms::group_read);
+       },
+       {kNoNewItems, "Error Code: 70 detected during ini read."}, false, ""},
+      {"another news tool open",
+       [](NewsSite& s) {
+         s.WriteIni();
+         s.WriteSubmissions(Records("0", "A"));
+         WriteFile(s.Tool("ovnews.new"), Records("1", "B"));
+       },
+       {kAlreadyOpen}, false, "", true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     NewsSite site;
     c.prepare(site);
+    std::optional<common::ToolLock> other;
+    if (c.another_open) other.emplace(site.Tool("").string(), "ovnewsgen.lck");
     form_ = std::make_unique<news::Form1>(kToolFolder);
+    // Root meets a read-only file as every member of staff does.
+    testing_support::NoFileOverride as_staff;
     bool runs = true;
     try {
       form_->Form_Load();
@@ -131,6 +155,12 @@ TEST_F(NewsWindowTest, StartUpRoads) {
     EXPECT_EQ(runs, c.runs);
     if (runs) {
       EXPECT_EQ(Title(), c.title);
+    }
+    if (c.another_open) {
+      EXPECT_EQ(site.messages.shown()[0].title, "Sorry");
+      EXPECT_EQ(site.messages.shown()[0].style, vb::vbCritical);
+      EXPECT_TRUE(fs::exists(site.Tool("ovnews.new")));  // no store was touched
+      EXPECT_FALSE(fs::exists(site.Tool("ovnews.dat")));
     }
   }
 }
@@ -266,12 +296,13 @@ TEST_F(NewsWindowTest, WaitingSubmissionsAreNeverLost) {
 TEST_F(NewsWindowTest, AnErrorAfterStartUpEndsTheToolWithItsNumber) {
   site_.WriteIni();
   site_.WriteSubmissions(Records("0", "A"));
-  WriteFile(site_.Tool("ovnews.dat"), "");
-  ASSERT_EQ(::truncate(site_.Tool("ovnews.dat").c_str(), 32767LL * common::kNewsRecordLength + 1000), 0);
   ASSERT_TRUE(Open());
   site_.messages.clear();
-  EXPECT_THROW(form_->Command2_Click(), vb::EndProgram);
-  EXPECT_EQ(site_.Texts(), std::vector<std::string>{"Error Code: 6 detected."});
+  {
+    testing_support::FullDrive full;
+    EXPECT_THROW(form_->Command2_Click(), vb::EndProgram);
+  }
+  EXPECT_EQ(site_.Texts(), std::vector<std::string>{"Error Code: 61 detected."});
   EXPECT_EQ(site_.messages.shown()[0].style, vb::vbOKOnly);
   EXPECT_EQ(NewsSite::Summary(site_.Submissions()), "0A");
 }

@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "platform/msgbox.h"
 #include "platform/vb_error.h"
 #include "tests/news/news_fixture.h"
+#include "tests/support/no_file_override.h"
 #include "tests/support/page_text.h"
 
 namespace fs = std::filesystem;
@@ -25,10 +27,18 @@ const char kSuccess[] =
     "The Orvane News webpage has been updated with the specified news items.  Click the Refresh button on your "
     "browser to view the latest version.  This utility will now close.";
 
-// Runs the page writer on the store of `tool_folder`, as the window calls it.
-void Publish(const std::string& tool_folder) {
+// Runs the page writer on the store of `tool_folder`, as the window calls it;
+// a `read_only_store` given is made read-only once the window holds it, and
+// the run meets it as a member of staff does (root too, its override set
+// aside).
+void Publish(const std::string& tool_folder, const fs::path& read_only_store = {}) {
   common::BulletinRecordFile store;
   store.Open(tool_folder + "ovnews.dat", common::kNewsRecordLength);
+  std::optional<testing_support::NoFileOverride> as_staff;
+  if (!read_only_store.empty()) {
+    fs::permissions(read_only_store, fs::perms::owner_read | fs::perms::group_read);
+    as_staff.emplace();
+  }
   EXPECT_THROW(news::CreateNewsPage(store, tool_folder), vb::EndProgram);
 }
 
@@ -49,20 +59,22 @@ TEST(NewsPage, ListsTheApprovedItemsNewestFirstFromTheCompactedStore) {
     std::string store;
     std::string store_after;
     std::vector<std::string> listed;
+    bool read_only = false;  // the store is not replaced, its compacted copy stays
   } cases[] = {
       {Records("10D1", "ABCD"), "1A 0B 1D", {"D", "A"}},
       {Records("0DD", "ABC"), "0A", {}},
+      {Records("10D1", "ABCD"), "1A 0B DC 1D", {"D", "A"}, true},
   };
   for (const Case& c : cases) {
     NewsSite site;
     site.WriteStore(c.store);
     WriteFile(site.Tool("ovnews.htm"), "old page");
-    Publish(kToolFolder);
+    Publish(kToolFolder, c.read_only ? site.Tool("ovnews.dat") : fs::path());
     EXPECT_EQ(site.Texts(), std::vector<std::string>{kSuccess});
     EXPECT_EQ(site.messages.shown()[0].title, "Success");
     EXPECT_EQ(site.messages.shown()[0].style, vb::vbInformation);
     EXPECT_EQ(NewsSite::Summary(site.Store()), c.store_after);
-    EXPECT_FALSE(fs::exists(site.Tool("ovnews.new")));
+    EXPECT_EQ(fs::exists(site.Tool("ovnews.new")), c.read_only);
 
     const std::string page = ReadFile(site.Tool("ovnews.htm"));
     const std::vector<std::string> lines = CrLfLines(page);

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QDialog>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <functional>
+#include <string>
 
 #include "platform/qt/multi_line_text_box.h"
 #include "platform/qt/qt_text.h"
@@ -71,6 +75,70 @@ TEST(QtWidgets, AnOptionRunsItsHandlerOnceForEveryWayOfChoosingIt) {
     c.choose(first, second);
     EXPECT_TRUE(second->isChecked()) << c.way;
     EXPECT_EQ(runs, 1) << c.way;
+  }
+}
+
+// A handler that handles pending events, as a long run does to repaint its
+// window, starts no handler through them, its own included; a modal window
+// it opens runs its own handlers; what it sets off from its code runs at once.
+TEST(QtWidgets, WhileAHandlerRunsOnlyWhatItSetsOffItselfStarts) {
+  const auto queue_click = [](QPushButton* button) {
+    QMetaObject::invokeMethod(button, [button] { button->click(); }, Qt::QueuedConnection);
+  };
+  struct Case {
+    const char* what;
+    std::function<void(QWidget& window, QPushButton* own, QPushButton* other)> action;  // of `own`'s handler
+    std::string ran;
+  };
+  std::string ran;
+  const Case cases[] = {
+      {"another control pressed meanwhile",
+       [&](QWidget& window, QPushButton*, QPushButton* other) {
+         queue_click(other);
+         vb::RepaintNow(&window);
+       },
+       "A"},
+      {"the same control pressed again meanwhile",
+       [&](QWidget& window, QPushButton* own, QPushButton*) {
+         queue_click(own);
+         vb::RepaintNow(&window);
+       },
+       "A"},
+      {"another control pressed by the handler's code",
+       [](QWidget&, QPushButton*, QPushButton* other) { other->click(); }, "AB"},
+      {"a modal window of its own over the window",
+       [&](QWidget& window, QPushButton*, QPushButton* other) {
+         QDialog dialog(&window);
+         auto* button = new QPushButton("OK", &dialog);
+         QObject::connect(button, &QPushButton::clicked, [&] {
+           vb::RunEvent(&dialog, [&] {
+             ran += "D";
+             dialog.accept();
+           });
+         });
+         queue_click(other);
+         queue_click(button);
+         QMetaObject::invokeMethod(&dialog, &QDialog::reject, Qt::QueuedConnection);
+         dialog.exec();
+       },
+       "AD"},
+  };
+  for (const Case& c : cases) {
+    ran.clear();
+    QWidget window;
+    auto* own = new QPushButton("A", &window);
+    auto* other = new QPushButton("B", &window);
+    QObject::connect(own, &QPushButton::clicked, [&] {
+      vb::RunEvent(&window, [&] {
+        ran += "A";
+        c.action(window, own, other);
+      });
+    });
+    QObject::connect(other, &QPushButton::clicked, [&] { vb::RunEvent(&window, [&] { ran += "B"; }); });
+    window.show();
+    own->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ran, c.ran) << c.what;
   }
 }
 

@@ -72,11 +72,12 @@ void PublishPage() {
   page.Commit();
 }
 
-void Compact() {
-  common::BulletinRecordFile store;
-  store.Open("D:\\f\\ovnews.dat", common::kNewsRecordLength);
-  common::CompactRecordFile(store, "D:\\f\\", "ovnews");
-}
+// The news tool compacts the store it has held open since start-up.
+common::BulletinRecordFile held_store;
+
+void OpenStore() { held_store.Open("D:\\f\\ovnews.dat", common::kNewsRecordLength); }
+
+void Compact() { common::CompactRecordFile(held_store, "D:\\f\\", "ovnews"); }
 
 struct Caller {
   const char* name;
@@ -89,12 +90,31 @@ struct Caller {
   mode_t mode;          // of the new file, the old one's being 0640
   const char* left_when_refused;  // the caller's own file that a refusal leaves
   bool keeps_group = false;       // the new file has the old one's group
+  std::function<void()> opens_target = {};  // what the caller opens before the target is made read-only
 };
+
+// A group other than the file's own that this account may give it: any, for
+// an account that may change a file's group at will; else one it belongs to.
+std::optional<gid_t> AnotherGroup(const fs::path& file) {
+  struct stat st {};
+  ::lstat(file.c_str(), &st);
+  std::vector<gid_t> groups{4242};
+  const int n = ::getgroups(0, nullptr);
+  if (n > 0) {
+    groups.resize(1 + static_cast<size_t>(n));
+    ::getgroups(n, groups.data() + 1);
+  }
+  for (const gid_t group : groups) {
+    if (group != st.st_gid && ::chown(file.c_str(), static_cast<uid_t>(-1), group) == 0) return group;
+  }
+  return std::nullopt;
+}
 
 enum Setting { kOldFile, kLink, kReadOnly, kFullDrive };
 
-// Runs the caller with `setting` at its target, beside a school's temp.htm.
-void Check(const Caller& c, Setting setting) {
+// Runs the caller with `setting` at its target, beside a school's temp.htm;
+// false when the caller keeps the group but no other group could be given.
+bool Check(const Caller& c, Setting setting) {
   testing_support::TempDrives drives("D");
   const fs::path folder = drives.drive('D') / "f";
   const fs::path outside = drives.root() / "outside";
@@ -106,11 +126,13 @@ void Check(const Caller& c, Setting setting) {
     fs::create_symlink(outside, folder / c.file);
   } else {
     WriteFile(folder / c.file, c.old_bytes);
-    ::chmod((folder / c.file).c_str(), setting == kReadOnly ? 0444 : 0640);
+    ::chmod((folder / c.file).c_str(), 0640);
   }
-  // A group of the staff, where this user may give one.
-  const gid_t staff = 4242;
-  const bool regrouped = c.keeps_group && setting == kOldFile && ::chown((folder / c.file).c_str(), -1, staff) == 0;
+  // A group of the staff.
+  std::optional<gid_t> staff;
+  if (c.keeps_group && setting == kOldFile) staff = AnotherGroup(folder / c.file);
+  if (c.opens_target && setting != kLink) c.opens_target();
+  if (setting == kReadOnly) ::chmod((folder / c.file).c_str(), 0444);
   const auto before = Snapshot(folder);
 
   std::optional<testing_support::FullDrive> full;
@@ -128,18 +150,19 @@ void Check(const Caller& c, Setting setting) {
     auto after = Snapshot(folder);
     after.erase(c.left_when_refused);
     EXPECT_EQ(after, before);
-    return;
+    return true;
   }
   EXPECT_FALSE(fs::is_symlink(folder / c.file));
   EXPECT_EQ(ReadFile(folder / c.file), c.new_bytes);
   EXPECT_EQ(ModeOf(folder / c.file), c.mode);
   struct stat st {};
-  if (regrouped) {
+  if (staff) {
     ::lstat((folder / c.file).c_str(), &st);
-    EXPECT_EQ(st.st_gid, staff);
+    EXPECT_EQ(st.st_gid, *staff);
   }
   EXPECT_EQ(ReadFile(folder / "temp.htm"), "the school's own");
   EXPECT_EQ(Snapshot(folder).size(), 2u) << "the target and the school's temp.htm, nothing left beside";
+  return staff.has_value() || !c.keeps_group || setting != kOldFile;
 }
 
 }  // namespace
@@ -157,13 +180,18 @@ TEST(ReplaceFile, EachCallerKeepsItsRules) {
       {"personalised page", "index.htm",
        [] { common::ReplaceInFile("D:\\f\\", "index.htm", "Sample", "Hill", 6); }, "a Sample\r\n", "a Hill\r\n", 0,
        0, Ordinary(), ""},
-      {"compaction", "ovnews.dat", Compact, store, live, -1, 75, 0640, "ovnews.new", true},
+      {"compaction", "ovnews.dat", Compact, store, live, -1, 75, 0640, "ovnews.new", true, OpenStore},
   };
+  bool group_checked = true;
   for (const Caller& c : callers) {
     for (Setting setting : {kOldFile, kLink, kReadOnly, kFullDrive}) {
       SCOPED_TRACE(std::string(c.name) + " " + std::to_string(setting));
-      if (setting != kLink || c.link_error >= 0) Check(c, setting);
+      if (setting != kLink || c.link_error >= 0) group_checked = Check(c, setting) && group_checked;
     }
+  }
+  if (!group_checked) {
+    GTEST_SKIP() << "the compacted store's group is not checked: this account may give a file no group but "
+                    "its own (root may, or an account of two groups)";
   }
 }
 

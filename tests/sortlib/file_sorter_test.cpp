@@ -301,16 +301,24 @@ TEST_F(SortFileTest, WorkLeftByEndedProcessesIsCleared) {
       {".mine.txt.XRsort-" + ended, false, true, true},
   };
   WriteFile(D("in.txt"), "b\r\na\r\n");
+  bool given_away = true;
   for (const auto& c : cases) {
     if (c.folder) WriteFile(D(c.name) / "$XRsort0.tmp", "run\r\n");
     else WriteFile(D(c.name), "part of an output\r\n");
-    if (c.other_user && ::lchown(D(c.name).c_str(), 4242, 4242) != 0) fs::remove(D(c.name));
+    if (c.other_user && ::lchown(D(c.name).c_str(), 4242, 4242) != 0) {
+      given_away = false;
+      fs::remove(D(c.name));
+    }
   }
   ASSERT_EQ(Sort("D:\\in.txt D:\\out.txt"), -1) << LastError();
   EXPECT_EQ(ReadFile(D("out.txt")), "a\r\nb\r\n");
   for (const auto& c : cases) {
-    if (c.other_user && ::geteuid() != 0) continue;
-    EXPECT_EQ(fs::exists(D(c.name)), c.kept) << c.name;
+    if (!c.other_user || given_away) {
+      EXPECT_EQ(fs::exists(D(c.name)), c.kept) << c.name;
+    }
+  }
+  if (!given_away) {
+    GTEST_SKIP() << "another user's leftover is not checked: only root may give a file to another user";
   }
 }
 

@@ -26,6 +26,7 @@
 #include "tasks/ui/manager_form3.h"
 #include "tasks/ui/manager_form4.h"
 #include "tasks/ui/submitter_form1.h"
+#include "tests/support/no_file_override.h"
 #include "tests/support/recording_opener.h"
 #include "tests/support/scripted_messages.h"
 #include "tests/support/smtp_sink.h"
@@ -100,21 +101,31 @@ TEST_F(SubmitterTest, RequestIsStoredOnlyWhenCleanConfirmedAndWritten) {
     bool store_is_folder;
     std::vector<std::string> titles;
     std::string kept_name;  // what the form keeps afterwards
+    bool store_read_only = false;
   } cases[] = {
       {"Bitchard", vb::vbYes, false, {"Whoops!"}, ""},
       {"J Smith", vb::vbNo, false, {"Please verify"}, "J Smith"},
       {"J Smith", vb::vbYes, true, {"Please verify", "Sorry"}, "J Smith"},
+      {"J Smith", vb::vbYes, false, {"Please verify", "Sorry"}, "J Smith", true},
       {"J Smith", vb::vbYes, false, {"Please verify", "Success!"}, ""},
   };
   for (const auto& c : cases) {
     if (c.store_is_folder) fs::create_directory(tools_.file("ovtask.dat"));
+    if (c.store_read_only) {
+      tools_.Write("ovtask.dat", "");
+      fs::permissions(tools_.file("ovtask.dat"), fs::perms::owner_read | fs::perms::group_read);
+    }
     messages_.clear();
     if (c.titles[0] == "Please verify") messages_.Answer(c.answer);
     Fill(c.name);
-    form_->Command2->click();
+    {
+      // Root meets a read-only store as every member of staff does.
+      testing_support::NoFileOverride as_staff;
+      form_->Command2->click();
+    }
     EXPECT_EQ(Titles(messages_), c.titles) << c.name;
     EXPECT_EQ(Text(form_->Text3), c.kept_name);
-    if (c.store_is_folder) {
+    if (c.store_is_folder || c.store_read_only) {
       EXPECT_EQ(messages_.shown()[1].text,
                 "Your task request could not be saved (Error Code: 70).  Please try again later.");
       fs::remove(tools_.file("ovtask.dat"));
@@ -136,8 +147,9 @@ TEST_F(SubmitterTest, QuitPublishesThePageOnlyAfterASubmission) {
 
 class ManagerTest : public ::testing::Test {
  protected:
-  void Start(const std::string& store, const std::string& store_file = "ovtask.dat") {
+  void Start(const std::string& store, const std::string& store_file = "ovtask.dat", bool read_only = false) {
     tools_.Write(store_file, store);
+    if (read_only) fs::permissions(tools_.file(store_file), fs::perms::owner_read | fs::perms::group_read);
     tools_.Write("ovtaskpw.dat", tasks::PasswordFileImage("Sesame"));
     form_ = std::make_unique<tasks::manager::Form1>(tools_.folder());
     form_->Form_Load({[] { return std::string("unused"); }, [] { return std::string(" SESAME "); }});
@@ -154,6 +166,7 @@ TEST_F(ManagerTest, StartUpRefusals) {
     std::string store;
     bool manager_open, sites_missing;
     std::string text, title;
+    bool store_read_only = false;
   } cases[] = {
       {"", false, false, "There are no tasks in the database.  Please submit some task requests first!",
        "No task. :("},
@@ -162,14 +175,18 @@ TEST_F(ManagerTest, StartUpRefusals) {
       {StoreOfStatuses("1"), true, false,
        "The Jobline manager is already open.  Close it before starting it again.", "Sorry"},
       {StoreOfStatuses("1"), false, true, common::kTaskManagerTool.access_message, "Access Blocked"},
+      {StoreOfStatuses("1"), false, false, common::kTaskManagerTool.access_message, "Access Blocked", true},
   };
+  // Root meets a read-only store as every member of staff does.
+  testing_support::NoFileOverride as_staff;
   for (const auto& c : cases) {
     messages_.clear();
     form_.reset();
     std::optional<tasks::ManagerLock> other;
     if (c.manager_open) other.emplace(tools_.folder());
     if (c.sites_missing) fs::remove(tools_.file("sites.txt"));
-    EXPECT_THROW(Start(c.store), vb::EndProgram);
+    if (c.store_read_only) tools_.Write("sites.txt", "Hall\r\n");
+    EXPECT_THROW(Start(c.store, "ovtask.dat", c.store_read_only), vb::EndProgram);
     ASSERT_EQ(Titles(messages_), std::vector<std::string>{c.title});
     EXPECT_EQ(messages_.shown()[0].text, c.text);
   }

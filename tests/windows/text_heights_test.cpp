@@ -1,13 +1,22 @@
-// Every window of the suite, made with a large font: no one-line box, list
-// or label is cut off, and controls placed by coordinates still neither
-// overlap nor reach past their window.
+// Every window of the suite, made with the desktop's font and with a large
+// one: no one-line box, caption or label is cut off, list boxes show the rows
+// they show at 96 dots per inch, and controls placed by coordinates still
+// neither overlap nor reach past their window. CTest runs these at 1, 1.25
+// and 1.5 times the default font.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <functional>
 #include <memory>
 
@@ -19,6 +28,7 @@
 #include "subjects/ui/form3.h"
 #include "tasks/ui/manager_form1.h"
 #include "tasks/ui/manager_form2.h"
+#include "tasks/ui/manager_form3.h"
 #include "tasks/ui/manager_form4.h"
 #include "tasks/ui/submitter_form1.h"
 #include "tests/support/temp_drives.h"
@@ -43,9 +53,57 @@ int Needed(const QWidget* control) {
   return 0;
 }
 
+// The width a control's one-line caption needs, or 0 for other controls. A
+// button's caption must fit inside its frame, a list's text inside its box.
+int NeededWidth(const QWidget* control) {
+  if (auto* label = qobject_cast<const QLabel*>(control)) {
+    if (!label->pixmap().isNull() || label->wordWrap() || label->text().isEmpty()) return 0;
+    return label->sizeHint().width();
+  }
+  if (auto* button = qobject_cast<const QPushButton*>(control)) {
+    if (button->text().isEmpty()) return 0;
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const int inside =
+        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+    return button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width() + button->width() -
+           inside;
+  }
+  if (auto* combo = qobject_cast<const QComboBox*>(control); combo != nullptr && combo->isEditable()) {
+    return combo->fontMetrics().horizontalAdvance(combo->currentText()) + combo->width() -
+           combo->lineEdit()->width();
+  }
+  if (qobject_cast<const QCheckBox*>(control) != nullptr ||
+      qobject_cast<const QRadioButton*>(control) != nullptr) {
+    return control->sizeHint().width();
+  }
+  return 0;
+}
+
+// How many times larger the font is drawn than at 96 dots per inch.
+double FontScale(const QWidget* control) {
+  QImage reference(1, 1, QImage::Format_Mono);
+  reference.setDotsPerMeterX(3780);
+  reference.setDotsPerMeterY(3780);
+  return static_cast<double>(control->fontMetrics().height()) /
+         QFontMetrics(control->font(), &reference).height();
+}
+
+// The rows a list box shows at its height, and the rows its size hint shows
+// at 96 dots per inch.
+int RowsShown(const QListView* list, int height) {
+  return (height - 2 * list->frameWidth()) / list->fontMetrics().height();
+}
+int RowsAt96(const QListView* list) {
+  return static_cast<int>((list->sizeHint().height() - 2 * list->frameWidth()) * FontScale(list) /
+                          list->fontMetrics().height());
+}
+
 QString Name(const QWidget* control) {
   const auto* label = qobject_cast<const QLabel*>(control);
-  return control->objectName() + " " + (label != nullptr ? label->text().left(24) : QString());
+  const auto* button = qobject_cast<const QAbstractButton*>(control);
+  const QString text = label != nullptr ? label->text() : button != nullptr ? button->text() : QString();
+  return control->objectName() + " " + text.left(24);
 }
 
 void ExpectFits(const char* window_name, QWidget* window) {
@@ -53,7 +111,14 @@ void ExpectFits(const char* window_name, QWidget* window) {
   QApplication::processEvents();
   for (QWidget* control : window->findChildren<QWidget*>()) {
     if (!control->isVisibleTo(window) || control->window() != window) continue;
-    EXPECT_GE(control->height(), Needed(control)) << window_name << ": " << Name(control).toStdString();
+    const std::string name = std::string(window_name) + ": " + Name(control).toStdString();
+    EXPECT_GE(control->height(), Needed(control)) << name;
+    EXPECT_GE(control->width(), NeededWidth(control)) << name;
+    // A list box is left as the window makes it at 96 dots per inch.
+    auto* list = qobject_cast<const QListView*>(control);
+    if (list != nullptr && FontScale(list) > 1.0) {
+      EXPECT_GE(RowsShown(list, list->height()), RowsAt96(list)) << name;
+    }
   }
   if (window->layout() != nullptr) return;
   const auto placed = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
@@ -67,11 +132,9 @@ void ExpectFits(const char* window_name, QWidget* window) {
   }
 }
 
-TEST(TextHeights, EveryBoxFitsItsFontInEveryWindow) {
-  const QFont normal = QApplication::font();
-  QFont large = normal;
-  large.setPointSize(14);
-  QApplication::setFont(large);
+// Every window of the suite; a window placed by coordinates gives the size it
+// is drawn at.
+void ExpectEveryWindowFits(bool default_font) {
   const testing_support::TempDrives drives;
   const tasks_test::TaskFolder tasks_folder;
   const topics_test::SiteFixture site_fixture;
@@ -80,27 +143,54 @@ TEST(TextHeights, EveryBoxFitsItsFontInEveryWindow) {
   const struct {
     const char* name;
     std::function<std::unique_ptr<QWidget>()> make;
+    QSize drawn;
   } windows[] = {
-      {"builder", [&] { return std::make_unique<builder::Form1>(program_folder, ""); }},
-      {"progress", [] { return std::make_unique<builder::Form2>(); }},
-      {"subject groups", [] { return std::make_unique<subjects::Form3>([] {}); }},
+      {"builder", [&] { return std::make_unique<builder::Form1>(program_folder, ""); }, {}},
+      {"progress", [] { return std::make_unique<builder::Form2>(); }, {}},
+      {"subject groups", [] { return std::make_unique<subjects::Form3>([] {}); }, {}},
       {"topics",
        [&] {
          topics::TopicsSite site;
          site.site_root = site_fixture.site_root();
          EXPECT_FALSE(topics::StartTopics(topics::Variant::kPrimary, site).has_value());
          return std::make_unique<topics::TopicsWindow>(topics::Variant::kPrimary, std::move(site));
-       }},
-      {"submitter", [&] { return std::make_unique<tasks::submitter::Form1>(tasks_folder.folder()); }},
-      {"manager", [&] { return std::make_unique<tasks::manager::Form1>(tasks_folder.folder()); }},
-      {"password", [] { return std::make_unique<tasks::manager::Form2>(); }},
+       },
+       {}},
+      {"submitter",
+       [&] {
+         auto form = std::make_unique<tasks::submitter::Form1>(tasks_folder.folder());
+         form->Form_Load();
+         return form;
+       },
+       {}},
+      {"manager", [&] { return std::make_unique<tasks::manager::Form1>(tasks_folder.folder()); }, {}},
+      {"password", [] { return std::make_unique<tasks::manager::Form2>(); }, {}},
+      {"status", [] { return std::make_unique<tasks::manager::Form3>(); }, {}},
       {"mail preferences",
-       [&] { return std::make_unique<tasks::manager::Form4>(mail_settings, tasks_folder.folder()); }},
-      {"news", [&] { return std::make_unique<news::Form1>(program_folder); }},
-      {"calendar", [&] { return std::make_unique<calendar::Form1>(program_folder); }},
-      {"chooser", [&] { return std::make_unique<vb::OpenWithDialog>(program_folder + "index.htm"); }},
+       [&] { return std::make_unique<tasks::manager::Form4>(mail_settings, tasks_folder.folder()); },
+       {}},
+      {"news", [&] { return std::make_unique<news::Form1>(program_folder); }, {568, 349}},
+      {"calendar", [&] { return std::make_unique<calendar::Form1>(program_folder); }, {}},
+      {"chooser", [&] { return std::make_unique<vb::OpenWithDialog>(program_folder + "index.htm"); }, {}},
   };
-  for (const auto& w : windows) ExpectFits(w.name, w.make().get());
+  for (const auto& w : windows) {
+    const std::unique_ptr<QWidget> window = w.make();
+    ExpectFits(w.name, window.get());
+    // At the font the windows are drawn for, what fits stays as drawn.
+    if (default_font && w.drawn.isValid() && FontScale(window.get()) == 1.0) {
+      EXPECT_EQ(window->size(), w.drawn) << w.name;
+    }
+  }
+}
+
+TEST(TextHeights, EveryTextFitsItsControlInEveryWindow) { ExpectEveryWindowFits(true); }
+
+TEST(TextHeights, EveryBoxFitsItsFontInEveryWindow) {
+  const QFont normal = QApplication::font();
+  QFont large = normal;
+  large.setPointSize(14);
+  QApplication::setFont(large);
+  ExpectEveryWindowFits(false);
   QApplication::setFont(normal);
 }
 

@@ -233,7 +233,7 @@ void TopicsWindow::BuildFrame4() {
 
 void TopicsWindow::OnSelected(QRadioButton* option, void (TopicsWindow::*handler)()) {
   connect(option, &QRadioButton::toggled, this, [this, handler](bool on) {
-    if (on) vb::GuardEvent([this, handler] { (this->*handler)(); });
+    if (on) vb::RunEvent(this, [this, handler] { (this->*handler)(); });
   });
 }
 

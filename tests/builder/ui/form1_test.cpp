@@ -84,6 +84,21 @@ TEST_F(Form1Test, StartsAsTheUserExpects) {
   EXPECT_FALSE(form_->LastYearLink());
 }
 
+TEST_F(Form1Test, EveryBoxIsNamedAfterItsLabel) {
+  const struct {
+    QWidget* box;
+    const char* name;
+  } boxes[] = {
+      {form_->Text1, "School Name :"},
+      {form_->Text4, "School Code:"},
+      {form_->Text2, "What Year is it?:"},
+      {form_->Text3, "Drive to install Orvane to :"},
+  };
+  for (const auto& b : boxes) {
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(b.box)->text(QAccessible::Name), b.name) << b.name;
+  }
+}
+
 TEST_F(Form1Test, SettingsAreReadFromTheControls) {
   form_->Option4->click();
   form_->Option7->click();
