@@ -3,7 +3,7 @@
 
 Writes the 40 files every site copies into its shared image folder, once per
 theme folder under assets/program/: 127x25 navigation buttons with their
-labels, the 60x60 "Click!" button of the topic links and the 179x191 owl
+labels (and the year buttons of 2013 to 2099 beside them), the 60x60 "Click!" button of the topic links and the 179x191 owl
 that stands in for a student's photo. Needs PIL (Debian: python3-pil).
 It also draws the main window's logo (248x60) and the small picture on
 its Preview button into assets/ui/. Run it after a change of look; the
@@ -83,6 +83,10 @@ BUTTONS = [
     ("but-mypg.jpg", "My Page"),
 ]
 PICTURES = ["but-clik.jpg", "owl.gif"]
+
+# The buttons of later years, drawn as the eleven of the list. A build copies
+# the one of last year when the Year Pages page links to it.
+LATER_YEARS = [("but-%d.jpg" % year, "Orvane %d" % year) for year in range(2013, 2100)]
 
 BOLD_FONTS = [
     "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf",
@@ -241,7 +245,7 @@ def draw_owl(theme):
 def draw_theme(name, theme):
     folder = os.path.join(PROGRAM, name)
     os.makedirs(folder, exist_ok=True)
-    for file_name, label in BUTTONS:
+    for file_name, label in BUTTONS + LATER_YEARS:
         draw_button(theme, label).save(os.path.join(folder, file_name), "JPEG",
                                        quality=92, optimize=True)
     draw_click(theme).save(os.path.join(folder, "but-clik.jpg"), "JPEG", quality=92,
@@ -301,7 +305,8 @@ def main():
     os.makedirs(UI, exist_ok=True)
     draw_logo().save(os.path.join(UI, "logo.png"), "PNG", optimize=True)
     draw_preview_icon().save(os.path.join(UI, "preview.png"), "PNG", optimize=True)
-    print("drew %d files in each of %s" % (len(BUTTONS) + len(PICTURES), ", ".join(THEMES)))
+    print("drew %d files in each of %s" % (len(BUTTONS) + len(PICTURES) + len(LATER_YEARS),
+                                          ", ".join(THEMES)))
 
 
 if __name__ == "__main__":

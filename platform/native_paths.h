@@ -1,7 +1,7 @@
 // Questions about native paths that the layers above ask of the file system:
 // whether a path is there, where it really leads, whether it is a link,
 // whether two paths name one file, and the regular files below a folder.
-// None raises; what cannot be answered reads as "no".
+// The yes-or-no questions raise nothing; what they cannot answer reads as "no".
 #pragma once
 
 #include <filesystem>

@@ -35,7 +35,8 @@ std::vector<std::string> TaskDetailTable(const TaskFields& task) {
   };
 }
 
-// Steps 3 to 10 of a page run, the rule armed.
+// Writes the page of the incomplete tasks from the store and puts it in
+// place, each step under the rule; then tells of it and ends the program.
 [[noreturn]] void WritePage(const std::string& tool_folder, PageRunErrorRule& rule) {
   common::PageFile page(tool_folder + "ovtask.htm");
   rule.Step([&] { page.Open(); });

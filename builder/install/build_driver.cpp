@@ -77,7 +77,7 @@ class Build {
   std::string SiteRoot() const { return ctx_.TargetDrive + "\\orvane\\"; }
   std::string YearFolder() const { return SiteRoot() + settings_.SiteYear() + "\\"; }
 
-  // Step 1: a drive whose root lists nothing (or cannot be listed) is unavailable.
+  // A drive whose root lists nothing (or cannot be listed) is unavailable.
   bool DriveListsAnything() const {
     try {
       return !vb::ListFolder(ctx_.TargetDrive + "\\").empty();
@@ -86,7 +86,8 @@ class Build {
     }
   }
 
-  // Steps 2 to 12. False when the year was built before.
+  // Makes the site root and its shared files, then the home page, the year's
+  // page and its levels. False when the year was built before.
   bool BuildSite() {
     progress_.Show();
     progress_.SetLabel1("Creating Orvane Folder System");
@@ -165,7 +166,7 @@ class Build {
     return vb::FileExists(page) && vb::FileLen(page) > 0;
   }
 
-  // The handler for errors of steps 2 to 12: returns after a drive message,
+  // The handler for errors while the site is built: returns after a drive message,
   // so that the site is finished with what there is; ends the program otherwise.
   void HandleBuildError(const vb::Error& error) {
     if (IsDriveError(error.number())) {
@@ -222,7 +223,9 @@ class Build {
     }
   }
 
-  // F1 to F17. The refusal form leaves out the sort, the year's copy of the
+  // Sorts the student list, copies and personalises the template site, tells
+  // how many pages were made, opens the home page and closes the builder.
+  // The refusal form leaves out the sort, the year's copy of the
   // list and its deletion; so does a build whose list was never opened.
   void FinishSite(bool refused) {
     try {
@@ -266,7 +269,7 @@ class Build {
     CloseBuilder();
   }
 
-  // F9, F10: a file that is not there, such as a page that a full drive kept
+  // A file that is not there, such as a page that a full drive kept
   // from being made, is passed over; the drive's message has told of it.
   static void DeleteIfThere(const std::string& file) {
     PassOver75([&] {
@@ -278,7 +281,7 @@ class Build {
     });
   }
 
-  // F5: the sorted list replaces any earlier one once it is whole; a failed
+  // The sorted list replaces any earlier one once it is whole; a failed
   // sort keeps ovshrtct.srt and the earlier list.
   bool SortStudentList() {
     const std::string dat = SiteRoot() + "ovshrtct.dat";
@@ -303,7 +306,8 @@ class Build {
     window_.UnloadSubjectGroupsWindow();
   }
 
-  // F14 to F17.
+  // Hides the main window, closes every file, deletes the work files and
+  // closes the builder after its wait.
   void CloseBuilder() {
     window_.HideMainWindow();
     CloseAllFiles();
@@ -313,7 +317,7 @@ class Build {
     window_.PostClose();
   }
 
-  // F16: the year lists and the error log go, and no other file of the
+  // The year lists and the error log go, and no other file of the
   // program folder; finding none is no error. A drive error here is told
   // only when the finish has not told one already.
   void DeleteWorkFiles() {
@@ -341,9 +345,9 @@ class Build {
   InstallWindow& window_;
   const InstallServices& services_;
   BuildRun run_;
-  std::optional<vb::LineWriter> student_list_;  // ovshrtct.srt, opened at step 7, closed at F4
+  std::optional<vb::LineWriter> student_list_;  // ovshrtct.srt: open from a new year to the sort
   bool finish_message_shown_ = false;
-  bool home_page_made_ = false;  // step 8 wrote the site's home page
+  bool home_page_made_ = false;  // this build wrote the site's home page
 };
 
 }  // namespace

@@ -27,6 +27,17 @@ void Copy(const std::string& source, const std::string& target) {
   PassOver75([&] { CopyOne(source, target); });
 }
 
+// The button of last year when the Year Pages page links to it and the
+// themes ship it beyond the list (2013 to 2099); empty otherwise.
+std::string LastYearButton(const BuildRun& run) {
+  const std::string& year = run.ctx.LastYear;
+  if (!run.settings.LastYearLink() || year.size() != 4 || year < "2013" || year > "2099") return "";
+  for (char c : year) {
+    if (c < '0' || c > '9') return "";
+  }
+  return "but-" + year + ".jpg";
+}
+
 }  // namespace
 
 void CopySiteFiles(BuildRun& run) {
@@ -40,6 +51,9 @@ void CopySiteFiles(BuildRun& run) {
   const std::string theme = ctx.ProgramFolder + ctx.ThemeFolder + "\\";
   for (std::string_view image : SiteImageList) {
     Copy(theme + std::string(image), root + ctx.ImageSubfolder + std::string(image));
+  }
+  if (const std::string button = LastYearButton(run); !button.empty()) {
+    Copy(theme + button, root + ctx.ImageSubfolder + button);
   }
 }
 

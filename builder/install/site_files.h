@@ -20,7 +20,9 @@ inline constexpr std::string_view kHighSchoolTopicsProgram = "ovhstopics";
 inline constexpr std::string_view kSortLibrary = "XRsortLib.so";
 
 // Copies the topics tool of the layout, writing.htm and the sorting library
-// into the site root (the current folder), then the 40 theme images into ovimages.
+// into the site root (the current folder), then the 40 theme images into
+// ovimages, and last year's button after them when the Year Pages page links
+// to a year from 2013 to 2099.
 void CopySiteFiles(BuildRun& run);
 
 // Puts the theme colour and the trimmed school name into the root's writing.htm.

@@ -1,5 +1,5 @@
-// ovnewsgen: the news tool. It keeps its files in the folder it is started
-// from, the news area of the site whose news page it publishes.
+// ovnewsgen: the news tool. It keeps its files in the folder it is installed
+// in, the news area of the site whose news page it publishes.
 #include <QApplication>
 
 #include "common/bulletin_startup.h"

@@ -1,8 +1,12 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -132,6 +136,59 @@ TEST(Files, LinesAcrossTheReadBlocksComeWhole) {
     while (!reader.Eof()) lines.push_back(reader.LineInput());
     EXPECT_EQ(lines, c.lines) << c.text.size();
     EXPECT_EQ(ErrorOf([&] { reader.LineInput(); }), 62);
+  }
+}
+
+// A large file is read in fixed memory: 512 MiB of lines (a sparse file of
+// NULs with a line end every MiB) read whole in a child process that may
+// grow by no more than 128 MiB.
+TEST(Files, LargeFileIsReadInFixedMemory) {
+  constexpr off_t kMiB = 1 << 20;
+  constexpr int kLines = 512;
+  TempDrives drives("D");
+  const fs::path file = drives.drive('d') / "big.txt";
+  const struct {
+    const char* end;
+    bool lf_ends_line;
+  } cases[] = {{"\r\n", false}, {"\r", false}, {"\n", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.lf_ends_line ? "LF" : c.end[1] ? "CR LF" : "CR");
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    ASSERT_GE(fd, 0);
+    const size_t end_size = std::char_traits<char>::length(c.end);
+    for (off_t line = 1; line <= kLines; ++line) {
+      const off_t at = line * kMiB - static_cast<off_t>(end_size);
+      ASSERT_EQ(::pwrite(fd, c.end, end_size, at), static_cast<ssize_t>(end_size));
+    }
+    ::close(fd);
+
+    const pid_t child = ::fork();
+    if (child == 0) {
+      long pages = 0;
+      if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld", &pages) != 1) pages = 0;
+        std::fclose(statm);
+      }
+      if (pages == 0) ::_exit(3);
+      const rlim_t limit = static_cast<rlim_t>(pages) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + 128 * kMiB;
+      const struct rlimit rl = {limit, limit};
+      if (::setrlimit(RLIMIT_AS, &rl) != 0) ::_exit(3);
+      try {
+        vb::LineReader reader("D:\\big.txt", c.lf_ends_line);
+        int lines = 0;
+        while (!reader.Eof()) {
+          if (reader.LineInput().size() != static_cast<size_t>(kMiB) - end_size) ::_exit(4);
+          ++lines;
+        }
+        ::_exit(lines == kLines ? 0 : 5);
+      } catch (...) {
+        ::_exit(6);
+      }
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << status;
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "3: no limit set, 4: a wrong line, 5: wrong count, 6: raised";
   }
 }
 

@@ -3,7 +3,10 @@
 // the new file's mode, a failed write, and the leftovers of killed writers.
 #include "platform/replace_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -14,6 +17,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <regex>
 #include <vector>
 
 #include "builder/install/copy_one.h"
@@ -234,5 +238,56 @@ TEST(ReplaceFile, NextWriteRemovesTheLeftoversOfEndedWriters) {
     fs::remove(file);
   }
   EXPECT_EQ(ReadFile(drives.root() / "outside"), "not the tool's");
+  EXPECT_EQ(ReadFile(folder / "page.htm"), "new\r\n");
+}
+
+// The temporary name's form is what finds the leftovers of writers killed
+// by earlier versions too: it stays "<file>.<program>@<host>.<pid>." and six
+// random characters, and what a killed writer really leaves is removed by
+// the next write.
+TEST(ReplaceFile, TemporaryNameKeepsItsFormAndAKilledWritersFileIsRemoved) {
+  const struct Form {
+    const char* file;
+    vb::TemporaryWriter writer;
+    const char* prefix;
+  } forms[] = {
+      {"ovnews.dat", {"ovnewsgen", "staffroom-pc.school.example", 4242},
+       "ovnews.dat.ovnewsgen@staffroom-pc.school.example.4242."},
+      {"index.htm", {"orvane", "a_b", 7}, "index.htm.orvane@a_b.7."},
+  };
+  for (const Form& f : forms) EXPECT_EQ(vb::TemporaryNamePrefix(f.file, f.writer), f.prefix);
+
+  // A writer killed while it copies (here by the file-size limit, which
+  // ends a process that passes it) leaves its temporary file.
+  testing_support::TempDrives drives("D");
+  const fs::path folder = drives.drive('D') / "f";
+  WriteFile(folder / "page.htm", "old\r\n");
+  WriteFile(drives.drive('D') / "source.htm", std::string(1 << 16, 'x'));
+  const pid_t writer = ::fork();
+  if (writer == 0) {
+    ::signal(SIGXFSZ, SIG_DFL);
+    const rlimit limit{4096, 4096};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    try {
+      vb::ReplaceWithCopy("D:\\source.htm", "D:\\f\\page.htm", {});
+    } catch (...) {
+    }
+    ::_exit(0);
+  }
+  int status = 0;
+  ::waitpid(writer, &status, 0);
+  ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << "the writer was not stopped mid-copy";
+  const vb::TemporaryWriter self = vb::ThisWriter();
+  const std::regex left("page\\.htm\\." + self.program + "@" + self.host + "\\." +
+                        std::to_string(writer) + "\\.[A-Za-z0-9]{6}");
+  std::vector<std::string> leftovers;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    if (entry.path().filename() != "page.htm") leftovers.push_back(entry.path().filename().string());
+  }
+  ASSERT_EQ(leftovers.size(), 1u);
+  EXPECT_TRUE(std::regex_match(leftovers[0], left)) << leftovers[0];
+
+  PublishPage();
+  EXPECT_FALSE(fs::exists(fs::symlink_status(folder / leftovers[0]))) << leftovers[0];
   EXPECT_EQ(ReadFile(folder / "page.htm"), "new\r\n");
 }

@@ -197,4 +197,41 @@ TEST(SendMail, HeadersAreWellFormed) {
   }
 }
 
+// Addresses typed with their angle brackets (and blanks) go out with one
+// pair; body lines of any length, encoded or not, stay within 76
+// characters, and the headers within 78.
+TEST(SendMail, TypedAnglesAreNotDoubledAndLinesKeepTheirLimits) {
+  SmtpSink sink(SmtpSink::kTakesMail);
+  vb::SendMail mail;
+  mail.SmtpHost = sink.Server();
+  mail.FromDisplayName = "Hall";
+  mail.RecipientDisplayName = "Computer Help";
+  mail.Subject = "Computer Help Request - 1234";
+  const std::string wide = std::string(200, 'x') + "\r\n" + std::string(80, '\xe9') + "\r\n" +
+                           std::string(120, '=') + "\r\n" + std::string(75, 'y') + " \r\nend";
+  const struct {
+    std::string from, recipient, reply_to, body;
+  } cases[] = {
+      {" <jo@example.org> ", "<help@example.org>", "<jo@example.org>", wide},
+      {"jo@example.org", "help@example.org", "jo@example.org", std::string(76, 'z') + "\r\n" + wide},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.from);
+    mail.From = c.from;
+    mail.Recipient = c.recipient;
+    mail.ReplyToAddress = c.reply_to;
+    mail.Message = c.body;
+    mail.Send();
+    const SmtpSink::Mail received = sink.Received().back();
+    EXPECT_EQ(received.sender, "<jo@example.org>");
+    EXPECT_EQ(received.recipients, std::vector<std::string>{"<help@example.org>"});
+    EXPECT_EQ(MailHeader(received.data, "From"), "\"Hall\" <jo@example.org>");
+    EXPECT_EQ(MailHeader(received.data, "To"), "\"Computer Help\" <help@example.org>");
+    EXPECT_EQ(MailHeader(received.data, "Reply-To"), "<jo@example.org>");
+    EXPECT_EQ(MailBody(received.data), vb::Utf8From1252(c.body + "\r\n"));
+    ExpectLinesWithinLimits(received.data);
+  }
+  EXPECT_EQ(sink.Received().size(), std::size(cases));
+}
+
 }  // namespace

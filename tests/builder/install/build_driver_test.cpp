@@ -102,6 +102,43 @@ TEST_F(InstallTest, NormalBuildMakesTheSiteRootAndCloses) {
   EXPECT_EQ(opener.Opened(), (Site() / "index.htm").string());
 }
 
+// Last year's button joins the 40 images when the Year Pages page links to a
+// year whose button the themes ship beyond the list.
+struct LastYearCase {
+  bool link;
+  const char* last_year;
+  const char* button;  // copied beside the 40, or none
+};
+
+class LastYearButtonTest : public InstallTest, public ::testing::WithParamInterface<LastYearCase> {};
+
+TEST_P(LastYearButtonTest, FollowsTheFortyImages) {
+  const LastYearCase& c = GetParam();
+  for (int year = 2013; year <= 2100; ++year) {
+    const std::string button = "but-" + std::to_string(year) + ".jpg";
+    WriteFile(Program() / "fire" / button, "fire:" + button);
+  }
+  settings.last_year_link = c.link;
+  ctx.LastYear = c.last_year;
+
+  Install();
+
+  size_t images = 0;
+  for (const auto& entry : fs::directory_iterator(Site() / "ovimages")) images += entry.is_regular_file();
+  EXPECT_EQ(images, c.button == nullptr ? 40u : 41u);
+  if (c.button != nullptr) {
+    EXPECT_EQ(SiteFile("ovimages/" + std::string(c.button)), "fire:" + std::string(c.button));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Years, LastYearButtonTest,
+                         ::testing::Values(LastYearCase{true, "2025", "but-2025.jpg"},
+                                           LastYearCase{true, "2013", "but-2013.jpg"},
+                                           LastYearCase{true, "2099", "but-2099.jpg"},
+                                           LastYearCase{true, "2012", nullptr},
+                                           LastYearCase{true, "2100", nullptr},
+                                           LastYearCase{false, "2025", nullptr}));
+
 TEST_F(InstallTest, SubjectLayoutWritesTheGroupsAndTheHighSchoolTool) {
   settings.layout = builder::PageLayout::Subject;
   settings.placement = builder::ImagePlacement::Shared;
