@@ -197,10 +197,14 @@ void Form1::Command3_Click() {
                                     context_.OpenParameters, context_.OpenDirectory, 1);
 }
 
-// Closing the window from its title bar leaves as Exit does.
+// Closing the window from its title bar leaves as Exit does; while a box or
+// another handler holds the window, Exit may not run and the window stays.
 void Form1::closeEvent(QCloseEvent* event) {
-  if (!unloading_) vb::RunEvent(this, [this] { Command2_Click(); });
-  event->accept();
+  if (unloading_ || vb::RunEvent(this, [this] { Command2_Click(); })) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
 }
 
 std::string Form1::SiteSchoolName() const { return TextOf(Text1); }

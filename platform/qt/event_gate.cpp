@@ -58,10 +58,11 @@ class Run {
 
 }  // namespace
 
-void RunEvent(const QWidget* window, const std::function<void()>& handler) {
-  if (!MayStart(window)) return;
+bool RunEvent(const QWidget* window, const std::function<void()>& handler) {
+  if (!MayStart(window)) return false;
   Run run;
   GuardEvent(handler);
+  return true;
 }
 
 void HandlePendingEvents(bool with_input) {

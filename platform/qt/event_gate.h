@@ -9,13 +9,13 @@ class QWidget;
 namespace vb {
 
 // Runs `handler`, an event handler of `window` (nullptr: of no window), under
-// GuardEvent when it may start now; otherwise does nothing. It may not start
+// GuardEvent when it may start now, and says whether it ran. It may not start
 // while a message box is open, nor while a modal window other than `window`
 // (or one that holds it) is open. While a handler runs, no handler starts
 // again through the event loop (a box's, a dialog's or HandlePendingEvents'),
 // except those of a modal window opened since it began; what the running
 // handler sets off from its own code (a control set by code) runs at once.
-void RunEvent(const QWidget* window, const std::function<void()>& handler);
+bool RunEvent(const QWidget* window, const std::function<void()>& handler);
 
 // Handles the pending events (other than input unless `with_input`), so that
 // a long operation shows its progress; no handler starts through them.

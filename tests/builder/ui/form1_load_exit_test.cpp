@@ -117,5 +117,21 @@ TEST_F(ProgramFolderTest, ClosingTheWindowLeavesAsExitDoes) {
   EXPECT_TRUE(messages_.shown().empty());
 }
 
+// A close that reaches the window while a box shows over it leaves the
+// window open, its year lists kept.
+TEST_F(ProgramFolderTest, ClosingTheWindowUnderABoxKeepsIt) {
+  WriteFile(program_ / "kinder.txt", "x\r\n");
+  Form1 form(ProgramFolderText(), "");
+  form.show();
+  const vb::MessageBoxHandler answer = vb::SetMessageBoxHandler([&](const vb::MessageBoxRequest& box) {
+    form.close();
+    return answer(box);
+  });
+  vb::MsgBox("A box over the window");
+  vb::SetMessageBoxHandler(answer);
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_TRUE(fs::exists(program_ / "kinder.txt"));
+}
+
 }  // namespace
 }  // namespace builder
