@@ -1,5 +1,5 @@
-// Two calls the platform's file classes share: opening a file so that the
-// open can neither wait nor lead elsewhere, and syncing what was written.
+// Calls the platform's file classes share: an open that can neither wait nor
+// lead elsewhere, the read-only test, and the sync of what was written.
 #pragma once
 
 #include <sys/stat.h>

@@ -16,9 +16,10 @@ struct ReplaceRules {
   // which the stale leftovers of this program for the target are removed.
   std::string temporary_name;
   // Anything but a regular file in the target's place (a link, a folder) is
-  // refused with 75; otherwise a link there is itself replaced.
+  // refused with `refusal_number`; otherwise a link there is itself replaced.
   bool refuse_other_than_file = false;
-  // A read-only target is refused with 75; otherwise it is replaced.
+  // A read-only target is refused with `refusal_number`; otherwise it is
+  // replaced.
   bool refuse_read_only = false;
   // A link in the target's place is replaced even where anything else but a
   // regular file is refused.
@@ -38,7 +39,7 @@ struct ReplaceRules {
 };
 
 // Tests the target against the rules without writing anything: what they
-// refuse raises 75.
+// refuse raises `rules.refusal_number`.
 void CheckReplaceable(std::string_view target, const ReplaceRules& rules);
 
 // Replaces `target` with `contents`. On an error before the rename, the
@@ -47,14 +48,16 @@ void CheckReplaceable(std::string_view target, const ReplaceRules& rules);
 // file system does not offer is no error, and nothing after the rename is.
 void ReplaceFile(std::string_view target, std::string_view contents, const ReplaceRules& rules);
 
-// The same with the bytes of the file `source` (missing: 53; a folder: 75).
+// The same with the bytes of the file `source` (missing: 53; a folder or
+// anything else but a regular file: 75).
 void ReplaceWithCopy(std::string_view source, std::string_view target, const ReplaceRules& rules);
 
-// The last steps alone, for a caller that has written the temporary file
-// `rules.temporary_name` itself: the rules are tested, the file gets its mode
-// (where this user may give it), is synced and is renamed over the target;
-// with Mode::kOldFile it also gets the old file's group where this user
-// belongs to it. When anything before the rename fails, the file stays.
+// The last steps alone, for a caller that has written and synced the
+// temporary file `rules.temporary_name` itself: the rules are tested, the file
+// gets its mode (where this user may give it), synced again with it, and is
+// renamed over the target; with Mode::kOldFile it also gets the old file's
+// group where this user belongs to it. When anything before the rename fails,
+// the file stays.
 void PutInPlace(std::string_view target, const ReplaceRules& rules);
 
 // Renames the temporary file `temporary_name` to the target when no target

@@ -61,6 +61,7 @@ Form3::Form3(std::function<void()> enable_install2)
   Text13 = new QLineEdit(this);
   Text13->setAlignment(Qt::AlignCenter);
   Text13->setFixedWidth(40);
+  Label15->setBuddy(Text13);  // the box takes the label's text as its name
   vb::LimitTyping(Text13, 2);
   Command1 = new QPushButton("&Refresh", this);
   Command1->setToolTip("Click to refresh Folder structure...");

@@ -27,6 +27,7 @@
 #include "common/replace_in_file.h"
 #include "platform/temporary_names.h"
 #include "tasks/task_password.h"
+#include "tests/support/another_group.h"
 #include "tests/support/bulletin_files.h"
 #include "tests/support/error_of.h"
 #include "tests/support/full_drive.h"
@@ -94,23 +95,6 @@ struct Caller {
   std::function<void()> opens_target = {};  // what the caller opens before the target is made read-only
 };
 
-// A group other than the file's own that this account may give it: any, for
-// an account that may change a file's group at will; else one it belongs to.
-std::optional<gid_t> AnotherGroup(const fs::path& file) {
-  struct stat st {};
-  ::lstat(file.c_str(), &st);
-  std::vector<gid_t> groups{4242};
-  const int n = ::getgroups(0, nullptr);
-  if (n > 0) {
-    groups.resize(1 + static_cast<size_t>(n));
-    ::getgroups(n, groups.data() + 1);
-  }
-  for (const gid_t group : groups) {
-    if (group != st.st_gid && ::chown(file.c_str(), static_cast<uid_t>(-1), group) == 0) return group;
-  }
-  return std::nullopt;
-}
-
 enum Setting { kOldFile, kLink, kReadOnly, kFullDrive };
 
 // Runs the caller with `setting` at its target, beside a school's temp.htm;
@@ -131,7 +115,7 @@ bool Check(const Caller& c, Setting setting) {
   }
   // A group of the staff.
   std::optional<gid_t> staff;
-  if (c.keeps_group && setting == kOldFile) staff = AnotherGroup(folder / c.file);
+  if (c.keeps_group && setting == kOldFile) staff = testing_support::GiveAnotherGroup(folder / c.file);
   if (c.opens_target && setting != kLink) c.opens_target();
   if (setting == kReadOnly) ::chmod((folder / c.file).c_str(), 0444);
   const auto before = Snapshot(folder);

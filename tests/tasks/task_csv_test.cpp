@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "tests/support/another_group.h"
 #include "tests/support/error_of.h"
 #include "tests/support/full_drive.h"
 #include "tests/support/recording_opener.h"
@@ -91,6 +92,7 @@ TEST(TaskCsv, ExportReplacesTheOldFileWholeOrLeavesIt) {
       {"a full drive", kFullDrive, 61, 0},
   };
   const std::string csv = tasks::TaskCsv({kRecords[0]}, TaskSelection::kAll, "x");
+  bool group_checked = false;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     tasks_test::TaskFolder tools;
@@ -104,8 +106,8 @@ TEST(TaskCsv, ExportReplacesTheOldFileWholeOrLeavesIt) {
       ::chmod(target.c_str(), c.place == kReadOnly ? 0444 : 0640);
     }
     // A group of the staff, where this user may give one.
-    const gid_t staff = 4242;
-    const bool regrouped = c.place == kOldFile && ::chown(target.c_str(), -1, staff) == 0;
+    std::optional<gid_t> staff;
+    if (c.place == kOldFile) staff = testing_support::GiveAnotherGroup(target);
     // An account that may write a read-only file has it replaced, as it had
     // it written in place.
     const int expected = c.place == kReadOnly && ::access(target.c_str(), W_OK) == 0 ? 0 : c.error;
@@ -136,8 +138,13 @@ TEST(TaskCsv, ExportReplacesTheOldFileWholeOrLeavesIt) {
     struct stat st {};
     ::lstat(target.c_str(), &st);
     EXPECT_EQ(st.st_mode & 07777, c.place == kReadOnly ? 0444 : c.mode);
-    if (regrouped) {
-      EXPECT_EQ(st.st_gid, staff);
+    if (staff) {
+      EXPECT_EQ(st.st_gid, *staff);
+      group_checked = true;
     }
+  }
+  if (!group_checked) {
+    GTEST_SKIP() << "the old export's group is not checked: this account may give a file no group but its own "
+                    "(root may, or an account of two groups)";
   }
 }

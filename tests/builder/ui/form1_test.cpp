@@ -93,6 +93,7 @@ TEST_F(Form1Test, EveryBoxIsNamedAfterItsLabel) {
       {form_->Text4, "School Code:"},
       {form_->Text2, "What Year is it?:"},
       {form_->Text3, "Drive to install Orvane to :"},
+      {form_->GroupsForm().Text13, "Number of Topic Pages to be created in each subject group:"},
   };
   for (const auto& b : boxes) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(b.box)->text(QAccessible::Name), b.name) << b.name;
