@@ -55,7 +55,14 @@ bool StartDetached(const std::string& program, const std::vector<std::string>& a
 bool StartAndAwaitVerdict(const std::string& program, const std::vector<std::string>& args,
                           std::chrono::milliseconds verdict) {
   const pid_t pid = Spawn(program, args);
-  if (pid < 0) return false;
+  return pid >= 0 && AwaitVerdict(pid, verdict);
+}
+
+int StartForVerdict(const std::string& program, const std::vector<std::string>& args) {
+  return Spawn(program, args);
+}
+
+bool AwaitVerdict(int pid, std::chrono::milliseconds verdict) {
   const auto deadline = std::chrono::steady_clock::now() + verdict;
   while (std::chrono::steady_clock::now() < deadline) {
     int status = 0;

@@ -21,6 +21,15 @@ bool StartDetached(const std::string& program, const std::vector<std::string>& a
 bool StartAndAwaitVerdict(const std::string& program, const std::vector<std::string>& args,
                           std::chrono::milliseconds verdict);
 
+// Starts `program` as StartDetached does, leaving it to AwaitVerdict. Its
+// process id, or -1 when it could not be started.
+int StartForVerdict(const std::string& program, const std::vector<std::string>& args);
+
+// Waits up to `verdict` for the process `pid`, a child of this one, to end,
+// as StartAndAwaitVerdict does; one still running is then reaped whenever it
+// ends.
+bool AwaitVerdict(int pid, std::chrono::milliseconds verdict);
+
 // The command that opens documents: $ORVANE_OPEN_COMMAND when set, else "xdg-open".
 std::string OpenCommand();
 
