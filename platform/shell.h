@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,9 +27,10 @@ bool StartAndAwaitVerdict(const std::string& program, const std::vector<std::str
 int StartForVerdict(const std::string& program, const std::vector<std::string>& args);
 
 // Waits up to `verdict` for the process `pid`, a child of this one, to end,
-// as StartAndAwaitVerdict does; one still running is then reaped whenever it
-// ends.
-bool AwaitVerdict(int pid, std::chrono::milliseconds verdict);
+// as StartAndAwaitVerdict does, calling `meanwhile` (when given) every few
+// milliseconds; one still running is then reaped whenever it ends.
+bool AwaitVerdict(int pid, std::chrono::milliseconds verdict,
+                  const std::function<void()>& meanwhile = {});
 
 // The command that opens documents: $ORVANE_OPEN_COMMAND when set, else "xdg-open".
 std::string OpenCommand();

@@ -109,12 +109,11 @@ void OpenWithDialog::OpenChosen() {
 }
 
 void OpenWithDialog::AwaitStart(const std::string& name, int pid) {
-  if (pid > 0) {
-    hide();
-    QCoreApplication::processEvents();
-  }
-  // Started without a process of its own, the program is taken as started.
-  if (pid == 0 || (pid > 0 && AwaitVerdict(pid, verdict_))) {
+  if (pid > 0) hide();
+  // Hidden, the window still answers its desktop while it waits. Started
+  // without a process of its own, the program is taken as started.
+  if (pid == 0 ||
+      (pid > 0 && AwaitVerdict(pid, verdict_, [] { QCoreApplication::processEvents(); }))) {
     accept();
     return;
   }

@@ -153,17 +153,27 @@ TEST_F(OpenWithVerdictTest, APickedProgramThatFailsIsNamedAndTheChoiceOfferedAga
   struct Case {
     const char* app;
     bool offered_again;
+    bool waited;  // hidden while the program had its time
   };
   const Case cases[] = {
-      {"Late Failer", true},
-      {"Lasting Viewer", false},
-      {"Quick Viewer", false},
+      {"Late Failer", true, true},
+      {"Lasting Viewer", false, true},
+      {"Quick Viewer", false, false},
   };
   for (const Case& c : cases) {
     vb::OpenWithDialog dialog(Log().string(), kVerdict);
     dialog.show();
     Pick(dialog, c.app);
+    bool hidden = false;
+    const auto begun = std::chrono::steady_clock::now();
+    WhenShown watch([&] {
+      hidden = hidden || (!dialog.isVisible() && std::chrono::steady_clock::now() - begun > milliseconds(1000));
+      return false;
+    });
     dialog.OpenButton->click();
+    if (c.waited) {
+      EXPECT_TRUE(hidden) << c.app;
+    }
     EXPECT_EQ(dialog.isVisible(), c.offered_again) << c.app;
     EXPECT_EQ(dialog.result(), c.offered_again ? QDialog::Rejected : QDialog::Accepted) << c.app;
     EXPECT_EQ(dialog.Failure->isVisible(), c.offered_again) << c.app;
