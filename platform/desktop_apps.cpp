@@ -94,15 +94,15 @@ int StartApp(const std::string& id, const std::string& native_file) {
   const std::unique_ptr<gchar, GFree> uri(g_file_get_uri(file.get()));
   GList uris{uri.get(), nullptr, nullptr};
   // The process is left unreaped, for the caller to learn how it ends.
-  const auto spawn_flags = static_cast<GSpawnFlags>(G_SPAWN_SEARCH_PATH | G_SPAWN_DO_NOT_REAP_CHILD);
+  const auto spawn_flags =
+      static_cast<GSpawnFlags>(G_SPAWN_SEARCH_PATH | G_SPAWN_DO_NOT_REAP_CHILD);
   GPid pid = 0;
   auto note_pid = +[](GDesktopAppInfo*, GPid spawned, gpointer data) {
     *static_cast<GPid*>(data) = spawned;
   };
   GError* error = nullptr;
   const bool started = g_desktop_app_info_launch_uris_as_manager(
-      app.get(), &uris, nullptr, spawn_flags, nullptr, nullptr, note_pid, &pid,
-      &error);
+      app.get(), &uris, nullptr, spawn_flags, nullptr, nullptr, note_pid, &pid, &error);
   if (error != nullptr) g_error_free(error);
   if (!started) return -1;
   return pid;

@@ -62,7 +62,8 @@ int StartForVerdict(const std::string& program, const std::vector<std::string>& 
   return Spawn(program, args);
 }
 
-bool AwaitVerdict(int pid, std::chrono::milliseconds verdict, const std::function<void()>& meanwhile) {
+bool AwaitVerdict(int pid, std::chrono::milliseconds verdict,
+                  const std::function<void()>& meanwhile) {
   const auto deadline = std::chrono::steady_clock::now() + verdict;
   while (std::chrono::steady_clock::now() < deadline) {
     int status = 0;
