@@ -86,10 +86,10 @@ class OpenWithVerdictTest : public ::testing::Test {
 
 std::unique_ptr<testing_support::TempDrives> OpenWithVerdictTest::drives_;
 
-// Runs `act` each time the event loop turns, until it returns true.
-class WhenShown {
+// Runs `act` every 50 ms while the event loop turns, until it returns true.
+class EveryTurn {
  public:
-  explicit WhenShown(std::function<bool()> act) {
+  explicit EveryTurn(std::function<bool()> act) {
     QObject::connect(&timer_, &QTimer::timeout, [this, act] {
       if (act()) timer_.stop();
     });
@@ -126,7 +126,7 @@ TEST_F(OpenWithVerdictTest, TheChooserFollowsAnOpenerThatFailsWithinTheVerdict) 
     const fs::path file = c.exists ? Log() : Log().parent_path() / "missing.txt";
     std::string shown_path;
     std::vector<std::string> apps;
-    WhenShown answer([&] {
+    EveryTurn answer([&] {
       vb::OpenWithDialog* chooser = ShownChooser();
       if (chooser == nullptr) return false;
       shown_path = chooser->Path->text().toStdString();
@@ -165,7 +165,7 @@ TEST_F(OpenWithVerdictTest, APickedProgramThatFailsIsNamedAndTheChoiceOfferedAga
     dialog.show();
     Pick(dialog, c.app);
     bool hidden = false;
-    WhenShown watch([&] {
+    EveryTurn watch([&] {
       hidden = hidden || !dialog.isVisible();
       return false;
     });
@@ -201,7 +201,7 @@ TEST_F(OpenWithVerdictTest, OtherProgramBrowsesAndTheProgramChosenIsAwaited) {
     dialog.show();
     Pick(dialog, QString::fromUtf8("Other program\u2026"));
     bool browsed = false;
-    WhenShown answer([&] {
+    EveryTurn answer([&] {
       auto* browse = dynamic_cast<QFileDialog*>(QApplication::activeModalWidget());
       if (browse == nullptr) return false;
       browsed = browse->fileMode() == QFileDialog::ExistingFile;
