@@ -1,9 +1,7 @@
 #include "common/open_with.h"
 
-#include <chrono>
 #include <utility>
 
-#include "platform/native_paths.h"
 #include "platform/paths.h"
 #include "platform/shell.h"
 
@@ -11,18 +9,14 @@ namespace common {
 
 namespace {
 
-// How long the opener has to report that it could not open the file; one
-// still running by then has handed the file to a program.
-constexpr std::chrono::seconds kOpenerVerdict{2};
-
-OpenWithChooser& Chooser() {
-  static OpenWithChooser chooser;
-  return chooser;
+OpenWithHelper& Helper() {
+  static OpenWithHelper helper;
+  return helper;
 }
 
 }  // namespace
 
-void SetOpenWithChooser(OpenWithChooser chooser) { Chooser() = std::move(chooser); }
+void SetOpenWithHelper(OpenWithHelper helper) { Helper() = std::move(helper); }
 
 void OpenWithAssociatedProgram(const std::string& /*operation*/, const std::string& file,
                                const std::optional<std::string>& /*parameters*/,
@@ -30,9 +24,11 @@ void OpenWithAssociatedProgram(const std::string& /*operation*/, const std::stri
                                int /*show_command*/) {
   try {
     const std::string native = vb::Resolve(file).string();
-    if (vb::StartAndAwaitVerdict(vb::OpenCommand(), {native}, kOpenerVerdict)) return;
-    // A file that is not there opens nothing and asks nothing.
-    if (Chooser() && vb::NativeExists(native)) Chooser()(native);
+    if (Helper()) {
+      Helper()(native);
+    } else {
+      vb::OpenDocument(native);
+    }
   } catch (...) {
     // The caller learns nothing of the outcome.
   }

@@ -1,5 +1,5 @@
 // Opening a file with the desktop's program for its type, and the "Open With"
-// choice offered when no program could be started for it.
+// choice offered when that program could not open it.
 #pragma once
 
 #include <functional>
@@ -8,10 +8,10 @@
 
 namespace common {
 
-// Opens `file` (a Windows-form or native path) with the desktop's opener,
-// started with an argument list. When the opener cannot be started, or
-// reports failure within two seconds, the installed chooser is offered the
-// file if it exists. Never raises; never waits for the program opened.
+// Opens `file` (a Windows-form or native path) with the desktop's opener:
+// the installed helper is handed its native path and the caller goes on at
+// once, never learning the outcome. Without a helper the opener is started
+// on it and not waited for. Never raises.
 // `operation`, `parameters`, `directory` and `show_command` are kept for the
 // callers' sake; the desktop's opener takes none of them.
 void OpenWithAssociatedProgram(const std::string& operation, const std::string& file,
@@ -19,10 +19,11 @@ void OpenWithAssociatedProgram(const std::string& operation, const std::string& 
                                const std::optional<std::string>& directory,
                                int show_command);
 
-// Lets the user pick a program for a native file path and starts it. The
-// programs install one that starts the Open With choice, a process of its
-// own, and returns; without one, a failed open does nothing.
-using OpenWithChooser = std::function<void(const std::string& native_file)>;
-void SetOpenWithChooser(OpenWithChooser chooser);
+// Opens a native file path in a process of its own, which starts the
+// desktop's opener, waits for its verdict and offers the Open With choice
+// when it fails; returns at once. The programs install one that starts
+// themselves again with the Open With option.
+using OpenWithHelper = std::function<void(const std::string& native_file)>;
+void SetOpenWithHelper(OpenWithHelper helper);
 
 }  // namespace common

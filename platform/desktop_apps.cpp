@@ -87,15 +87,25 @@ std::vector<DesktopApp> AppsForFile(const std::string& native_file) {
   return apps.Take();
 }
 
-bool StartApp(const std::string& id, const std::string& native_file) {
+int StartApp(const std::string& id, const std::string& native_file) {
   const GObjectPtr<GDesktopAppInfo> app{g_desktop_app_info_new(id.c_str())};
-  if (!app) return false;
+  if (!app) return -1;
   const GObjectPtr<GFile> file{g_file_new_for_path(native_file.c_str())};
-  GList files{file.get(), nullptr, nullptr};
+  const std::unique_ptr<gchar, GFree> uri(g_file_get_uri(file.get()));
+  GList uris{uri.get(), nullptr, nullptr};
+  // The process is left unreaped, for the caller to learn how it ends.
+  const auto spawn_flags =
+      static_cast<GSpawnFlags>(G_SPAWN_SEARCH_PATH | G_SPAWN_DO_NOT_REAP_CHILD);
+  GPid pid = 0;
+  auto note_pid = +[](GDesktopAppInfo*, GPid spawned, gpointer data) {
+    *static_cast<GPid*>(data) = spawned;
+  };
   GError* error = nullptr;
-  const bool started = g_app_info_launch(G_APP_INFO(app.get()), &files, nullptr, &error);
+  const bool started = g_desktop_app_info_launch_uris_as_manager(
+      app.get(), &uris, nullptr, spawn_flags, nullptr, nullptr, note_pid, &pid, &error);
   if (error != nullptr) g_error_free(error);
-  return started;
+  if (!started) return -1;
+  return pid;
 }
 
 }  // namespace vb

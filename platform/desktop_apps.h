@@ -20,8 +20,10 @@ struct DesktopApp {
 // application once.
 std::vector<DesktopApp> AppsForFile(const std::string& native_file);
 
-// Starts the application `id` on `native_file`, not waiting for it. False when
-// it could not be started.
-bool StartApp(const std::string& id, const std::string& native_file);
+// Starts the application `id` on `native_file`, not waiting for it. Its
+// process id, left to AwaitVerdict (platform/shell.h); 0 when it was started
+// without a process of its own (activated over D-Bus); -1 when it could not
+// be started.
+int StartApp(const std::string& id, const std::string& native_file);
 
 }  // namespace vb

@@ -55,13 +55,22 @@ bool StartDetached(const std::string& program, const std::vector<std::string>& a
 bool StartAndAwaitVerdict(const std::string& program, const std::vector<std::string>& args,
                           std::chrono::milliseconds verdict) {
   const pid_t pid = Spawn(program, args);
-  if (pid < 0) return false;
+  return pid >= 0 && AwaitVerdict(pid, verdict);
+}
+
+int StartForVerdict(const std::string& program, const std::vector<std::string>& args) {
+  return Spawn(program, args);
+}
+
+bool AwaitVerdict(int pid, std::chrono::milliseconds verdict,
+                  const std::function<void()>& meanwhile) {
   const auto deadline = std::chrono::steady_clock::now() + verdict;
   while (std::chrono::steady_clock::now() < deadline) {
     int status = 0;
     const pid_t ended = ::waitpid(pid, &status, WNOHANG);
     if (ended == pid) return WIFEXITED(status) && WEXITSTATUS(status) == 0;
     if (ended < 0 && errno != EINTR) return true;
+    if (meanwhile) meanwhile();
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
   ReapLater(pid);

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,16 @@ bool StartDetached(const std::string& program, const std::vector<std::string>& a
 // time; true when it ended in success or still runs, and is then left to run.
 bool StartAndAwaitVerdict(const std::string& program, const std::vector<std::string>& args,
                           std::chrono::milliseconds verdict);
+
+// Starts `program` as StartDetached does, leaving it to AwaitVerdict. Its
+// process id, or -1 when it could not be started.
+int StartForVerdict(const std::string& program, const std::vector<std::string>& args);
+
+// Waits up to `verdict` for the process `pid`, a child of this one, to end,
+// as StartAndAwaitVerdict does, calling `meanwhile` (when given) every few
+// milliseconds; one still running is then reaped whenever it ends.
+bool AwaitVerdict(int pid, std::chrono::milliseconds verdict,
+                  const std::function<void()>& meanwhile = {});
 
 // The command that opens documents: $ORVANE_OPEN_COMMAND when set, else "xdg-open".
 std::string OpenCommand();

@@ -5,10 +5,9 @@
 #include "builder/import/enrolment_messages.h"
 #include "builder/import/enrolment_row.h"
 #include "builder/import/year_lists.h"
+#include "common/open_with.h"
 #include "platform/files.h"
 #include "platform/msgbox.h"
-#include "platform/paths.h"
-#include "platform/shell.h"
 #include "platform/vb_error.h"
 
 namespace builder {
@@ -27,13 +26,10 @@ std::unique_ptr<vb::LineReader> OpenExport(const std::string& path) {
   }
 }
 
-// The log opens in the desktop's text viewer; the builder goes on whether or
-// not it could be started.
+// The log opens in the desktop's text viewer, or in the program the user
+// picks when that fails; the builder goes on at once.
 void ShowLog(const std::string& log_path) {
-  try {
-    vb::OpenDocument(vb::Resolve(log_path));
-  } catch (const vb::Error&) {
-  }
+  common::OpenWithAssociatedProgram("Open", log_path, std::nullopt, std::nullopt, 1);
 }
 
 // One attempt: from opening the export to the end of the import.

@@ -1,6 +1,7 @@
 // orvane: the site builder. Starts with the import of the enrolment export
 // ("/F= <path>" on the command line names it) and shows the main window;
-// started with the Open With option, it shows only that choice.
+// started with the Open With option, it only opens the file named, offering
+// the Open With choice when that fails.
 #include <QApplication>
 
 #include "builder/ui/form1.h"
@@ -13,9 +14,9 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (vb::RunOpenWithChooser(argc, argv)) return 0;
+  if (vb::RunOpenWithHelper(argc, argv)) return 0;
   vb::InstallQtMessageBoxes();
-  common::SetOpenWithChooser(vb::StartOpenWithChooser);
+  common::SetOpenWithHelper(vb::StartOpenWithHelper);
 
   std::string command_line;
   for (int i = 1; i < argc; ++i) {

@@ -1,5 +1,7 @@
 #include "platform/qt/open_with_dialog.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "platform/desktop_apps.h"
+#include "platform/native_paths.h"
 #include "platform/qt/text_heights.h"
 #include "platform/qt/widgets.h"
 #include "platform/shell.h"
@@ -23,20 +26,32 @@ const QString kOtherProgram = QString::fromUtf8("Other program\u2026");
 
 }  // namespace
 
-void StartOpenWithChooser(const std::string& native_file) {
+void StartOpenWithHelper(const std::string& native_file) {
   std::error_code ec;
   const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (!ec) StartDetached(self.string(), {kOpenWithOption, native_file});
 }
 
-bool RunOpenWithChooser(int argc, char** argv) {
+bool RunOpenWithHelper(int argc, char** argv) {
   if (argc != 3 || std::string_view(argv[1]) != kOpenWithOption) return false;
-  OpenWithDialog dialog(argv[2]);
-  dialog.exec();
+  OpenOrOfferChoice(argv[2]);
   return true;
 }
 
-OpenWithDialog::OpenWithDialog(const std::string& native_file) : file_(native_file) {
+void OpenOrOfferChoice(const std::string& native_file, std::chrono::milliseconds verdict) {
+  if (StartAndAwaitVerdict(OpenCommand(), {native_file}, verdict)) return;
+  // A file that is not there opens nothing and asks nothing.
+  if (!NativeExists(native_file)) return;
+  OpenWithDialog dialog(native_file, verdict);
+  // Not modal: the choice hides while a program it started has its verdict.
+  QEventLoop until_closed;
+  QObject::connect(&dialog, &QDialog::finished, &until_closed, &QEventLoop::quit);
+  dialog.show();
+  until_closed.exec();
+}
+
+OpenWithDialog::OpenWithDialog(const std::string& native_file, std::chrono::milliseconds verdict)
+    : file_(native_file), verdict_(verdict) {
   const QString file = QString::fromStdString(native_file);
   setWindowTitle(QStringLiteral("Open With"));
   auto* label = new QLabel(QStringLiteral("Choose the program to open this file with:"), this);
@@ -44,6 +59,9 @@ OpenWithDialog::OpenWithDialog(const std::string& native_file) : file_(native_fi
   Path = new QLabel(file, this);
   Path->setTextFormat(Qt::PlainText);
   Path->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  Failure = new QLabel(this);
+  Failure->setTextFormat(Qt::PlainText);
+  Failure->hide();
 
   List = new QListWidget(this);
   for (const DesktopApp& app : AppsForFile(native_file)) {
@@ -63,6 +81,7 @@ OpenWithDialog::OpenWithDialog(const std::string& native_file) : file_(native_fi
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label);
   layout->addWidget(Path);
+  layout->addWidget(Failure);
   layout->addWidget(List);
   layout->addLayout(buttons);
   FitTextHeights(this);
@@ -75,22 +94,36 @@ OpenWithDialog::OpenWithDialog(const std::string& native_file) : file_(native_fi
 
 void OpenWithDialog::Cancel() { reject(); }
 
-// The application chosen, or a program browsed for, is started on the file;
-// what it does then is not reported.
+// The application chosen, or a program browsed for, is started on the file
+// and awaited.
 void OpenWithDialog::OpenChosen() {
   const int row = List->currentRow();
   if (row < 0) return;
   if (row < apps_) {
-    StartApp(List->item(row)->data(Qt::UserRole).toString().toStdString(), file_);
-    accept();
+    AwaitStart(List->item(row)->text().toStdString(),
+               StartApp(List->item(row)->data(Qt::UserRole).toString().toStdString(), file_));
     return;
   }
   QFileDialog browse(this, QStringLiteral("Other program"), QStringLiteral("/usr/bin"));
   browse.setFileMode(QFileDialog::ExistingFile);
   browse.setLabelText(QFileDialog::Accept, QStringLiteral("Open"));
   if (browse.exec() != QDialog::Accepted || browse.selectedFiles().isEmpty()) return;
-  StartDetached(browse.selectedFiles().front().toStdString(), {file_});
-  accept();
+  const std::string program = browse.selectedFiles().front().toStdString();
+  AwaitStart(std::filesystem::path(program).filename().string(), StartForVerdict(program, {file_}));
+}
+
+void OpenWithDialog::AwaitStart(const std::string& name, int pid) {
+  if (pid > 0) hide();
+  // Hidden, the window still answers its desktop while it waits. Started
+  // without a process of its own, the program is taken as started.
+  if (pid == 0 ||
+      (pid > 0 && AwaitVerdict(pid, verdict_, [] { QCoreApplication::processEvents(); }))) {
+    accept();
+    return;
+  }
+  Failure->setText(QString::fromStdString(name + " could not open this file."));
+  Failure->show();
+  show();
 }
 
 }  // namespace vb

@@ -1,12 +1,15 @@
 // The "Open With" choice offered when the desktop's opener cannot open a
 // file: its whole path is shown, the desktop's applications for its type (or
 // the types standing in for it) are listed and "Other program…" browses for
-// one; the choice is started on the file.
-// It runs as a process of its own: the program started again with
-// kOpenWithOption and the file, so that the caller never waits for it.
+// one; the choice is started on the file, and offered again, naming the
+// program, when that program could not open it.
+// It runs in a helper of its own: the program started again with
+// kOpenWithOption and the file, which first tries the desktop's opener, so
+// that the caller never waits.
 #pragma once
 
 #include <QDialog>
+#include <chrono>
 #include <string>
 
 class QLabel;
@@ -17,27 +20,43 @@ namespace vb {
 
 inline constexpr char kOpenWithOption[] = "--open-with";
 
-// Starts this program again, detached, to offer the choice for `native_file`.
-void StartOpenWithChooser(const std::string& native_file);
+// How long a program started on a file has to report that it could not open
+// it; one still running by then has it open.
+inline constexpr std::chrono::milliseconds kOpenVerdict{20000};
 
-// When the program was started with kOpenWithOption and a file, offers the
-// choice for that file, starts the program chosen and returns true: the
-// program then ends. False when it was started to do its own work.
-bool RunOpenWithChooser(int argc, char** argv);
+// Starts this program again, detached, to open `native_file` in a helper.
+void StartOpenWithHelper(const std::string& native_file);
+
+// When the program was started with kOpenWithOption and a file, opens that
+// file as OpenOrOfferChoice does and returns true: the program then ends.
+// False when it was started to do its own work.
+bool RunOpenWithHelper(int argc, char** argv);
+
+// Starts the desktop's opener on `native_file` and waits up to `verdict` for
+// it; when it fails within that time and the file exists, offers the choice
+// and returns once it is closed.
+void OpenOrOfferChoice(const std::string& native_file,
+                       std::chrono::milliseconds verdict = kOpenVerdict);
 
 class OpenWithDialog : public QDialog {
  public:
-  explicit OpenWithDialog(const std::string& native_file);
+  explicit OpenWithDialog(const std::string& native_file,
+                          std::chrono::milliseconds verdict = kOpenVerdict);
 
   QLabel* Path;       // the file's native path, selectable
+  QLabel* Failure;    // the program that could not open the file, once one has failed
   QListWidget* List;  // the desktop's applications, then "Other program…"
   QPushButton *OpenButton, *CancelButton;
 
  private:
   void OpenChosen();
   void Cancel();
+  // Hidden, waits for the verdict of the program `name` started as `pid`;
+  // closes on success, else shows again saying that it failed.
+  void AwaitStart(const std::string& name, int pid);
 
   std::string file_;
+  std::chrono::milliseconds verdict_;
   int apps_ = 0;  // the first rows of the list are the desktop's applications
 };
 

@@ -11,9 +11,9 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (vb::RunOpenWithChooser(argc, argv)) return 0;
+  if (vb::RunOpenWithHelper(argc, argv)) return 0;
   vb::InstallQtMessageBoxes();
-  common::SetOpenWithChooser(vb::StartOpenWithChooser);
+  common::SetOpenWithHelper(vb::StartOpenWithHelper);
   tasks::manager::Form2 form2;
   tasks::manager::Form1 form1(vb::ProgramFolderOfExecutable());
   vb::RunEvent(&form1, [&] { form1.Form_Load(tasks::manager::DialogPasswordPrompts(form2)); });

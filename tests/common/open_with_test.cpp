@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 #include "tests/support/recording_opener.h"
 #include "tests/support/temp_drives.h"
@@ -16,57 +18,55 @@ class OpenWithTest : public ::testing::Test {
  protected:
   void TearDown() override {
     unsetenv("ORVANE_OPEN_COMMAND");
-    common::SetOpenWithChooser(nullptr);
+    common::SetOpenWithHelper(nullptr);
   }
 
   TempDrives drives{"D"};
 };
 
 TEST_F(OpenWithTest, HandsTheResolvedPathAsOneArgument) {
+  // Without a helper, the opener is handed the file itself.
   const testing_support::RecordingOpener opener(drives.root());
-  bool chooser_called = false;
-  common::SetOpenWithChooser([&](const std::string&) { chooser_called = true; });
   WriteFile(drives.drive('D') / "my site" / "index.htm", "x");
   common::OpenWithAssociatedProgram("Open", "D:\\my site\\index.htm", std::nullopt, std::nullopt, 1);
   // One argument, blanks and all.
   EXPECT_EQ(opener.Opened(), (drives.drive('D') / "my site" / "index.htm").string());
-  EXPECT_FALSE(chooser_called);
 }
 
-TEST_F(OpenWithTest, OffersTheChooserWhenTheOpenerCannotOpenAnExistingFile) {
-  WriteFile(drives.drive('D') / "orvane" / "index.htm", "x");
-  const std::filesystem::path failing = drives.root() / "failing.sh";
-  const std::filesystem::path lasting = drives.root() / "lasting.sh";
-  WriteFile(failing, "#!/bin/sh\nexit 3\n");
-  WriteFile(lasting, "#!/bin/sh\nsleep 3\nexit 3\n");  // a program still showing the file
-  for (const auto& p : {failing, lasting}) {
-    std::filesystem::permissions(p, std::filesystem::perms::owner_all);
-  }
+// The caller hands the file to its helper and goes on at once, starting no
+// opener of its own, however long the opener would take.
+TEST_F(OpenWithTest, HandsTheFileToTheHelperAndGoesOnAtOnce) {
+  WriteFile(drives.drive('D') / "my site" / "index.htm", "x");
+  const std::filesystem::path started = drives.root() / "opener-started";
+  const std::filesystem::path opener = drives.root() / "late-failing.sh";
+  WriteFile(opener, "#!/bin/sh\ntouch '" + started.string() + "'\nsleep 2\nexit 3\n");
+  std::filesystem::permissions(opener, std::filesystem::perms::owner_all);
+  setenv("ORVANE_OPEN_COMMAND", opener.c_str(), 1);
   struct Case {
-    std::filesystem::path opener;
     const char* file;
-    bool offered;
+    std::string handed;
   };
   const Case cases[] = {
-      {drives.root() / "no-such-opener", "D:\\orvane\\index.htm", true},
-      {failing, "D:\\orvane\\index.htm", true},
-      {failing, "D:\\orvane\\missing.htm", false},
-      {lasting, "D:\\orvane\\index.htm", false},
+      {"D:\\my site\\index.htm", (drives.drive('D') / "my site" / "index.htm").string()},
+      {"D:\\my site\\missing.htm", (drives.drive('D') / "my site" / "missing.htm").string()},
+      {"Q:\\unmapped\\index.htm", ""},
   };
   for (const Case& c : cases) {
-    setenv("ORVANE_OPEN_COMMAND", c.opener.c_str(), 1);
-    std::string offered;
-    common::SetOpenWithChooser([&](const std::string& file) { offered = file; });
+    std::string handed;
+    common::SetOpenWithHelper([&](const std::string& file) { handed = file; });
+    const auto begun = std::chrono::steady_clock::now();
     common::OpenWithAssociatedProgram("Open", c.file, std::nullopt, std::nullopt, 1);
-    EXPECT_EQ(offered, c.offered ? (drives.drive('D') / "orvane" / "index.htm").string() : "")
-        << c.opener << " " << c.file;
+    EXPECT_LT(std::chrono::steady_clock::now() - begun, std::chrono::milliseconds(500)) << c.file;
+    EXPECT_EQ(handed, c.handed) << c.file;
   }
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_FALSE(std::filesystem::exists(started)) << "the caller started the opener itself";
 }
 
 TEST_F(OpenWithTest, NeverRaisesIntoTheCaller) {
   setenv("ORVANE_OPEN_COMMAND", (drives.root() / "no-such-opener").c_str(), 1);
   bool offered = false;
-  common::SetOpenWithChooser([&](const std::string&) {
+  common::SetOpenWithHelper([&](const std::string&) {
     offered = true;
     throw std::runtime_error("dialog failed");
   });

@@ -14,9 +14,9 @@ namespace topics {
 
 int RunTopicsProgram(Variant variant, int argc, char** argv) {
   QApplication app(argc, argv);
-  if (vb::RunOpenWithChooser(argc, argv)) return 0;
+  if (vb::RunOpenWithHelper(argc, argv)) return 0;
   vb::InstallQtMessageBoxes();
-  common::SetOpenWithChooser(vb::StartOpenWithChooser);
+  common::SetOpenWithHelper(vb::StartOpenWithHelper);
   TopicsSite site;
   site.site_root = SiteRootOf(vb::ProgramFolderOfExecutable());
   if (auto refusal = StartTopics(variant, site)) {

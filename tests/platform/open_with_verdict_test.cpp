@@ -1,0 +1,231 @@
+// The Open With road awaiting each program it starts on a file: the opener,
+// an application picked in the chooser and a program browsed for, over a
+// registry of applications of the test's own (a program of its own: GIO reads
+// where the registry is once per process). Programs that fail after 2 s stand
+// for a browser that refuses late; the verdict time is shortened to 3 s.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/qt/open_with_dialog.h"
+#include "tests/support/temp_drives.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using std::chrono::milliseconds;
+using testing_support::WriteFile;
+
+constexpr milliseconds kVerdict{3000};
+
+class OpenWithVerdictTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    drives_ = std::make_unique<testing_support::TempDrives>("");
+    const fs::path data = drives_->root() / "data";
+    // The system's file types, but none of its applications.
+    const fs::path system = drives_->root() / "system";
+    fs::create_directories(system);
+    fs::create_directory_symlink("/usr/share/mime", system / "mime");
+    setenv("XDG_DATA_DIRS", system.c_str(), 1);
+    setenv("XDG_DATA_HOME", data.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (drives_->root() / "config").c_str(), 1);
+    Script("fails-late.sh", "sleep 2\nexit 1");
+    Script("fails-at-once.sh", "exit 1");
+    Script("lasts.sh", "sleep 5\nexit 1");
+    Script("opens.sh", "exit 0");
+    App(data, "orvane-test-late.desktop", "Late Failer", "fails-late.sh");
+    App(data, "orvane-test-lasting.desktop", "Lasting Viewer", "lasts.sh");
+    App(data, "orvane-test-quick.desktop", "Quick Viewer", "opens.sh");
+    WriteFile(data / "applications" / "mimeinfo.cache",
+              "[MIME Cache]\ntext/plain=orvane-test-late.desktop;orvane-test-lasting.desktop;"
+              "orvane-test-quick.desktop;\n");
+    WriteFile(Log(), "There were errors.\r\n");
+  }
+  static void TearDownTestSuite() { drives_.reset(); }
+  void TearDown() override { unsetenv("ORVANE_OPEN_COMMAND"); }
+
+  static fs::path Script(const std::string& name, const std::string& body = "") {
+    const fs::path script = drives_->root() / name;
+    if (!body.empty()) {
+      WriteFile(script, "#!/bin/sh\n" + body + "\n");
+      fs::permissions(script, fs::perms::owner_all);
+    }
+    return script;
+  }
+  static void App(const fs::path& data, const std::string& id, const std::string& name,
+                  const std::string& script) {
+    WriteFile(data / "applications" / id,
+              "[Desktop Entry]\nType=Application\nName=" + name + "\nExec=" +
+                  Script(script).string() + " %f\nMimeType=text/plain;\n");
+  }
+  static fs::path Log() { return drives_->root() / "program" / "errorlog.txt"; }
+
+  // Selects the row named `name` in the chooser.
+  static void Pick(vb::OpenWithDialog& dialog, const QString& name) {
+    const auto rows = dialog.List->findItems(name, Qt::MatchExactly);
+    ASSERT_EQ(rows.size(), 1) << name.toStdString();
+    dialog.List->setCurrentItem(rows.front());
+  }
+
+  static std::unique_ptr<testing_support::TempDrives> drives_;
+};
+
+std::unique_ptr<testing_support::TempDrives> OpenWithVerdictTest::drives_;
+
+// Runs `act` every 50 ms while the event loop turns, until it returns true.
+class EveryTurn {
+ public:
+  explicit EveryTurn(std::function<bool()> act) {
+    QObject::connect(&timer_, &QTimer::timeout, [this, act] {
+      if (act()) timer_.stop();
+    });
+    timer_.start(50);
+  }
+
+ private:
+  QTimer timer_;
+};
+
+vb::OpenWithDialog* ShownChooser() {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    auto* chooser = dynamic_cast<vb::OpenWithDialog*>(window);
+    if (chooser != nullptr && chooser->isVisible()) return chooser;
+  }
+  return nullptr;
+}
+
+// The opener's verdict: the chooser comes up, with the whole path, for an
+// opener that fails within the verdict time, late or not.
+TEST_F(OpenWithVerdictTest, TheChooserFollowsAnOpenerThatFailsWithinTheVerdict) {
+  struct Case {
+    const char* opener;
+    bool exists;
+    bool offered;
+  };
+  const Case cases[] = {
+      {"no-such-opener", true, true},  {"fails-at-once.sh", true, true},
+      {"fails-late.sh", true, true},   {"lasts.sh", true, false},
+      {"opens.sh", true, false},       {"fails-at-once.sh", false, false},
+  };
+  for (const Case& c : cases) {
+    setenv("ORVANE_OPEN_COMMAND", Script(c.opener).c_str(), 1);
+    const fs::path file = c.exists ? Log() : Log().parent_path() / "missing.txt";
+    std::string shown_path;
+    std::vector<std::string> apps;
+    EveryTurn answer([&] {
+      vb::OpenWithDialog* chooser = ShownChooser();
+      if (chooser == nullptr) return false;
+      shown_path = chooser->Path->text().toStdString();
+      for (int row = 0; row < chooser->List->count(); ++row) {
+        apps.push_back(chooser->List->item(row)->text().toStdString());
+      }
+      chooser->CancelButton->click();
+      return true;
+    });
+    vb::OpenOrOfferChoice(file.string(), kVerdict);
+    EXPECT_EQ(shown_path, c.offered ? file.string() : "") << c.opener;
+    if (c.offered) {
+      EXPECT_EQ(apps, (std::vector<std::string>{"Late Failer", "Lasting Viewer", "Quick Viewer",
+                                                "Other program\u2026"}))
+          << c.opener;
+    }
+  }
+}
+
+// A program picked that fails within the verdict time is named under the
+// path and the chooser waits for another choice; one that opens the file, or
+// still runs when the time is up, closes it.
+TEST_F(OpenWithVerdictTest, APickedProgramThatFailsIsNamedAndTheChoiceOfferedAgain) {
+  struct Case {
+    const char* app;
+    bool offered_again;
+    bool waited;  // hidden while the program had its time
+  };
+  const Case cases[] = {
+      {"Late Failer", true, true},
+      {"Lasting Viewer", false, true},
+      {"Quick Viewer", false, false},
+  };
+  for (const Case& c : cases) {
+    vb::OpenWithDialog dialog(Log().string(), kVerdict);
+    dialog.show();
+    Pick(dialog, c.app);
+    bool hidden = false;
+    EveryTurn watch([&] {
+      hidden = hidden || !dialog.isVisible();
+      return false;
+    });
+    dialog.OpenButton->click();
+    if (c.waited) {
+      EXPECT_TRUE(hidden) << c.app;
+    }
+    EXPECT_EQ(dialog.isVisible(), c.offered_again) << c.app;
+    EXPECT_EQ(dialog.result(), c.offered_again ? QDialog::Rejected : QDialog::Accepted) << c.app;
+    EXPECT_EQ(dialog.Failure->isVisible(), c.offered_again) << c.app;
+    if (c.offered_again) {
+      EXPECT_EQ(dialog.Failure->text().toStdString(),
+                std::string(c.app) + " could not open this file.");
+    }
+  }
+}
+
+// "Other program…" browses for a program, and the one chosen is awaited as
+// the listed ones are; a browse given up leaves the choice as it was.
+TEST_F(OpenWithVerdictTest, OtherProgramBrowsesAndTheProgramChosenIsAwaited) {
+  struct Case {
+    const char* program;  // nullptr: the browse is cancelled
+    const char* failure;
+    bool closed;
+  };
+  const Case cases[] = {
+      {nullptr, "", false},
+      {"fails-late.sh", "fails-late.sh could not open this file.", false},
+      {"opens.sh", "", true},
+  };
+  for (const Case& c : cases) {
+    vb::OpenWithDialog dialog(Log().string(), kVerdict);
+    dialog.show();
+    Pick(dialog, QString::fromUtf8("Other program\u2026"));
+    bool browsed = false;
+    EveryTurn answer([&] {
+      auto* browse = dynamic_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (browse == nullptr) return false;
+      browsed = browse->fileMode() == QFileDialog::ExistingFile;
+      if (c.program == nullptr) {
+        browse->reject();
+      } else {
+        // Typed, as a user may type a program's whole path.
+        auto* typed = browse->findChild<QLineEdit*>("fileNameEdit");
+        if (typed == nullptr) {
+          ADD_FAILURE() << "no file name box";
+          browse->reject();
+          return true;
+        }
+        typed->setText(QString::fromStdString(Script(c.program).string()));
+        QMetaObject::invokeMethod(browse, "accept");
+      }
+      return true;
+    });
+    dialog.OpenButton->click();
+    EXPECT_TRUE(browsed) << "no file dialog for Other program";
+    EXPECT_EQ(dialog.Failure->text().toStdString(), c.failure);
+    EXPECT_EQ(dialog.isVisible(), !c.closed);
+    EXPECT_EQ(dialog.result(), c.closed ? QDialog::Accepted : QDialog::Rejected);
+  }
+}
+
+}  // namespace
