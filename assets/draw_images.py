@@ -3,8 +3,10 @@
 
 Writes the 40 files every site copies into its shared image folder, once per
 theme folder under assets/program/: 127x25 navigation buttons with their
-labels (and the year buttons of 2013 to 2099 beside them), the 60x60 "Click!" button of the topic links and the 179x191 owl
-that stands in for a student's photo. Needs PIL (Debian: python3-pil).
+labels, the 60x60 "Click!" button of the topic links and the 179x191 owl
+that stands in for a student's photo; beside them the year buttons of 2013
+to 2099, one of which a build copies when it links to last year. Needs PIL
+(Debian: python3-pil).
 It also draws the main window's logo (248x60) and the small picture on
 its Preview button into assets/ui/. Run it after a change of look; the
 images it writes are committed.

@@ -225,8 +225,8 @@ class Build {
 
   // Sorts the student list, copies and personalises the template site, tells
   // how many pages were made, opens the home page and closes the builder.
-  // The refusal form leaves out the sort, the year's copy of the
-  // list and its deletion; so does a build whose list was never opened.
+  // The refusal form leaves out the sort, the year's copy of the list and
+  // its deletion; so does a build whose list was never opened.
   void FinishSite(bool refused) {
     try {
       progress_.SetLabel3("Creating new school intranet pages...");

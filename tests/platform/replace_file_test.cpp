@@ -3,7 +3,6 @@
 // the new file's mode, a failed write, and the leftovers of killed writers.
 #include "platform/replace_file.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>

@@ -51,6 +51,7 @@ cases=(
   "common/planted.cpp"        '  std::rename(from, to);'                    "$os"
   "common/planted.cpp"        '  std::remove(path.c_str());'                "$os"
   "common/planted.cpp"        '  std::remove("ovnews.tmp");'                "$os"
+  "common/planted.cpp"        '  ::remove(path.c_str());'                   "$os"
   "common/planted.cpp"        '#include <QString>'                          "Qt included outside ui/ folders and platform/qt/:"
   "common/planted.cpp"        '  std::remove(lines.begin(), lines.end(), "");' pass
   "common/planted.cpp"        '  std::filesystem::path name = "a";'         pass
