@@ -1,6 +1,5 @@
 #include "platform/qt/open_with_dialog.h"
 
-#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -14,6 +13,7 @@
 
 #include "platform/desktop_apps.h"
 #include "platform/native_paths.h"
+#include "platform/qt/event_gate.h"
 #include "platform/qt/text_heights.h"
 #include "platform/qt/widgets.h"
 #include "platform/shell.h"
@@ -114,10 +114,10 @@ void OpenWithDialog::OpenChosen() {
 
 void OpenWithDialog::AwaitStart(const std::string& name, int pid) {
   if (pid > 0) hide();
-  // Hidden, the window still answers its desktop while it waits. Started
-  // without a process of its own, the program is taken as started.
-  if (pid == 0 ||
-      (pid > 0 && AwaitVerdict(pid, verdict_, [] { QCoreApplication::processEvents(); }))) {
+  // Hidden, the window still answers its desktop while it waits, but no
+  // handler starts meanwhile. Started without a process of its own, the
+  // program is taken as started.
+  if (pid == 0 || (pid > 0 && AwaitVerdict(pid, verdict_, [] { HandlePendingEvents(); }))) {
     accept();
     return;
   }

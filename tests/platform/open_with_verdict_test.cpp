@@ -183,6 +183,43 @@ TEST_F(OpenWithVerdictTest, APickedProgramThatFailsIsNamedAndTheChoiceOfferedAga
   }
 }
 
+// While a picked program has its time, no button of the chooser starts
+// anything; once it has failed and the chooser is back, its buttons work.
+TEST_F(OpenWithVerdictTest, TheButtonsWaitForTheVerdictAndWorkWhenTheChoiceIsBack) {
+  struct Case {
+    const char* then_picked;  // nullptr: Cancel is clicked when the choice is back
+    QDialog::DialogCode result;
+  };
+  const Case cases[] = {
+      {nullptr, QDialog::Rejected},
+      {"Quick Viewer", QDialog::Accepted},
+  };
+  for (const Case& c : cases) {
+    vb::OpenWithDialog dialog(Log().string(), kVerdict);
+    int finished = 0;
+    QObject::connect(&dialog, &QDialog::finished, [&] { ++finished; });
+    dialog.show();
+    Pick(dialog, "Late Failer");
+    EveryTurn press_while_waiting([&] {
+      if (dialog.isVisible()) return false;
+      dialog.CancelButton->click();
+      return true;
+    });
+    dialog.OpenButton->click();
+    EXPECT_EQ(finished, 0) << "Cancel ran while the program had its time";
+    ASSERT_TRUE(dialog.Failure->isVisible());
+    if (c.then_picked == nullptr) {
+      dialog.CancelButton->click();
+    } else {
+      Pick(dialog, c.then_picked);
+      dialog.OpenButton->click();
+    }
+    EXPECT_EQ(finished, 1) << (c.then_picked ? c.then_picked : "Cancel");
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), c.result);
+  }
+}
+
 // "Other program…" browses for a program, and the one chosen is awaited as
 // the listed ones are; a browse given up leaves the choice as it was.
 TEST_F(OpenWithVerdictTest, OtherProgramBrowsesAndTheProgramChosenIsAwaited) {

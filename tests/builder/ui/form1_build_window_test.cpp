@@ -24,6 +24,7 @@
 #include "platform/paths.h"
 #include "subjects/core/subject_groups.h"
 #include "tests/support/scripted_messages.h"
+#include "tests/sortlib/sort_test_support.h"
 #include "tests/support/temp_drives.h"
 
 namespace builder {
@@ -51,39 +52,17 @@ class PaintedTexts : public QObject {
   QLabel* label_;
 };
 
-// Temporary folders on the tmpfs /dev/shm while it lives: there a class of
-// one student takes about a millisecond, so that a limit on how often the
-// window repaints would hold back the lines of the classes after it.
-class TemporaryOnTmpfs {
- public:
-  TemporaryOnTmpfs() {
-    struct statfs st {};
-    available_ = ::statfs(kFolder, &st) == 0 && st.f_type == TMPFS_MAGIC &&
-                 ::access(kFolder, W_OK) == 0;
-    const char* saved = std::getenv("TMPDIR");
-    if (saved != nullptr) saved_ = saved;
-    had_ = saved != nullptr;
-    if (available_) setenv("TMPDIR", kFolder, 1);
-  }
-  ~TemporaryOnTmpfs() {
-    if (had_) {
-      setenv("TMPDIR", saved_.c_str(), 1);
-    } else {
-      unsetenv("TMPDIR");
-    }
-  }
-  bool available() const { return available_; }
-
- private:
-  static constexpr char kFolder[] = "/dev/shm";
-  bool available_ = false;
-  bool had_ = false;
-  std::string saved_;
-};
+// Whether `folder` is a tmpfs this test may write: there a class of one
+// student takes about a millisecond, so that a limit on how often the window
+// repaints would hold back the lines of the classes after it.
+bool WritableTmpfs(const char* folder) {
+  struct statfs st {};
+  return ::statfs(folder, &st) == 0 && st.f_type == TMPFS_MAGIC && ::access(folder, W_OK) == 0;
+}
 
 TEST(BuildWindowTest, EachClassShowsItsOwnLineWhileItIsBuilt) {
-  const TemporaryOnTmpfs tmpfs;
-  if (!tmpfs.available()) GTEST_SKIP() << "no writable tmpfs at /dev/shm";
+  if (!WritableTmpfs("/dev/shm")) GTEST_SKIP() << "no writable tmpfs at /dev/shm";
+  const sort_test::TmpDirOverride temporary("/dev/shm");
   const char* shipped = std::getenv("ORVANE_TEST_PROGRAM_DIR");
   if (shipped == nullptr || !fs::exists(fs::path(shipped) / "ovintranet") ||
       !fs::exists(fs::path(shipped) / "XRsortLib.so")) {
