@@ -76,12 +76,20 @@ std::optional<OldFile> Examine(const Place& place, const ReplaceRules& rules) {
     if (errno != ENOENT && rules.refuse_other_than_file) RaiseErrno(errno, FileOp::OpenWrite, place.target);
     return std::nullopt;
   }
-  if ((rules.refuse_other_than_file && !S_ISREG(st.st_mode)) ||
-      (rules.refuse_read_only && IsReadOnlyFile(place.target_text))) {
-    Raise(75, place.target.string() + ": may not be replaced");
+  const bool replaced_link = rules.replace_link && S_ISLNK(st.st_mode);
+  if ((rules.refuse_other_than_file && !S_ISREG(st.st_mode) && !replaced_link) ||
+      (rules.refuse_read_only && IsReadOnlyFile(place.target_text)) ||
+      (rules.refuse_unwritable && S_ISREG(st.st_mode) && ::access(place.target.c_str(), W_OK) != 0)) {
+    Raise(rules.refusal_number, place.target.string() + ": may not be replaced");
   }
   if (!S_ISREG(st.st_mode)) return std::nullopt;
   return OldFile{static_cast<mode_t>(st.st_mode & 07777), st.st_gid};
+}
+
+// The group the new file is given: the old file's with its mode, else none.
+std::optional<gid_t> NewGroup(const ReplaceRules& rules, const std::optional<OldFile>& old) {
+  if (rules.mode != ReplaceRules::Mode::kOldFile || !old) return std::nullopt;
+  return old->group;
 }
 
 mode_t NewMode(const ReplaceRules& rules, const std::optional<OldFile>& old, bool program) {
@@ -96,7 +104,7 @@ mode_t NewMode(const ReplaceRules& rules, const std::optional<OldFile>& old, boo
 // target's place.
 class Temporary {
  public:
-  Temporary(const Place& place, mode_t mode);
+  Temporary(const Place& place, mode_t mode, std::optional<gid_t> group);
   ~Temporary();
   Temporary(const Temporary&) = delete;
   Temporary& operator=(const Temporary&) = delete;
@@ -114,7 +122,7 @@ class Temporary {
   bool placed_ = false;
 };
 
-Temporary::Temporary(const Place& place, mode_t mode) : place_(place) {
+Temporary::Temporary(const Place& place, mode_t mode, std::optional<gid_t> group) : place_(place) {
   if (place.temporary.empty()) {
     const std::string file_name = place.target.filename().string();
     RemoveStaleTemporaries(place.target.parent_path(), file_name);
@@ -125,6 +133,8 @@ Temporary::Temporary(const Place& place, mode_t mode) : place_(place) {
     path_ = place.temporary.string();
     fd_ = OpenNoFollow(path_, O_WRONLY | O_CREAT | O_TRUNC, 0600);
   }
+  // The group goes first, as a change of group may clear the mode's set-id bits.
+  if (group) GiveGroup(fd_, *group);
   if (::fchmod(fd_, mode) != 0) {
     const int err = errno;
     ::close(std::exchange(fd_, -1));
@@ -203,7 +213,8 @@ void CheckReplaceable(std::string_view target, const ReplaceRules& rules) {
 
 void ReplaceFile(std::string_view target, std::string_view contents, const ReplaceRules& rules) {
   const Place place = PlaceOf(target, rules.temporary_name);
-  Temporary temporary(place, NewMode(rules, Examine(place, rules), false));
+  const std::optional<OldFile> old = Examine(place, rules);
+  Temporary temporary(place, NewMode(rules, old, false), NewGroup(rules, old));
   temporary.Write(contents.data(), contents.size());
   temporary.TakePlace();
 }
@@ -211,7 +222,8 @@ void ReplaceFile(std::string_view target, std::string_view contents, const Repla
 void ReplaceWithCopy(std::string_view source, std::string_view target, const ReplaceRules& rules) {
   Source from(source);
   const Place place = PlaceOf(target, rules.temporary_name);
-  Temporary temporary(place, NewMode(rules, Examine(place, rules), from.IsProgram()));
+  const std::optional<OldFile> old = Examine(place, rules);
+  Temporary temporary(place, NewMode(rules, old, from.IsProgram()), NewGroup(rules, old));
   char buffer[1 << 16];
   for (size_t n; (n = from.Read(buffer, sizeof buffer)) > 0;) temporary.Write(buffer, n);
   temporary.TakePlace();
@@ -227,7 +239,8 @@ void PutInPlace(std::string_view target, const ReplaceRules& rules) {
     // The old file's mode means the same only with its group. The group goes
     // first, as a change of group may clear the mode's set-id bits.
     if (old && rules.mode == ReplaceRules::Mode::kOldFile) GiveGroup(fd, old->group);
-    if (::fchmod(fd, mode) == 0) SyncToDisk(fd);
+    ::fchmod(fd, mode);
+    SyncToDisk(fd);
     ::close(fd);
   }
   if (::rename(place.temporary.c_str(), place.target.c_str()) != 0) {

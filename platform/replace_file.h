@@ -20,8 +20,18 @@ struct ReplaceRules {
   bool refuse_other_than_file = false;
   // A read-only target is refused with 75; otherwise it is replaced.
   bool refuse_read_only = false;
+  // A link in the target's place is replaced even where anything else but a
+  // regular file is refused.
+  bool replace_link = false;
+  // A target that this account may not write is refused, as writing it in
+  // place would be; a read-only one that it may write is replaced.
+  bool refuse_unwritable = false;
+  // The error a refusal raises: 75, or 70 for a caller whose write in place
+  // raised 70 for what is refused.
+  int refusal_number = 75;
   enum class Mode {
-    kOldFile,    // the old file's; an ordinary file's when there is none
+    kOldFile,    // the old file's, and its group where this user belongs to
+                 // it; an ordinary file's when there is none
     kOrdinary,   // 0666 less the process's mask; a copied program stays runnable
     kOwnerOnly,  // 0600
   } mode = Mode::kOrdinary;
@@ -40,11 +50,11 @@ void ReplaceFile(std::string_view target, std::string_view contents, const Repla
 // The same with the bytes of the file `source` (missing: 53; a folder: 75).
 void ReplaceWithCopy(std::string_view source, std::string_view target, const ReplaceRules& rules);
 
-// The last steps alone, for a caller that has written and synced the
-// temporary file `rules.temporary_name` itself: the rules are tested, the
-// file gets its mode (where this user may give it) and is renamed over the
-// target; with Mode::kOldFile it also gets the old file's group where this
-// user belongs to it. When anything before the rename fails, the file stays.
+// The last steps alone, for a caller that has written the temporary file
+// `rules.temporary_name` itself: the rules are tested, the file gets its mode
+// (where this user may give it), is synced and is renamed over the target;
+// with Mode::kOldFile it also gets the old file's group where this user
+// belongs to it. When anything before the rename fails, the file stays.
 void PutInPlace(std::string_view target, const ReplaceRules& rules);
 
 // Renames the temporary file `temporary_name` to the target when no target
