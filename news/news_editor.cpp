@@ -117,6 +117,7 @@ void NewsEditor::SaveCurrentItem(const ItemEdits& edits) {
   first_.WriteRecordAt(item_index_(current_index_),
                        common::BuildNewsRecord(status, edits.title, edits.body, edits.submitted_by,
                                                shown_.date_text, shown_.ip_address));
+  first_.Sync();
 }
 
 // Empties the submissions file when nothing in it waits, unless something
@@ -146,11 +147,15 @@ void NewsEditor::AfterStartup(F&& action) {
 void NewsEditor::ApproveItem(const ItemEdits& edits) {
   AfterStartup([&] {
     // The item is in the store before its submission is marked processed:
-    // a failure between the two can repeat an item but never lose one. An
-    // append that fails part-way leaves the store as it was.
+    // a failure between the two can repeat an item but never lose one. The
+    // item is on the disk before its mark, and so before the submissions
+    // file is emptied. An append that fails part-way, its sync included,
+    // leaves the store as it was.
     second_.AppendRecord(common::BuildNewsRecord('1', edits.title, edits.body, edits.submitted_by,
-                                                 shown_.date_text, shown_.ip_address));
+                                                 shown_.date_text, shown_.ip_address),
+                         /*sync=*/true);
     first_.WriteRecordAt(item_index_(current_index_), common::ProcessedSubmissionRecord());
+    first_.Sync();
     ++current_index_;
     ShowSubmittedItem();
   });
@@ -162,6 +167,7 @@ bool NewsEditor::DeleteItem() {
   }
   AfterStartup([&] {
     first_.WriteRecordAt(item_index_(current_index_), common::DeletedItemRecord());
+    first_.Sync();
     deleted_flag_ = true;
     if (mode_ == Mode::kChecking) {
       ++current_index_;

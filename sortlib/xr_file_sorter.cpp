@@ -185,7 +185,9 @@ void TXRFileSorter::WriteRun() {
 
 // Gives the output's name to the final result only when it is whole: the
 // final file is renamed over the output, or the result is written beside
-// the output and renamed over it. Until then the old output stays.
+// the output and renamed over it. Until then the old output stays. The file
+// is synced before its rename and the output's folder after, so that the
+// output is the old one or the whole new one after a power cut too.
 void TXRFileSorter::MakeOutput(const std::string& final_name, int64_t records) {
   const std::string output = NativePath(Parser.OutputFile);
   RemoveLeftTempOutputs(output);
@@ -201,18 +203,24 @@ void TXRFileSorter::MakeOutput(const std::string& final_name, int64_t records) {
     try {
       written = FinishOutput(final_name, out);
       if (::chmod(temp.c_str(), DefaultFileMode()) != 0) RaiseIoErrno(errno);
+      if (!SyncFile(temp)) RaiseIoErrno(errno);
       if (::rename(temp.c_str(), output.c_str()) != 0) RaiseIoErrno(errno, true);
     } catch (...) {
       ::unlink(temp.c_str());
       throw;
     }
+    SyncFolderOf(output);
   } else {
     ::chmod(final_name.c_str(), DefaultFileMode());
+    // A final file that is missing fails at its move, below.
+    if (!output.empty() && !SyncFile(final_name) && errno != ENOENT) RaiseIoErrno(errno);
     if (output.empty() || ::rename(final_name.c_str(), output.c_str()) != 0) {
       if (output.empty() || !CopyFileReplace(final_name, output)) {
         RaiseError("Error copying last file");
       }
       ::unlink(final_name.c_str());
+    } else {
+      SyncFolderOf(output);
     }
     written = records;
   }

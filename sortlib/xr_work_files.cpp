@@ -102,6 +102,8 @@ std::string FolderOf(const std::string& path) {
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
+bool SyncDescriptor(int fd) { return ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP; }
+
 }  // namespace
 
 WorkFolder::~WorkFolder() {
@@ -164,6 +166,24 @@ void RemoveLeftTempOutputs(const std::string& output) {
   if (!output.empty()) RemoveLeftBy(FolderOf(output), false, TempOutputPid);
 }
 
+bool SyncFile(const std::string& name) {
+  const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool synced = SyncDescriptor(fd);
+  const int err = errno;
+  ::close(fd);
+  errno = err;
+  return synced;
+}
+
+void SyncFolderOf(const std::string& name) {
+  const std::string folder = FolderOf(name);
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  SyncDescriptor(fd);
+  ::close(fd);
+}
+
 bool CopyFileReplace(const std::string& from, const std::string& to) {
   const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
   if (in < 0) return false;
@@ -191,10 +211,15 @@ bool CopyFileReplace(const std::string& from, const std::string& to) {
   }
   ::close(in);
   ok = ::fchmod(out, DefaultFileMode()) == 0 && ok;
+  ok = ok && SyncDescriptor(out);
   ok = ::close(out) == 0 && ok;
   if (ok) ok = ::rename(temp.c_str(), to.c_str()) == 0;
-  if (!ok) ::unlink(temp.c_str());
-  return ok;
+  if (!ok) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  SyncFolderOf(to);
+  return true;
 }
 
 }  // namespace xrsort

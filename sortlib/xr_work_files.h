@@ -42,9 +42,16 @@ std::string TempOutputName(const std::string& output);
 // Removes the temporary outputs that ended processes left beside `output`.
 void RemoveLeftTempOutputs(const std::string& output);
 
+// Syncs the file `name` to the disk; false (errno set) only for a failure
+// that counts: a file system that offers no sync has nothing to flush.
+bool SyncFile(const std::string& name);
+// Syncs the folder that holds `name`, so that a rename into it lasts. The
+// file is in place by then, so a failure here is not reported.
+void SyncFolderOf(const std::string& name);
+
 // Copies `from` over `to` through the temporary output, created
-// exclusively and renamed into place, so that `to` is either whole or
-// untouched; the copy gets the default mode.
+// exclusively, synced and renamed into place, so that `to` is either whole
+// or untouched, and the rename lasts; the copy gets the default mode.
 bool CopyFileReplace(const std::string& from, const std::string& to);
 
 }  // namespace xrsort

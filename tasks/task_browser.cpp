@@ -61,10 +61,12 @@ void TaskBrowser::SaveCurrentTask(const TaskOnScreen& screen) {
   store_.WriteRecordAt(index_(CurrentPosition),
                        BuildTaskRecord(status, screen.title, screen.body, screen.submitted_by, screen.date,
                                        screen.ip_address, screen.site, screen.category, priority));
+  store_.Sync();
 }
 
 void TaskBrowser::DeleteShownTask() {
   store_.WriteRecordAt(index_(CurrentPosition), DeletedTaskRecord());
+  store_.Sync();
   ShownTaskDeleted = true;
 }
 

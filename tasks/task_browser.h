@@ -34,9 +34,10 @@ class TaskBrowser {
   // in the incomplete-only view. At the end of that view it says so and falls
   // back to all tasks from the first.
   TaskOnScreen ShowCurrentTask();
-  // Writes the task as the controls hold it over its record.
+  // Writes the task as the controls hold it over its record, and syncs it.
   void SaveCurrentTask(const TaskOnScreen& screen);
-  // Writes the deleted-task record over the shown task (its edits are not saved).
+  // Writes the deleted-task record over the shown task (its edits are not
+  // saved), and syncs it.
   void DeleteShownTask();
 
   void MoveFirst();

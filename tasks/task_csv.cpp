@@ -1,7 +1,7 @@
 #include "tasks/task_csv.h"
 
 #include "common/open_with.h"
-#include "platform/files.h"
+#include "platform/replace_file.h"
 #include "tasks/task_record.h"
 #include "tasks/task_store.h"
 
@@ -63,9 +63,16 @@ std::string TaskCsv(const std::vector<std::string>& records, TaskSelection selec
 void ExportTasks(const std::string& tool_folder, const common::BulletinRecordFile& store,
                  TaskSelection selection, std::string_view report_date) {
   const std::string path = tool_folder + std::string(CsvFileName(selection));
-  vb::LineWriter csv(path);
-  csv.Write(TaskCsv(ReadTaskRecords(store), selection, report_date));
-  csv.Close();
+  // The old export stays whole until the new one is on the disk. Anything but
+  // a regular file in its place (a link, a folder), or a file this account
+  // may not write, is a write failure (70), as writing it in place was; the
+  // old file's mode and group stay.
+  vb::ReplaceRules rules;
+  rules.refuse_other_than_file = true;
+  rules.refuse_unwritable = true;
+  rules.refusal_number = 70;
+  rules.mode = vb::ReplaceRules::Mode::kOldFile;
+  vb::ReplaceFile(path, TaskCsv(ReadTaskRecords(store), selection, report_date), rules);
   common::OpenWithAssociatedProgram("Open", path, std::nullopt, std::nullopt, 1);
 }
 

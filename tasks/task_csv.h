@@ -22,9 +22,10 @@ std::string_view CsvFileName(TaskSelection selection);
 std::string TaskCsv(const std::vector<std::string>& records, TaskSelection selection,
                     std::string_view report_date);
 
-// Writes the export of the open store into the tool's folder and opens it
-// with the desktop's program for CSV files. Raises the file error when the
-// file cannot be written; nothing is opened then.
+// Writes the export of the open store into the tool's folder, replacing the
+// old one in one durable step, and opens it with the desktop's program for
+// CSV files. Raises the file error when the file cannot be written; the old
+// one stays whole and nothing is opened then.
 void ExportTasks(const std::string& tool_folder, const common::BulletinRecordFile& store,
                  TaskSelection selection, std::string_view report_date);
 
