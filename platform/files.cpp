@@ -13,6 +13,7 @@
 #include "platform/file_calls.h"
 #include "platform/path_memory.h"
 #include "platform/paths.h"
+#include "platform/replace_file.h"
 #include "platform/text.h"
 #include "platform/vb_error.h"
 
@@ -141,7 +142,8 @@ void CopyFileBytes(const fs::path& from, const fs::path& to, bool to_is_new) {
   if (::close(out) != 0) RaiseErrno(errno, FileOp::Write, to);
 }
 
-void CopyTree(const fs::path& from, const fs::path& to) {
+// Without `rules` an existing file is written in place.
+void CopyTree(const fs::path& from, const fs::path& to, const ReplaceRules* rules) {
   std::error_code ec;
   std::vector<fs::path> folders, files;
   for (fs::directory_iterator it(from, ec), end; !ec && it != end; it.increment(ec)) {
@@ -166,10 +168,14 @@ void CopyTree(const fs::path& from, const fs::path& to) {
       }
     }
     if (made) NoteMade(target.string(), true);
-    CopyTree(folder, target);
+    CopyTree(folder, target, rules);
   }
   for (const fs::path& file : files) {
     const std::string name = file.filename().string();
+    if (rules != nullptr) {
+      ReplaceWithCopy(NativeToText(file), NativeToText(to / name), *rules);
+      continue;
+    }
     const bool is_new = KnownEntry(to_text, name) == Presence::Absent;
     CopyFileBytes(file, to / name, is_new);
   }
@@ -279,15 +285,21 @@ void FileCopy(std::string_view from, std::string_view to) {
   });
 }
 
-void CopyFolderContents(std::string_view from, std::string_view to) {
-  OnTargets(from, Intent::Use, to, Intent::Use, [](const Target& from_target, const Target& to_target) {
+static void CopyContents(std::string_view from, std::string_view to, const ReplaceRules* rules) {
+  OnTargets(from, Intent::Use, to, Intent::Use, [rules](const Target& from_target, const Target& to_target) {
     const fs::path source = from_target.native;
     const fs::path target = to_target.native;
     std::error_code ec;
     if (!fs::is_directory(source, ec)) Raise(76, source.string() + ": path not found");
     if (!fs::is_directory(target, ec)) Raise(76, target.string() + ": path not found");
-    CopyTree(source, target);
+    CopyTree(source, target, rules);
   });
+}
+
+void CopyFolderContents(std::string_view from, std::string_view to) { CopyContents(from, to, nullptr); }
+
+void CopyFolderContents(std::string_view from, std::string_view to, const ReplaceRules& rules) {
+  CopyContents(from, to, &rules);
 }
 
 bool FileExists(std::string_view path) {

@@ -9,6 +9,8 @@
 
 namespace vb {
 
+struct ReplaceRules;
+
 // One level; an existing folder raises 75, a missing parent 76.
 void MkDir(std::string_view path);
 // Deletes a file, or every file matching the wildcards (* ?) of the last name,
@@ -19,8 +21,11 @@ void Name(std::string_view from, std::string_view to);
 // Copies one file, replacing the target.
 void FileCopy(std::string_view from, std::string_view to);
 // Copies the sub-folders of `from` (recursively, merging) and then its files
-// into the existing folder `to`, replacing files; links are not followed.
+// into the existing folder `to`, replacing files; links are not followed. An
+// existing file is emptied and written again; with `rules`, each file takes
+// its target's place whole instead, as ReplaceWithCopy does under them.
 void CopyFolderContents(std::string_view from, std::string_view to);
+void CopyFolderContents(std::string_view from, std::string_view to, const ReplaceRules& rules);
 
 bool FileExists(std::string_view path);
 bool FolderExists(std::string_view path);

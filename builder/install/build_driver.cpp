@@ -135,7 +135,7 @@ class Build {
     }
     PassOver75([&] { YearIndexPage(run_); });
     BuildTickedLevels();
-    PassOver75([&] { PublishYearPages(run_); });
+    levels_built_ = true;
     return true;
   }
 
@@ -246,6 +246,9 @@ class Build {
         DeleteIfThere(SiteRoot() + "ovshrtct.srt");
       }
       if (!settings_.WritingPortfolio()) DeleteIfThere(SiteRoot() + "writing.htm");
+      // Only now is the year whole: until its page takes its name, a stopped
+      // build counts as unfinished and is run again.
+      if (levels_built_) PassOver75([&] { PublishYearPages(run_); });
       UnloadWindows();
       ctx_.MessageText =
           "Ond's Orvane has just created " + vb::NumberText(ctx_.PageCount) +
@@ -344,6 +347,7 @@ class Build {
   ProgressWindow& progress_;
   InstallWindow& window_;
   const InstallServices& services_;
+  bool levels_built_ = false;  // every ticked level was built without a drive error
   BuildRun run_;
   std::optional<vb::LineWriter> student_list_;  // ovshrtct.srt: open from a new year to the sort
   bool finish_message_shown_ = false;

@@ -5,6 +5,7 @@
 #include "builder/install/copy_one.h"
 #include "common/replace_in_file.h"
 #include "platform/files.h"
+#include "platform/replace_file.h"
 #include "platform/text.h"
 
 namespace builder {
@@ -66,16 +67,24 @@ void PersonaliseWritingPage(BuildRun& run) {
 }
 
 void WriteShortcutSettings(BuildRun& run, const subjects::SubjectGroups& groups) {
-  vb::LineWriter ini("ovshrtct.ini");
-  ini.Print("\"My Work\"," + run.settings.SiteYear());
-  ini.Print("\"" + std::to_string(groups.SubjectGroupCount) + "\"");
+  std::string ini = "\"My Work\"," + run.settings.SiteYear() + "\r\n";
+  ini += "\"" + std::to_string(groups.SubjectGroupCount) + "\"\r\n";
   if (groups.SubjectGroupCount > 0) {
     for (int k = 1; k <= groups.SubjectGroupCount && k <= 12; ++k) {
-      ini.Print("\"" + groups.SubjectGroupNames[k] + "\",\"" + groups.SubjectGroupFolders[k] + "\"");
+      ini += "\"" + groups.SubjectGroupNames[k] + "\",\"" + groups.SubjectGroupFolders[k] + "\"\r\n";
     }
-    ini.Print("\"" + std::to_string(groups.TopicsPerGroup) + "\"");
+    ini += "\"" + std::to_string(groups.TopicsPerGroup) + "\"\r\n";
   }
-  ini.Close();
+  // The topics tools read the file whole or its old self, never a torn one.
+  // Anything but a regular file in its place (a link, a folder), or a file
+  // this account may not write, is a write failure (70); the old file's mode
+  // and group stay.
+  vb::ReplaceRules rules;
+  rules.refuse_other_than_file = true;
+  rules.refuse_unwritable = true;
+  rules.refusal_number = 70;
+  rules.mode = vb::ReplaceRules::Mode::kOldFile;
+  vb::ReplaceFile("ovshrtct.ini", ini, rules);
 }
 
 void ReplaceInFile(BuildContext& ctx) {

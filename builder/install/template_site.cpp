@@ -11,6 +11,7 @@
 #include "platform/files.h"
 #include "platform/native_paths.h"
 #include "platform/paths.h"
+#include "platform/replace_file.h"
 #include "platform/text.h"
 #include "platform/vb_error.h"
 
@@ -193,8 +194,18 @@ void KeepEditedTemplateFiles(BuildRun& run, bool home_page_made) {
 }
 
 void CopyTemplateSite(BuildRun& run) {
+  // Each file takes its target's place whole, so a page the school has is
+  // never left half written. A link in its place is replaced; a folder, or
+  // a file this account may not write, is a write failure (70). An old
+  // file keeps its mode, and its group where this account belongs to it.
+  vb::ReplaceRules rules;
+  rules.refuse_other_than_file = true;
+  rules.replace_link = true;
+  rules.refuse_unwritable = true;
+  rules.refusal_number = 70;
+  rules.mode = vb::ReplaceRules::Mode::kOldFile;
   PassOver75([&] {
-    vb::CopyFolderContents(run.ctx.ProgramFolder + "\\ovintranet", run.ctx.TargetDrive + "\\");
+    vb::CopyFolderContents(run.ctx.ProgramFolder + "\\ovintranet", run.ctx.TargetDrive + "\\", rules);
   });
   run.ctx.PageCount += 70;
 }

@@ -14,11 +14,11 @@ void MainSchoolPage(BuildRun& run);
 // The Year Pages page, with the master and level folders. Its presence
 // refuses another build of the year, so it is written under the name
 // kUnfinishedYearPages and takes its own name only when PublishYearPages runs
-// after the last level: a build that was stopped can be run again.
+// as the build is finished: a build that was stopped can be run again.
 inline constexpr char kUnfinishedYearPages[] = "index.new";
 void YearIndexPage(BuildRun& run);
-// Renames the year folder's unfinished Year Pages page to index.htm,
-// replacing an empty index.htm.
+// Syncs the year folder's unfinished Year Pages page and renames it to
+// index.htm, replacing an empty index.htm, then syncs the folder.
 void PublishYearPages(BuildRun& run);
 
 // One year level: its class list is read from year_list_path.

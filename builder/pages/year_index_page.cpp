@@ -3,6 +3,7 @@
 #include "builder/core/tables.h"
 #include "builder/pages/page_writers.h"
 #include "platform/files.h"
+#include "platform/replace_file.h"
 #include "site/site_page_frame.h"
 
 namespace builder {
@@ -44,9 +45,11 @@ void YearIndexPage(BuildRun& run) {
 }
 
 void PublishYearPages(BuildRun& run) {
-  const std::string year_folder = run.ctx.TargetDrive + "\\orvane\\" + run.settings.SiteYear() + "\\";
-  if (vb::FileExists(year_folder + "index.htm")) vb::Kill(year_folder + "index.htm");
-  vb::Name(year_folder + kUnfinishedYearPages, year_folder + "index.htm");
+  // The page is synced and renamed over an empty index.htm in one step, and
+  // the folder synced after: the year counts as built only once it is whole.
+  vb::ReplaceRules rules;
+  rules.temporary_name = kUnfinishedYearPages;
+  vb::PutInPlace(run.ctx.TargetDrive + "\\orvane\\" + run.settings.SiteYear() + "\\index.htm", rules);
 }
 
 }  // namespace builder

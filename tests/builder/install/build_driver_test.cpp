@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <regex>
 
 #include "builder/install/site_files.h"
@@ -376,6 +377,77 @@ TEST_F(InstallTest, FailedSortKeepsBothListsAndCopiesNeither) {
     EXPECT_FALSE(fs::exists(Site() / "2026" / "ovshrtct.dat"));
     EXPECT_EQ(ctx.SortResult, "0");
   }
+}
+
+// A build stopped before its year is whole leaves the year unfinished, and
+// the next build of the year finishes it; no box of a build finds the year
+// published before the results, not even the failed sort's.
+TEST_F(InstallTest, StoppedBuildLeavesTheYearUnfinishedAndTheNextBuildFinishesIt) {
+  struct Killed {};  // the program stopped where it stood
+  const auto sort = services.sort_file;
+  const fs::path template_page = Program() / "ovintranet" / "orvane" / "staff" / "index.htm";
+  const struct Stop {
+    const char* where;
+    std::function<void()> plant;
+    std::function<void()> undo;
+    std::vector<std::string> titles;  // of the stopped build
+    bool published;                   // the stopped build still finished the year
+  } stops[] = {
+      {"killed in the sort", [&] { services.sort_file = [](auto&&...) -> bool { throw Killed{}; }; },
+       [&] { services.sort_file = sort; }, {}, false},
+      {"template copy: a folder in a page's place",
+       [&] { fs::create_directories(Site() / "staff" / "index.htm" / "kept"); },
+       [&] { fs::remove_all(Site() / "staff" / "index.htm"); }, {"Check Selected Drive"}, false},
+      {"personalisation: a page missing from the template",
+       [&] { fs::rename(template_page, template_page.string() + ".away"); },
+       [&] { fs::rename(template_page.string() + ".away", template_page); }, {"Severe Problem"}, false},
+      {"failed sort",
+       [&] {
+         services.sort_file = [](const std::string&, const std::string&, std::string& error_text) {
+           error_text = "Input file not found";
+           return false;
+         };
+       },
+       [&] { services.sort_file = sort; }, {"Sorry", "Orvane Results"}, true},
+  };
+  const fs::path year_page = Site() / "2026" / "index.htm";
+  std::vector<std::string> published_at;  // boxes before the results that found the year published
+  const vb::MessageBoxHandler scripted = vb::SetMessageBoxHandler(nullptr);
+  vb::SetMessageBoxHandler([&](const vb::MessageBoxRequest& request) {
+    if (request.title != "Orvane Results" && fs::exists(year_page)) published_at.push_back(request.title);
+    return scripted(request);
+  });
+  auto install = [&] {
+    messages.clear();
+    ctx = builder::BuildContext{};
+    ctx.ProgramFolder = vb::NativeToText(Program()) + "/";
+    WriteFile(Program() / "presch.txt", CrLf({"Ng,Lily,PA"}));
+    try {
+      Install();
+    } catch (const Killed&) {
+    } catch (const vb::EndProgram&) {
+    }
+  };
+  for (const Stop& stop : stops) {
+    SCOPED_TRACE(stop.where);
+    fs::remove_all(Site());
+    published_at.clear();
+    stop.plant();
+    install();
+    stop.undo();
+    EXPECT_EQ(Titles(), stop.titles);
+    EXPECT_EQ(fs::exists(year_page), stop.published);
+    if (!stop.published) {
+      install();
+      EXPECT_EQ(Titles(), (std::vector<std::string>{"Orvane Results"}));
+      EXPECT_NE(SiteFile("2026/index.htm").find("presch/index.htm"), std::string::npos);
+      EXPECT_EQ(SiteFile("2026/ovshrtct.dat"),
+                CrLf({"Ng Lily,studnt1,class1,presch", "zzStudent Master,masterstudent,class1,presch"}));
+    }
+    EXPECT_FALSE(fs::exists(Site() / "2026" / builder::kUnfinishedYearPages));
+    EXPECT_TRUE(published_at.empty()) << published_at.front();
+  }
+  vb::SetMessageBoxHandler(scripted);
 }
 
 }  // namespace

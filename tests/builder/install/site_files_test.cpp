@@ -1,12 +1,18 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <functional>
+#include <optional>
 
 #include "builder/install/copy_one.h"
 #include "builder/install/site_files.h"
+#include "builder/install/template_site.h"
 #include "platform/paths.h"
 #include "subjects/core/subject_groups.h"
 #include "tests/support/error_of.h"
+#include "tests/support/full_drive.h"
 #include "tests/support/no_progress_window.h"
 #include "tests/support/plain_build_settings.h"
 #include "tests/support/temp_drives.h"
@@ -79,6 +85,90 @@ TEST(CopyOneTest, MissingSourceOrFolderOrAFolderInTheWayRaisesItsNumber) {
   // A folder in the target's place is no existing folder to reuse.
   EXPECT_EQ(ErrorOf([] { builder::CopyOne("D:\\a.htm", "D:\\orvane\\writing.htm"); }), 70);
   EXPECT_EQ(std::distance(fs::directory_iterator(drives.drive('D') / "orvane"), fs::directory_iterator()), 1);
+}
+
+// The template copy and the settings file replace the old file whole or
+// not at all: what stands in its place is replaced or refused as writing it
+// in place did, the old file keeps its mode and group, a full drive leaves it.
+TEST(SiteFilesTest, TemplateCopyAndSettingsFileReplaceTheOldFileWholeOrLeaveIt) {
+  enum Place { kNone, kOldFile, kLink, kFolder, kReadOnly, kFullDrive };
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  const mode_t ordinary = 0666 & ~mask;
+  const struct Writer {
+    const char* name;
+    const char* file;  // in the site root
+    std::function<void(builder::BuildRun&)> write;
+    int link_error;  // 0: a link in the file's place is replaced
+  } writers[] = {
+      {"template copy", "page.htm", [](builder::BuildRun& run) { builder::CopyTemplateSite(run); }, 0},
+      {"settings file", "ovshrtct.ini",
+       [](builder::BuildRun& run) { builder::WriteShortcutSettings(run, subjects::SubjectGroups{}); }, 70},
+  };
+  const struct Case {
+    const char* name;
+    Place place;
+    int error;    // other than a link's
+    mode_t mode;  // of the file written
+  } cases[] = {
+      {"no old file", kNone, 0, ordinary}, {"an old file", kOldFile, 0, 0640},
+      {"a link", kLink, 0, ordinary},       {"a folder", kFolder, 70, 0},
+      {"a read-only file", kReadOnly, 70, 0444}, {"a full drive", kFullDrive, 61, 0},
+  };
+  for (const Writer& w : writers) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(w.name) + ", " + c.name);
+      TempDrives drives("D");
+      const fs::path root = drives.drive('D') / "orvane";
+      const fs::path program = drives.root() / "program";
+      WriteFile(program / "ovintranet" / "orvane" / "page.htm", "new page");
+      WriteFile(drives.root() / "outside", "old");
+      const fs::path target = root / w.file;
+      fs::create_directories(root);
+      if (c.place == kLink) fs::create_symlink(drives.root() / "outside", target);
+      if (c.place == kFolder) fs::create_directory(target);
+      if (c.place == kOldFile || c.place == kReadOnly || c.place == kFullDrive) {
+        WriteFile(target, "old");
+        ::chmod(target.c_str(), c.place == kReadOnly ? 0444 : 0640);
+      }
+      // A group of the staff, where this user may give one.
+      const gid_t staff = 4242;
+      const bool regrouped = c.place == kOldFile && ::chown(target.c_str(), -1, staff) == 0;
+      // An account that may write a read-only file has it replaced, as it had it written in place.
+      int expected = c.place == kLink ? w.link_error : c.error;
+      if (c.place == kReadOnly && ::access(target.c_str(), W_OK) == 0) expected = 0;
+
+      vb::ChDrive("D");
+      vb::ChDir("D:\\orvane");
+      builder::BuildContext ctx;
+      ctx.TargetDrive = "D:";
+      ctx.ProgramFolder = vb::NativeToText(program) + "/";
+      builder::PlainBuildSettings settings;
+      builder::NoProgressWindow progress;
+      builder::BuildRun run{ctx, settings, progress};
+      std::optional<testing_support::FullDrive> full;
+      if (c.place == kFullDrive) full.emplace(0);
+      EXPECT_EQ(ErrorOf([&] { w.write(run); }), expected);
+      full.reset();
+
+      EXPECT_EQ(ReadFile(drives.root() / "outside"), "old");
+      EXPECT_EQ(std::distance(fs::directory_iterator(root), fs::directory_iterator()), 1) << "nothing left beside";
+      if (expected != 0) {
+        if (c.place != kLink && c.place != kFolder) {
+          EXPECT_EQ(ReadFile(target), "old");
+        }
+        continue;
+      }
+      EXPECT_FALSE(fs::is_symlink(target));
+      EXPECT_EQ(ReadFile(target), w.file == std::string("page.htm") ? "new page" : "\"My Work\",2026\r\n\"0\"\r\n");
+      struct stat st {};
+      ::lstat(target.c_str(), &st);
+      EXPECT_EQ(st.st_mode & 07777, c.mode);
+      if (regrouped) {
+        EXPECT_EQ(st.st_gid, staff);
+      }
+    }
+  }
 }
 
 }  // namespace

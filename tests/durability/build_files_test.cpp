@@ -1,0 +1,65 @@
+// The files a build replaces whole reach the disk before they take their
+// place: the year's page, a rebuild's template pages and the settings file.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "builder/install/site_files.h"
+#include "builder/install/template_site.h"
+#include "builder/pages/page_writers.h"
+#include "platform/paths.h"
+#include "subjects/core/subject_groups.h"
+#include "tests/durability/file_call_log.h"
+#include "tests/support/no_progress_window.h"
+#include "tests/support/plain_build_settings.h"
+#include "tests/support/temp_drives.h"
+
+using testing_support::FileCallLog;
+using testing_support::ReplaceFault;
+using testing_support::WriteFile;
+namespace fs = std::filesystem;
+
+namespace {
+
+TEST(BuildFilesTest, ReplacedFilesAreSyncedBeforeTheirRenameAndTheirFolderAfter) {
+  struct Case {
+    const char* name;
+    const char* target;  // below the drive, with an old (or empty) file there
+    std::function<void(builder::BuildRun&)> write;
+  } cases[] = {
+      {"the year's page", "orvane/2026/index.htm",
+       [](builder::BuildRun& run) {
+         vb::ChDir("D:\\orvane\\2026");
+         builder::YearIndexPage(run);
+         builder::PublishYearPages(run);
+       }},
+      {"a rebuild's template page", "orvane/staff/index.htm",
+       [](builder::BuildRun& run) { builder::CopyTemplateSite(run); }},
+      {"the settings file", "orvane/ovshrtct.ini",
+       [](builder::BuildRun& run) {
+         vb::ChDir("D:\\orvane");
+         builder::WriteShortcutSettings(run, subjects::SubjectGroups{});
+       }},
+  };
+  for (const Case& c : cases) {
+    testing_support::TempDrives drives("D");
+    const fs::path d = drives.drive('D');
+    const fs::path program = drives.root() / "program";
+    WriteFile(program / "ovintranet" / "orvane" / "staff" / "index.htm", "<html>Staff</html>\r\n");
+    WriteFile(d / c.target, c.name == std::string("the year's page") ? "" : "old\r\n");
+    vb::ChDrive("D");
+    builder::BuildContext ctx;
+    ctx.TargetDrive = "D:";
+    ctx.ProgramFolder = vb::NativeToText(program) + "/";
+    builder::PlainBuildSettings settings;
+    builder::NoProgressWindow progress;
+    builder::BuildRun run{ctx, settings, progress};
+    FileCallLog log;
+    c.write(run);
+    EXPECT_EQ(ReplaceFault(log.Calls(), (d / c.target).string()), "") << c.name;
+  }
+}
+
+}  // namespace
