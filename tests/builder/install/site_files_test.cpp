@@ -24,10 +24,10 @@ TEST(ShortcutSettingsTest, FileIsByteExact) {
   fs::create_directories(drives.drive('D') / "orvane");
   vb::ChDrive("D");
   vb::ChDir("D:\\orvane");
-  builder::BuildContext ctx;
+  site::BuildContext ctx;
   builder::PlainBuildSettings settings;
   builder::NoProgressWindow progress;
-  builder::BuildRun run{ctx, settings, progress};
+  site::BuildRun run{ctx, settings, progress};
 
   struct Case {
     std::string year;
