@@ -144,7 +144,7 @@ bool IsResultsBox(const vb::MessageBoxRequest& box) { return box.title == "Orvan
 
 // The year lists and a fresh drive D: under `drives` for one build.
 builder::PlainBuildSettings PrepareBuild(const School& school, const fs::path& program,
-                                         const fs::path& drives, builder::ImagePlacement placement) {
+                                         const fs::path& drives, site::ImagePlacement placement) {
   builder::PlainBuildSettings settings;
   settings.placement = placement;
   school.WriteYearLists(program, settings);
@@ -157,7 +157,7 @@ builder::PlainBuildSettings PrepareBuild(const School& school, const fs::path& p
 
 // One build without a window onto drive D: of the fresh drives root `drives`, in a child.
 bench::ChildRun Build(const School& school, const fs::path& program, const fs::path& drives,
-                      builder::ImagePlacement placement, bool announce) {
+                      site::ImagePlacement placement, bool announce) {
   const builder::PlainBuildSettings settings = PrepareBuild(school, program, drives, placement);
   InstallToResults clock;
   return clock.Taken(bench::TimeForked([&] {
@@ -165,7 +165,7 @@ bench::ChildRun Build(const School& school, const fs::path& program, const fs::p
       if (IsResultsBox(box)) clock.Stop();
       return vb::vbOK;
     });
-    builder::BuildContext ctx;
+    site::BuildContext ctx;
     ctx.ProgramFolder = vb::NativeToText(program) + "/";
     builder::NoProgressWindow progress;
     QuietWindow window;
@@ -176,7 +176,7 @@ bench::ChildRun Build(const School& school, const fs::path& program, const fs::p
     if (announce) {
       std::printf("%d students in %d classes of %d levels, %s images: %.0f pages, %zu files\n",
                   school.students, school.levels * school.classes_per_level, school.levels,
-                  placement == builder::ImagePlacement::Shared ? "shared" : "replicated",
+                  placement == site::ImagePlacement::Shared ? "shared" : "replicated",
                   ctx.PageCount, CountFiles(drives / "d" / "orvane"));
       std::fflush(stdout);
     }
@@ -191,8 +191,8 @@ void ChooseAsSettings(builder::Form1& form, const builder::PlainBuildSettings& s
   form.Text2->setText(QString::fromStdString(settings.year));
   form.Text3->setText(QString::fromStdString(settings.drive));
   form.Text4->setText(QString::fromStdString(settings.school_code));
-  (settings.placement == builder::ImagePlacement::Shared ? form.Option8 : form.Option9)->setChecked(true);
-  (settings.naming == builder::FolderNaming::Generic ? form.Option10 : form.Option11)->setChecked(true);
+  (settings.placement == site::ImagePlacement::Shared ? form.Option8 : form.Option9)->setChecked(true);
+  (settings.naming == site::FolderNaming::Generic ? form.Option10 : form.Option11)->setChecked(true);
   form.Check15->setChecked(settings.evaluation);
   form.Check16->setChecked(settings.portfolio);
   form.Check17->setChecked(settings.last_year_link);
@@ -208,7 +208,7 @@ void ChooseAsSettings(builder::Form1& form, const builder::PlainBuildSettings& s
 // One build in the real main window (offscreen) onto drive D: of `drives`,
 // in a child that ends at the results box: what follows is the close.
 bench::ChildRun WindowBuild(const School& school, const fs::path& program, const fs::path& drives,
-                            builder::ImagePlacement placement) {
+                            site::ImagePlacement placement) {
   const builder::PlainBuildSettings settings = PrepareBuild(school, program, drives, placement);
   InstallToResults clock;
   return clock.Taken(bench::TimeForked([&] {
@@ -251,7 +251,7 @@ struct Rounds {
 // One round: a build without a window, one in the window and a copy, the
 // one to go first turning with the round, each into a fresh folder.
 void RunRound(int round, const School& school, const fs::path& root, const fs::path& site,
-              builder::ImagePlacement placement, bool tmpfs, Rounds& rounds) {
+              site::ImagePlacement placement, bool tmpfs, Rounds& rounds) {
   const fs::path program = root / "program";
   const fs::path drives = root / ("build" + std::to_string(round));
   const fs::path window_drives = root / ("window" + std::to_string(round));
@@ -296,7 +296,7 @@ int main(int argc, char** argv) {
   int students = 1400;
   int pairs = 6;
   bool on_display = false;
-  builder::ImagePlacement placement = builder::ImagePlacement::Replicated;
+  site::ImagePlacement placement = site::ImagePlacement::Replicated;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--students") == 0 && i + 1 < argc) {
       students = std::atoi(argv[++i]);
@@ -305,7 +305,7 @@ int main(int argc, char** argv) {
     } else if (std::strcmp(argv[i], "--display") == 0) {
       on_display = true;
     } else if (std::strcmp(argv[i], "Shared") == 0) {
-      placement = builder::ImagePlacement::Shared;
+      placement = site::ImagePlacement::Shared;
     } else if (std::strcmp(argv[i], "Replicated") != 0) {
       std::fprintf(stderr, "usage: build_site [--students N] [--pairs P] [--display] [Shared|Replicated]\n");
       return 2;

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-namespace builder {
+namespace site {
 
 struct BuildContext {
   double PageCount = 0;
@@ -43,4 +43,4 @@ struct BuildContext {
   std::int16_t PreviewMode = 0;
 };
 
-}  // namespace builder
+}  // namespace site

@@ -8,7 +8,7 @@
 #include "site/build_settings.h"
 #include "site/progress_window.h"
 
-namespace builder {
+namespace site {
 
 struct BuildRun {
   BuildContext& ctx;
@@ -30,4 +30,4 @@ void PassOver75(Statement&& statement) {
   }
 }
 
-}  // namespace builder
+}  // namespace site

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace builder {
+namespace site {
 
 enum class ImagePlacement { Shared, Replicated };
 enum class FolderNaming { Generic, FromNames };
@@ -20,13 +20,13 @@ class BuildSettings {
   virtual std::string SiteSchoolCode() const = 0;     // Text4
   virtual int Theme() const = 0;                      // row of ThemeTable, 0..3
   virtual int FontChoice() const = 0;                 // row of FontTable, 0..2
-  virtual builder::ImagePlacement ImagePlacement() const = 0;
-  virtual builder::FolderNaming FolderNaming() const = 0;
-  virtual builder::PageLayout PageLayout() const = 0;
+  virtual site::ImagePlacement ImagePlacement() const = 0;
+  virtual site::FolderNaming FolderNaming() const = 0;
+  virtual site::PageLayout PageLayout() const = 0;
   virtual bool EvaluationSection() const = 0;         // Check15 ticked
   virtual bool WritingPortfolio() const = 0;          // Check16 ticked
   virtual bool LastYearLink() const = 0;              // Check17 ticked
   virtual bool YearLevel(int row) const = 0;          // Check1..Check14 ticked; row 0..13
 };
 
-}  // namespace builder
+}  // namespace site

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace builder {
+namespace site {
 
 void EditHintParagraph(PageFrameWriter& frame) {
   frame.Line(16, "<p align=\"center\"><font face=\"" + frame.look().font_face +
@@ -37,4 +37,4 @@ void EvaluationTable(PageFrameWriter& frame) {
   frame.Line(16, "</div>");
 }
 
-}  // namespace builder
+}  // namespace site

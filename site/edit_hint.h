@@ -4,7 +4,7 @@
 
 #include "site/page_frame.h"
 
-namespace builder {
+namespace site {
 
 // Seven lines; the paragraph is left open for the next one to close.
 void EditHintParagraph(PageFrameWriter& frame);
@@ -15,4 +15,4 @@ void EmptyParagraphs(PageFrameWriter& frame, int count);
 // Two rows for the student's and the teacher's evaluation, in fixed colours.
 void EvaluationTable(PageFrameWriter& frame);
 
-}  // namespace builder
+}  // namespace site

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace builder {
+namespace site {
 
 std::string Climb(int levels) {
   std::string chain;
@@ -152,4 +152,4 @@ void PageFrameWriter::Tail(bool centre_line) {
   Line(0, "</html>");
 }
 
-}  // namespace builder
+}  // namespace site

@@ -8,7 +8,7 @@
 
 #include "platform/files.h"
 
-namespace builder {
+namespace site {
 
 // One navigation button: the link target, the image source as written in the
 // page, and the alternative text. Every button is 127 by 25 with no border.
@@ -73,4 +73,4 @@ class PageFrameWriter {
   FrameLook look_;
 };
 
-}  // namespace builder
+}  // namespace site

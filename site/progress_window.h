@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace builder {
+namespace site {
 
 class ProgressWindow {
  public:
@@ -19,4 +19,4 @@ class ProgressWindow {
   virtual void Flush() {}
 };
 
-}  // namespace builder
+}  // namespace site

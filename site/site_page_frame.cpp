@@ -1,6 +1,6 @@
 #include "site/site_page_frame.h"
 
-namespace builder {
+namespace site {
 
 namespace {
 
@@ -69,4 +69,4 @@ void SitePageFrame(BuildRun& run, std::string_view file_name, const FrameSlots& 
   out.Close();
 }
 
-}  // namespace builder
+}  // namespace site

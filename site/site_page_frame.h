@@ -11,7 +11,7 @@
 #include "site/build_run.h"
 #include "site/page_frame.h"
 
-namespace builder {
+namespace site {
 
 // The navigation buttons, each leading to the index page of its depth:
 // home 0 (site root), years 1, classes 2, class 3, my page 4.
@@ -44,4 +44,4 @@ using FrameMiddle = std::function<void(PageFrameWriter&)>;
 void SitePageFrame(BuildRun& run, std::string_view file_name, const FrameSlots& slots,
                    const FrameMiddle& middle);
 
-}  // namespace builder
+}  // namespace site

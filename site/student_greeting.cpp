@@ -1,6 +1,6 @@
 #include "site/student_greeting.h"
 
-namespace builder {
+namespace site {
 
 void StudentGreeting(PageFrameWriter& page, const std::string& name, const std::string& photo) {
   const std::string font = page.look().font_face;
@@ -29,4 +29,4 @@ void StudentGreeting(PageFrameWriter& page, const std::string& name, const std::
   page.Line(16, "</div>");
 }
 
-}  // namespace builder
+}  // namespace site

@@ -6,9 +6,9 @@
 
 #include "site/page_frame.h"
 
-namespace builder {
+namespace site {
 
 // `name` as the page shows it; `photo` the picture's source as written in the page.
 void StudentGreeting(PageFrameWriter& page, const std::string& name, const std::string& photo);
 
-}  // namespace builder
+}  // namespace site

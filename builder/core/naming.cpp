@@ -30,14 +30,14 @@ std::string FitFolderName(std::string_view name) {
   return std::string(name.substr(0, kept));
 }
 
-std::string ClassFolderName(FolderNaming naming, int class_index, std::string_view class_name) {
-  if (naming == FolderNaming::Generic) return "class" + std::to_string(class_index);
+std::string ClassFolderName(site::FolderNaming naming, int class_index, std::string_view class_name) {
+  if (naming == site::FolderNaming::Generic) return "class" + std::to_string(class_index);
   return FitFolderName(SafeFolderName(class_name));
 }
 
-std::string StudentFolderName(FolderNaming naming, int position, std::string_view surname,
+std::string StudentFolderName(site::FolderNaming naming, int position, std::string_view surname,
                               std::string_view preferred_name) {
-  if (naming == FolderNaming::Generic) return "studnt" + std::to_string(position);
+  if (naming == site::FolderNaming::Generic) return "studnt" + std::to_string(position);
   return FitFolderName(SafeFolderName(surname) + "_" + SafeFolderName(preferred_name));
 }
 

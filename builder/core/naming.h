@@ -22,10 +22,10 @@ inline constexpr size_t kMaxFolderNameBytes = 200;
 std::string FitFolderName(std::string_view name);
 
 // class_index is 1-based, in order of first appearance in the year list.
-std::string ClassFolderName(FolderNaming naming, int class_index, std::string_view class_name);
+std::string ClassFolderName(site::FolderNaming naming, int class_index, std::string_view class_name);
 
 // position is the student's 1-based row within the class.
-std::string StudentFolderName(FolderNaming naming, int position, std::string_view surname,
+std::string StudentFolderName(site::FolderNaming naming, int position, std::string_view surname,
                               std::string_view preferred_name);
 
 // The folder names handed out in one folder during a build, so that no two

@@ -4,7 +4,7 @@
 
 namespace builder {
 
-ThrottledProgress::ThrottledProgress(ProgressWindow& window, std::chrono::milliseconds interval,
+ThrottledProgress::ThrottledProgress(site::ProgressWindow& window, std::chrono::milliseconds interval,
                                      Clock clock)
     : window_(window), interval_(interval), clock_(std::move(clock)) {}
 

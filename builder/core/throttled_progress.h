@@ -11,11 +11,11 @@
 
 namespace builder {
 
-class ThrottledProgress : public ProgressWindow {
+class ThrottledProgress : public site::ProgressWindow {
  public:
   using Clock = std::function<std::chrono::steady_clock::time_point()>;
 
-  ThrottledProgress(ProgressWindow& window, std::chrono::milliseconds interval,
+  ThrottledProgress(site::ProgressWindow& window, std::chrono::milliseconds interval,
                     Clock clock = std::chrono::steady_clock::now);
 
   void Show() override { window_.Show(); }
@@ -29,7 +29,7 @@ class ThrottledProgress : public ProgressWindow {
   void Repaint() override;
 
  private:
-  ProgressWindow& window_;
+  site::ProgressWindow& window_;
   const std::chrono::milliseconds interval_;
   const Clock clock_;
   std::chrono::steady_clock::time_point last_{};

@@ -34,7 +34,7 @@ void ShowLog(const std::string& log_path) {
 
 // One attempt: from opening the export to the end of the import.
 std::array<bool, 14> ReadExport(const EnrolmentSource& source, const std::string& program_folder,
-                                ProgressWindow& progress,
+                                site::ProgressWindow& progress,
                                 const std::function<void(const std::array<bool, 14>&)>& show_main_window) {
   std::unique_ptr<vb::LineReader> export_file = OpenExport(source.EnrolmentPath);
   if (export_file->Lof() < 100) {
@@ -72,7 +72,7 @@ std::array<bool, 14> ReadExport(const EnrolmentSource& source, const std::string
 }  // namespace
 
 std::array<bool, 14> ImportEnrolment(const EnrolmentSource& source,
-                                     const std::string& program_folder, ProgressWindow& progress,
+                                     const std::string& program_folder, site::ProgressWindow& progress,
                                      const std::function<void(const std::array<bool, 14>&)>& show_main_window) {
   progress.SetLabel1(source.EnrolmentPath);
   progress.Show();

@@ -45,7 +45,7 @@ EnrolmentSource ParseEnrolmentOption(std::string_view command_line);
 // it is hidden, with what the import returns, so that the box that reports
 // faulty rows stands over the main window with its year boxes enabled.
 std::array<bool, 14> ImportEnrolment(const EnrolmentSource& source,
-                                     const std::string& program_folder, ProgressWindow& progress,
+                                     const std::string& program_folder, site::ProgressWindow& progress,
                                      const std::function<void(const std::array<bool, 14>&)>& show_main_window = {});
 
 }  // namespace builder

@@ -35,7 +35,7 @@ void YearLists::Log(std::string_view line) {
   ++logged_;
 }
 
-void YearLists::FileStudentByYear(const EnrolmentRow& row, ProgressWindow& progress) {
+void YearLists::FileStudentByYear(const EnrolmentRow& row, site::ProgressWindow& progress) {
   // Made only for the log: a name may be megabytes long.
   auto student = [&row] { return row.Surname + " " + row.PreferredName; };
   if (row.NoYear) {

@@ -33,7 +33,7 @@ class YearLists {
   // Logs a row without a year, without a class or with too many commas;
   // otherwise shows the student in `progress` and appends the row to the list
   // of its year code. A code of no level drops the row without a trace.
-  void FileStudentByYear(const EnrolmentRow& row, ProgressWindow& progress);
+  void FileStudentByYear(const EnrolmentRow& row, site::ProgressWindow& progress);
 
   // After the last row: when anything was logged, the blank line and the
   // advice line follow. True when anything was logged.

@@ -41,7 +41,7 @@ std::int32_t SecondsSinceMidnight() {
 // One press of Install: the steps, the finishing steps and the error handler.
 class Build {
  public:
-  Build(BuildContext& ctx, const BuildSettings& settings, ProgressWindow& progress,
+  Build(site::BuildContext& ctx, const site::BuildSettings& settings, site::ProgressWindow& progress,
         InstallWindow& window, const InstallServices& services)
       : ctx_(ctx),
         settings_(settings),
@@ -53,7 +53,7 @@ class Build {
   void Run() {
     // A subject-based site needs its groups; without them every student page
     // would be written with no subject in it.
-    if (settings_.PageLayout() == PageLayout::Subject && subjects::Groups().SubjectGroupCount < 2) {
+    if (settings_.PageLayout() == site::PageLayout::Subject && subjects::Groups().SubjectGroupCount < 2) {
       vb::MsgBox("Please confirm at least two Subject Groups in the High School Layout Options window.",
                  vb::vbCritical, "Sorry");
       return;
@@ -94,46 +94,46 @@ class Build {
     progress_.SetLabel3("Preparing all desired HTM Template Files.  Please wait...");
     progress_.Repaint();
 
-    PassOver75([&] { vb::MkDir(ctx_.TargetDrive + "\\orvane"); });
+    site::PassOver75([&] { vb::MkDir(ctx_.TargetDrive + "\\orvane"); });
     vb::ChDrive(ctx_.TargetDrive);
     vb::ChDir(ctx_.TargetDrive + "\\orvane");
     TakeThemeAndFont();
-    PassOver75([&] { vb::MkDir("ovimages"); });
+    site::PassOver75([&] { vb::MkDir("ovimages"); });
     ctx_.ImageSubfolder = "ovimages\\";
 
     CopySiteFiles(run_);
     PersonaliseWritingPage(run_);
 
-    PassOver75([&] { vb::MkDir(SiteRoot() + settings_.SiteYear()); });
+    site::PassOver75([&] { vb::MkDir(SiteRoot() + settings_.SiteYear()); });
     if (YearBuiltBefore()) {
       vb::MsgBox("You have already created an Orvane for the selected year. It cannot be overwritten.",
                  vb::vbCritical, "Sorry");
       return false;
     }
 
-    PassOver75([&] { WriteShortcutSettings(run_, subjects::Groups()); });
+    site::PassOver75([&] { WriteShortcutSettings(run_, subjects::Groups()); });
     student_list_.emplace("ovshrtct.srt");
     run_.student_list = &*student_list_;
 
-    PassOver75([&] {
+    site::PassOver75([&] {
       // Opening the home page for random access makes an empty one when there is none.
       vb::LineWriter probe("index.htm", vb::LineWriter::Append);
       probe.Close();
     });
     if (vb::FileLen("index.htm") == 0) {
       home_page_made_ = true;
-      PassOver75([&] { MainSchoolPage(run_); });
+      site::PassOver75([&] { MainSchoolPage(run_); });
     }
 
     vb::ChDrive(ctx_.TargetDrive);
     vb::ChDir(YearFolder());
-    if (settings_.ImagePlacement() == ImagePlacement::Replicated) {
+    if (settings_.ImagePlacement() == site::ImagePlacement::Replicated) {
       const std::string theme_folder = ctx_.ProgramFolder + ctx_.ThemeFolder + "\\";
       for (const char* image : {"but-yrpg.jpg", "but-home.jpg"}) {
-        PassOver75([&] { CopyOne(theme_folder + image, YearFolder() + image); });
+        site::PassOver75([&] { CopyOne(theme_folder + image, YearFolder() + image); });
       }
     }
-    PassOver75([&] { YearIndexPage(run_); });
+    site::PassOver75([&] { YearIndexPage(run_); });
     BuildTickedLevels();
     levels_built_ = true;
     return true;
@@ -157,7 +157,7 @@ class Build {
       vb::FileLen(list);  // a level without a list raises 53 here, as its opening would
       ctx_.LevelFolderName = std::string(level.folder);
       ctx_.LevelHeading = std::string(level.heading);
-      PassOver75([&] { BuildYearLevel(run_, list); });
+      site::PassOver75([&] { BuildYearLevel(run_, list); });
     }
   }
 
@@ -242,13 +242,13 @@ class Build {
       if (sorted) {
         // Into the year folder that the build made: a year typed with blanks
         // names it with them, and no folder without them exists.
-        PassOver75([&] { CopyOne(SiteRoot() + "ovshrtct.dat", YearFolder() + "ovshrtct.dat"); });
+        site::PassOver75([&] { CopyOne(SiteRoot() + "ovshrtct.dat", YearFolder() + "ovshrtct.dat"); });
         DeleteIfThere(SiteRoot() + "ovshrtct.srt");
       }
       if (!settings_.WritingPortfolio()) DeleteIfThere(SiteRoot() + "writing.htm");
       // Only now is the year whole: until its page takes its name, a stopped
       // build counts as unfinished and is run again.
-      if (levels_built_) PassOver75([&] { PublishYearPages(run_); });
+      if (levels_built_) site::PassOver75([&] { PublishYearPages(run_); });
       UnloadWindows();
       ctx_.MessageText =
           "Ond's Orvane has just created " + vb::NumberText(ctx_.PageCount) +
@@ -275,7 +275,7 @@ class Build {
   // A file that is not there, such as a page that a full drive kept
   // from being made, is passed over; the drive's message has told of it.
   static void DeleteIfThere(const std::string& file) {
-    PassOver75([&] {
+    site::PassOver75([&] {
       try {
         vb::Kill(file);
       } catch (const vb::Error& error) {
@@ -342,13 +342,13 @@ class Build {
     CloseAllFiles();
   }
 
-  BuildContext& ctx_;
-  const BuildSettings& settings_;
-  ProgressWindow& progress_;
+  site::BuildContext& ctx_;
+  const site::BuildSettings& settings_;
+  site::ProgressWindow& progress_;
   InstallWindow& window_;
   const InstallServices& services_;
   bool levels_built_ = false;  // every ticked level was built without a drive error
-  BuildRun run_;
+  site::BuildRun run_;
   std::optional<vb::LineWriter> student_list_;  // ovshrtct.srt: open from a new year to the sort
   bool finish_message_shown_ = false;
   bool home_page_made_ = false;  // this build wrote the site's home page
@@ -356,8 +356,9 @@ class Build {
 
 }  // namespace
 
-void Command1_Click(BuildContext& ctx, const BuildSettings& settings, ProgressWindow& progress,
-                    InstallWindow& window, const InstallServices& services) {
+void Command1_Click(site::BuildContext& ctx, const site::BuildSettings& settings,
+                    site::ProgressWindow& progress, InstallWindow& window,
+                    const InstallServices& services) {
   Build(ctx, settings, progress, window, services).Run();
 }
 

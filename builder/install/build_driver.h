@@ -13,8 +13,8 @@ namespace builder {
 // subject-based site without two groups) or abandoned (the drive is
 // unavailable), or when it ended with the close request posted; the fatal
 // messages end the program through vb::End().
-void Command1_Click(BuildContext& ctx, const BuildSettings& settings, ProgressWindow& progress,
-                    InstallWindow& window,
+void Command1_Click(site::BuildContext& ctx, const site::BuildSettings& settings,
+                    site::ProgressWindow& progress, InstallWindow& window,
                     const InstallServices& services = DefaultInstallServices());
 
 }  // namespace builder

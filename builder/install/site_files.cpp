@@ -25,12 +25,12 @@ namespace {
 
 // Runs one copy of the build; an error 75 passes over it.
 void Copy(const std::string& source, const std::string& target) {
-  PassOver75([&] { CopyOne(source, target); });
+  site::PassOver75([&] { CopyOne(source, target); });
 }
 
 // The button of last year when the Year Pages page links to it and the
 // themes ship it beyond the list (2013 to 2099); empty otherwise.
-std::string LastYearButton(const BuildRun& run) {
+std::string LastYearButton(const site::BuildRun& run) {
   const std::string& year = run.ctx.LastYear;
   if (!run.settings.LastYearLink() || year.size() != 4 || year < "2013" || year > "2099") return "";
   for (char c : year) {
@@ -41,11 +41,11 @@ std::string LastYearButton(const BuildRun& run) {
 
 }  // namespace
 
-void CopySiteFiles(BuildRun& run) {
-  BuildContext& ctx = run.ctx;
+void CopySiteFiles(site::BuildRun& run) {
+  site::BuildContext& ctx = run.ctx;
   const std::string root = ctx.TargetDrive + "\\orvane\\";
   const std::string_view topics =
-      run.settings.PageLayout() == PageLayout::K6 ? kTopicsProgram : kHighSchoolTopicsProgram;
+      run.settings.PageLayout() == site::PageLayout::K6 ? kTopicsProgram : kHighSchoolTopicsProgram;
   Copy(ctx.ProgramFolder + std::string(topics), root + std::string(kTopicsProgram));
   Copy(ctx.ProgramFolder + "writing.htm", root + "writing.htm");
   Copy(ctx.ProgramFolder + std::string(kSortLibrary), root + std::string(kSortLibrary));
@@ -58,15 +58,15 @@ void CopySiteFiles(BuildRun& run) {
   }
 }
 
-void PersonaliseWritingPage(BuildRun& run) {
-  BuildContext& ctx = run.ctx;
+void PersonaliseWritingPage(site::BuildRun& run) {
+  site::BuildContext& ctx = run.ctx;
   SetReplaceMarker(ctx, "#999966", ctx.ThemeColour1);
   RewritePage(ctx, "\\orvane\\", "writing.htm");
   SetReplaceMarker(ctx, "Sample Public School", vb::Trim(run.settings.SiteSchoolName()));
   RewritePage(ctx, "\\orvane\\", "writing.htm");
 }
 
-void WriteShortcutSettings(BuildRun& run, const subjects::SubjectGroups& groups) {
+void WriteShortcutSettings(site::BuildRun& run, const subjects::SubjectGroups& groups) {
   std::string ini = "\"My Work\"," + run.settings.SiteYear() + "\r\n";
   ini += "\"" + std::to_string(groups.SubjectGroupCount) + "\"\r\n";
   if (groups.SubjectGroupCount > 0) {
@@ -87,21 +87,21 @@ void WriteShortcutSettings(BuildRun& run, const subjects::SubjectGroups& groups)
   vb::ReplaceFile("ovshrtct.ini", ini, rules);
 }
 
-void ReplaceInFile(BuildContext& ctx) {
+void ReplaceInFile(site::BuildContext& ctx) {
   common::ReplaceInFile(ctx.ReplaceFolder, ctx.ReplaceFileName, ctx.ReplaceMarker, ctx.ReplaceText,
                         ctx.ReplaceMarkerLength);
 }
 
-void SetReplaceMarker(BuildContext& ctx, std::string_view marker, const std::string& text) {
+void SetReplaceMarker(site::BuildContext& ctx, std::string_view marker, const std::string& text) {
   ctx.ReplaceMarker = std::string(marker);
   ctx.ReplaceText = text;
   ctx.ReplaceMarkerLength = static_cast<std::int16_t>(marker.size());
 }
 
-void RewritePage(BuildContext& ctx, std::string_view folder, std::string_view page) {
+void RewritePage(site::BuildContext& ctx, std::string_view folder, std::string_view page) {
   ctx.ReplaceFolder = ctx.TargetDrive + std::string(folder);
   ctx.ReplaceFileName = std::string(page);
-  PassOver75([&] { ReplaceInFile(ctx); });
+  site::PassOver75([&] { ReplaceInFile(ctx); });
 }
 
 }  // namespace builder

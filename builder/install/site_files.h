@@ -23,21 +23,21 @@ inline constexpr std::string_view kSortLibrary = "XRsortLib.so";
 // into the site root (the current folder), then the 40 theme images into
 // ovimages, and last year's button after them when the Year Pages page links
 // to a year from 2013 to 2099.
-void CopySiteFiles(BuildRun& run);
+void CopySiteFiles(site::BuildRun& run);
 
 // Puts the theme colour and the trimmed school name into the root's writing.htm.
-void PersonaliseWritingPage(BuildRun& run);
+void PersonaliseWritingPage(site::BuildRun& run);
 
 // Writes ovshrtct.ini in the current folder (the site root).
-void WriteShortcutSettings(BuildRun& run, const subjects::SubjectGroups& groups);
+void WriteShortcutSettings(site::BuildRun& run, const subjects::SubjectGroups& groups);
 
 // Rewrites one page with the five replacement members of the build context.
-void ReplaceInFile(BuildContext& ctx);
+void ReplaceInFile(site::BuildContext& ctx);
 
 // Sets the marker, its replacement and its length for the pages that follow.
-void SetReplaceMarker(BuildContext& ctx, std::string_view marker, const std::string& text);
+void SetReplaceMarker(site::BuildContext& ctx, std::string_view marker, const std::string& text);
 // Rewrites `page` in `folder` below the target drive ("\orvane\school\")
 // with the marker set; an error 75 passes over the call.
-void RewritePage(BuildContext& ctx, std::string_view folder, std::string_view page);
+void RewritePage(site::BuildContext& ctx, std::string_view folder, std::string_view page);
 
 }  // namespace builder

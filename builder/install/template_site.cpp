@@ -109,7 +109,7 @@ struct MarkerPass {
 
 // The passes in their order: the school's name, the colour, the year link
 // and the library code.
-std::vector<MarkerPass> PersonalisationPasses(const BuildRun& run) {
+std::vector<MarkerPass> PersonalisationPasses(const site::BuildRun& run) {
   return {
       {"Sample Public School", vb::Trim(run.settings.SiteSchoolName()), SchoolNameFiles},
       {"#999966", run.ctx.ThemeColour1, ColourFiles},
@@ -128,7 +128,7 @@ fs::path RelativePath(const TemplatePage& entry) {
 // Rewrites a page of the passes. The site root's writing.htm is the build's
 // own, not the template's: when a drive fault kept it from being made, the
 // drive's message has told of it, and its rewrite is passed over.
-void RewriteListedPage(BuildContext& ctx, const TemplatePage& entry) {
+void RewriteListedPage(site::BuildContext& ctx, const TemplatePage& entry) {
   const std::string page = ctx.TargetDrive + std::string(entry.folder) + std::string(entry.page);
   if (entry.page == "writing.htm" && !vb::FileExists(page)) return;
   RewritePage(ctx, entry.folder, entry.page);
@@ -136,7 +136,7 @@ void RewriteListedPage(BuildContext& ctx, const TemplatePage& entry) {
 
 // What the copy and the personalisation leave at `relative` from the
 // template's `bytes`.
-std::string Personalised(const BuildRun& run, const fs::path& relative, std::string bytes) {
+std::string Personalised(const site::BuildRun& run, const fs::path& relative, std::string bytes) {
   for (const MarkerPass& pass : PersonalisationPasses(run)) {
     for (const TemplatePage& entry : pass.pages) {
       if (RelativePath(entry) != relative) continue;
@@ -161,7 +161,7 @@ void KeepFile(const std::string& folder, const fs::path& relative, const std::st
   std::string path = folder;
   for (const fs::path& name : relative.parent_path()) {
     path += "\\" + vb::NativeToText(name);
-    PassOver75([&] { vb::MkDir(path); });
+    site::PassOver75([&] { vb::MkDir(path); });
   }
   vb::LineWriter copy(path + "\\" + vb::NativeToText(relative.filename()));
   copy.Write(bytes);
@@ -170,7 +170,7 @@ void KeepFile(const std::string& folder, const fs::path& relative, const std::st
 
 }  // namespace
 
-void KeepEditedTemplateFiles(BuildRun& run, bool home_page_made) {
+void KeepEditedTemplateFiles(site::BuildRun& run, bool home_page_made) {
   const fs::path source = vb::Resolve(run.ctx.ProgramFolder + "\\ovintranet");
   const fs::path drive = vb::Resolve(run.ctx.TargetDrive + "\\");
   if (!vb::IsNativeFolder(source)) return;  // the copy reports it
@@ -185,15 +185,15 @@ void KeepEditedTemplateFiles(BuildRun& run, bool home_page_made) {
     if (held == Personalised(run, relative, vb::ReadFileBytes(vb::NativeToText(source / relative)))) return;
     if (backup.empty()) {
       const std::string backups = run.ctx.TargetDrive + "\\orvane\\ovbackup";
-      PassOver75([&] { vb::MkDir(backups); });
+      site::PassOver75([&] { vb::MkDir(backups); });
       backup = backups + "\\" + BackupStamp();
-      PassOver75([&] { vb::MkDir(backup); });
+      site::PassOver75([&] { vb::MkDir(backup); });
     }
     KeepFile(backup, relative, held);
   });
 }
 
-void CopyTemplateSite(BuildRun& run) {
+void CopyTemplateSite(site::BuildRun& run) {
   // Each file takes its target's place whole, so a page the school has is
   // never left half written. A link in its place is replaced; a folder, or
   // a file this account may not write, is a write failure (70). An old
@@ -204,13 +204,13 @@ void CopyTemplateSite(BuildRun& run) {
   rules.refuse_unwritable = true;
   rules.refusal_number = 70;
   rules.mode = vb::ReplaceRules::Mode::kOldFile;
-  PassOver75([&] {
+  site::PassOver75([&] {
     vb::CopyFolderContents(run.ctx.ProgramFolder + "\\ovintranet", run.ctx.TargetDrive + "\\", rules);
   });
   run.ctx.PageCount += 70;
 }
 
-void PersonaliseTemplate(BuildRun& run) {
+void PersonaliseTemplate(site::BuildRun& run) {
   for (const MarkerPass& pass : PersonalisationPasses(run)) {
     SetReplaceMarker(run.ctx, pass.marker, pass.text);
     for (const TemplatePage& entry : pass.pages) RewriteListedPage(run.ctx, entry);

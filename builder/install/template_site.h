@@ -23,13 +23,13 @@ extern const std::array<TemplatePage, 42> ColourFiles;
 // path below the drive's root (orvane\staff\index.htm); when none differs no
 // folder is made. The home page that this build wrote itself
 // (`home_page_made`) is not the school's.
-void KeepEditedTemplateFiles(BuildRun& run, bool home_page_made);
+void KeepEditedTemplateFiles(site::BuildRun& run, bool home_page_made);
 
 // Copies every folder, then every file, at the top of the program folder's
 // "ovintranet" onto the target drive's root, replacing; adds 70 to PageCount.
-void CopyTemplateSite(BuildRun& run);
+void CopyTemplateSite(site::BuildRun& run);
 
 // The school-name and colour passes, then the year link and the library code.
-void PersonaliseTemplate(BuildRun& run);
+void PersonaliseTemplate(site::BuildRun& run);
 
 }  // namespace builder

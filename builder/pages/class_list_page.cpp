@@ -4,16 +4,16 @@
 
 namespace builder {
 
-void WriteClassListPage(BuildRun& run, const YearLevel& level) {
-  FrameSlots slots;
+void WriteClassListPage(site::BuildRun& run, const YearLevel& level) {
+  site::FrameSlots slots;
   slots.title = "Class Pages";
   slots.depth = 2;
-  slots.buttons = {Button::Years, Button::Home};
+  slots.buttons = {site::Button::Years, site::Button::Home};
   slots.heading = run.ctx.LevelHeading;
   slots.centred_column = true;
   slots.spaced_bottom = true;
 
-  SitePageFrame(run, "index.htm", slots, [&](PageFrameWriter& page) {
+  site::SitePageFrame(run, "index.htm", slots, [&](site::PageFrameWriter& page) {
     const std::string font = page.look().font_face;
     page.Line(16, "<p align=\"center\"><font face=\"" + font + "\">Click on a Class name");
     page.Line(16, "to see the Student Pages</font>");

@@ -15,12 +15,12 @@ namespace {
 // of every other student is still sorted.
 constexpr long kMaxRecordNameBytes = 30000;
 
-void PrintRecord(BuildRun& run, const std::string& record) {
+void PrintRecord(site::BuildRun& run, const std::string& record) {
   if (run.student_list == nullptr) vb::Raise(52, "the student list is not open");
   run.student_list->Print(record);
 }
 
-void TeacherBox(PageFrameWriter& page, const std::string& clik_image) {
+void TeacherBox(site::PageFrameWriter& page, const std::string& clik_image) {
   const std::string font = page.look().font_face;
   page.Line(16, "<p align=\"center\"><font face=\"" + font +
                     "\">Teacher: <b>Teacher's Name</b></font><br>");
@@ -46,27 +46,27 @@ void TeacherBox(PageFrameWriter& page, const std::string& clik_image) {
 
 }  // namespace
 
-void WriteClassPage(BuildRun& run, YearLevel& level, int class_index) {
+void WriteClassPage(site::BuildRun& run, YearLevel& level, int class_index) {
   const LevelClass& entry = level.classes[class_index];
   const std::string level_name = run.ctx.LevelFolderName;
   const std::string class_folder = run.ctx.TargetDrive + "\\orvane\\" + run.settings.SiteYear() +
                                    "\\" + level_name + "\\" + entry.ClassFolderName;
-  const FolderNaming naming = run.settings.FolderNaming();
+  const site::FolderNaming naming = run.settings.FolderNaming();
 
   PrintRecord(run, "zzStudent Master,masterstudent," + entry.ClassFolderName + "," + level_name);
-  PassOver75([&] { vb::MkDir(class_folder + "\\masterstudent"); });
+  site::PassOver75([&] { vb::MkDir(class_folder + "\\masterstudent"); });
 
-  FrameSlots slots;
+  site::FrameSlots slots;
   slots.title = "Class " + entry.ClassName;
   slots.depth = 3;
-  slots.buttons = {Button::Classes, Button::Years, Button::Home};
+  slots.buttons = {site::Button::Classes, site::Button::Years, site::Button::Home};
   slots.heading = slots.title;
   slots.centre_line = true;
   slots.spaced_bottom = true;
 
-  SitePageFrame(run, "index.htm", slots, [&](PageFrameWriter& page) {
+  site::SitePageFrame(run, "index.htm", slots, [&](site::PageFrameWriter& page) {
     const std::string font = page.look().font_face;
-    TeacherBox(page, ImageSource(run.settings.ImagePlacement(), 3, "but-clik.jpg"));
+    TeacherBox(page, site::ImageSource(run.settings.ImagePlacement(), 3, "but-clik.jpg"));
     page.Line(16, "<div align=\"center\">");
     page.Line(18, "<table border=\"0\" width=\"90%\">");
     page.Line(0, "");
@@ -95,7 +95,7 @@ void WriteClassPage(BuildRun& run, YearLevel& level, int class_index) {
       page.Line(22, row.PreferredName + " " + row.Surname + "</a></b></font></td>");
       PrintRecord(run, vb::Left(row.Surname + " " + row.PreferredName, kMaxRecordNameBytes) + "," +
                            folder + "," + entry.ClassFolderName + "," + level_name);
-      PassOver75([&] { vb::MkDir(class_folder + "\\" + folder); });
+      site::PassOver75([&] { vb::MkDir(class_folder + "\\" + folder); });
     }
 
     page.Line(0, "");

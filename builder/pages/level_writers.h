@@ -20,23 +20,23 @@ struct YearLevel {
 };
 
 // The level folder's index.htm: one link per class.
-void WriteClassListPage(BuildRun& run, const YearLevel& level);
+void WriteClassListPage(site::BuildRun& run, const YearLevel& level);
 
 // For class `class_index` (0-based): its master record, its masterstudent
 // folder, its index.htm with one cell per student, and for every student the
 // folder name (with a number appended when another student of the class has
 // it), the record and the folder.
-void WriteClassPage(BuildRun& run, YearLevel& level, int class_index);
+void WriteClassPage(site::BuildRun& run, YearLevel& level, int class_index);
 
 // teacher.htm, the same for every class.
-void TeachersNews(BuildRun& run);
+void TeachersNews(site::BuildRun& run);
 
 // The student's (or, with MasterFlag 0, the master's) index.htm.
-void WriteK6HomePage(BuildRun& run);
+void WriteK6HomePage(site::BuildRun& run);
 // The same page under another name or path, as the theme folders' samples.
-void WriteK6HomePage(BuildRun& run, std::string_view file_name);
+void WriteK6HomePage(site::BuildRun& run, std::string_view file_name);
 
 // topic<t>.htm of the student or master.
-void WriteTopicPage(BuildRun& run, int topic_index);
+void WriteTopicPage(site::BuildRun& run, int topic_index);
 
 }  // namespace builder

@@ -6,11 +6,11 @@
 
 namespace builder {
 
-void MainSchoolPage(BuildRun& run) {
+void MainSchoolPage(site::BuildRun& run) {
   run.ctx.PageCount += 1;
   vb::LineWriter out("index.htm");
-  const FrameLook look = LookOf(run);
-  PageFrameWriter page(out, look);
+  const site::FrameLook look = site::LookOf(run);
+  site::PageFrameWriter page(out, look);
 
   page.Head(look.school_name + " Home Page");
   page.Line(0, "<div align=\"center\">");

@@ -9,7 +9,7 @@ namespace builder {
 
 namespace {
 
-void TopicCells(PageFrameWriter& page, int topic, const std::string& clik_image, bool portfolio) {
+void TopicCells(site::PageFrameWriter& page, int topic, const std::string& clik_image, bool portfolio) {
   const std::string font = page.look().font_face;
   const std::string t = vb::NumberText(topic);
   page.Line(22, "<td width=\"10%\"><a href=\"topic" + t + ".htm\"><img border=\"0\" src=\"" +
@@ -24,8 +24,8 @@ void TopicCells(PageFrameWriter& page, int topic, const std::string& clik_image,
   }
 }
 
-void TopicTable(PageFrameWriter& page, const std::string& clik_image, bool portfolio) {
-  const FrameLook& look = page.look();
+void TopicTable(site::PageFrameWriter& page, const std::string& clik_image, bool portfolio) {
+  const site::FrameLook& look = page.look();
   page.Line(16, "<div align=\"center\">");
   page.Line(18, "<table border=\"0\" width=\"90%\">");
   page.Line(20, "<tr>");
@@ -48,27 +48,27 @@ void TopicTable(PageFrameWriter& page, const std::string& clik_image, bool portf
 
 }  // namespace
 
-void WriteK6HomePage(BuildRun& run) { WriteK6HomePage(run, "index.htm"); }
+void WriteK6HomePage(site::BuildRun& run) { WriteK6HomePage(run, "index.htm"); }
 
-void WriteK6HomePage(BuildRun& run, std::string_view file_name) {
+void WriteK6HomePage(site::BuildRun& run, std::string_view file_name) {
   const bool master = run.ctx.MasterFlag == 0;
   const std::string name =
       master ? "New Student" : run.ctx.CurrentPreferredName + " " + run.ctx.CurrentSurname;
-  const ImagePlacement placement = run.settings.ImagePlacement();
+  const site::ImagePlacement placement = run.settings.ImagePlacement();
   const bool portfolio = run.settings.WritingPortfolio();
 
-  FrameSlots slots;
+  site::FrameSlots slots;
   slots.title = master ? "Student's Home Page" : name + "'s Home Page";
   slots.depth = 4;
-  slots.buttons = {Button::Class, Button::Classes, Button::Years, Button::Home};
+  slots.buttons = {site::Button::Class, site::Button::Classes, site::Button::Years, site::Button::Home};
   slots.centre_line = true;
   slots.paragraph_cell = true;
 
-  SitePageFrame(run, file_name, slots, [&](PageFrameWriter& page) {
+  site::SitePageFrame(run, file_name, slots, [&](site::PageFrameWriter& page) {
     // The photo is the shared image folder's with Shared placement, since
     // nothing is copied beside the page then.
-    StudentGreeting(page, name, ImageSource(placement, 4, "owl.gif"));
-    TopicTable(page, ImageSource(placement, 4, "but-clik.jpg"), portfolio);
+    site::StudentGreeting(page, name, site::ImageSource(placement, 4, "owl.gif"));
+    TopicTable(page, site::ImageSource(placement, 4, "but-clik.jpg"), portfolio);
   });
 }
 

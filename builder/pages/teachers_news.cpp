@@ -5,18 +5,18 @@
 
 namespace builder {
 
-void TeachersNews(BuildRun& run) {
-  FrameSlots slots;
+void TeachersNews(site::BuildRun& run) {
+  site::FrameSlots slots;
   slots.title = "Teacher's News";
   slots.depth = 3;
-  slots.buttons = {Button::Class, Button::Classes, Button::Years, Button::Home};
+  slots.buttons = {site::Button::Class, site::Button::Classes, site::Button::Years, site::Button::Home};
   slots.heading = "Teacher's News";
   slots.heading_two_lines = true;
   slots.centre_line = true;
 
-  SitePageFrame(run, "teacher.htm", slots, [](PageFrameWriter& page) {
-    EditHintParagraph(page);
-    EmptyParagraphs(page, 4);
+  site::SitePageFrame(run, "teacher.htm", slots, [](site::PageFrameWriter& page) {
+    site::EditHintParagraph(page);
+    site::EmptyParagraphs(page, 4);
   });
 }
 

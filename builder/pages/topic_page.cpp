@@ -6,23 +6,24 @@
 
 namespace builder {
 
-void WriteTopicPage(BuildRun& run, int topic_index) {
+void WriteTopicPage(site::BuildRun& run, int topic_index) {
   const std::string t = vb::NumberText(topic_index);
-  FrameSlots slots;
+  site::FrameSlots slots;
   slots.title = run.ctx.MasterFlag == 0
                     ? "Student - Topic " + t
                     : run.ctx.CurrentPreferredName + " " + run.ctx.CurrentSurname + " - Topic " + t;
   slots.depth = 4;
-  slots.buttons = {Button::MyPage, Button::Class, Button::Classes, Button::Years, Button::Home};
+  slots.buttons = {site::Button::MyPage, site::Button::Class, site::Button::Classes, site::Button::Years,
+                   site::Button::Home};
   slots.heading = "Topic " + t + " Title";
   slots.heading_two_lines = true;
   slots.centre_line = true;
 
   const bool evaluation = run.settings.EvaluationSection();
-  SitePageFrame(run, "topic" + t + ".htm", slots, [&](PageFrameWriter& page) {
-    EditHintParagraph(page);
-    EmptyParagraphs(page, 4);
-    if (evaluation) EvaluationTable(page);
+  site::SitePageFrame(run, "topic" + t + ".htm", slots, [&](site::PageFrameWriter& page) {
+    site::EditHintParagraph(page);
+    site::EmptyParagraphs(page, 4);
+    if (evaluation) site::EvaluationTable(page);
   });
 }
 

@@ -8,27 +8,27 @@
 
 namespace builder {
 
-void YearIndexPage(BuildRun& run) {
+void YearIndexPage(site::BuildRun& run) {
   const std::string year_folder = run.ctx.TargetDrive + "\\orvane\\" + run.settings.SiteYear();
-  FrameSlots slots;
+  site::FrameSlots slots;
   slots.title = "Year Pages";
   slots.depth = 1;
-  slots.buttons = {Button::Home};
+  slots.buttons = {site::Button::Home};
   slots.heading = "Years";
   slots.centred_column = true;
   slots.spaced_bottom = true;
 
-  SitePageFrame(run, kUnfinishedYearPages, slots, [&](PageFrameWriter& page) {
+  site::SitePageFrame(run, kUnfinishedYearPages, slots, [&](site::PageFrameWriter& page) {
     const std::string font = page.look().font_face;
     page.Line(16, "<p align=\"center\"><font face=\"" + font + "\">Click on a Year to see the");
     page.Line(16, "Class Pages for " + run.settings.SiteYear() + "</font>");
     page.Line(16, "</center>");
     // An existing folder is used as it is, and the page goes on to its end.
-    PassOver75([&] { vb::MkDir(year_folder + "\\masterstudent"); });
+    site::PassOver75([&] { vb::MkDir(year_folder + "\\masterstudent"); });
     for (int row = 0; row < static_cast<int>(YearLevelTable.size()); ++row) {
       if (!run.settings.YearLevel(row)) continue;
       const YearLevelRow& level = YearLevelTable[row];
-      PassOver75([&] { vb::MkDir(year_folder + "\\" + std::string(level.folder)); });
+      site::PassOver75([&] { vb::MkDir(year_folder + "\\" + std::string(level.folder)); });
       page.Line(16, "<p align=\"center\"><font face=\"" + font + "\" size=\"2\"><b><a href=\"" +
                         std::string(level.folder) + "/index.htm\">");
       page.Line(16, std::string(level.link_text) + "</a></b></font></p>");
@@ -44,7 +44,7 @@ void YearIndexPage(BuildRun& run) {
   });
 }
 
-void PublishYearPages(BuildRun& run) {
+void PublishYearPages(site::BuildRun& run) {
   // The page is synced and renamed over an empty index.htm in one step, and
   // the folder synced after: the year counts as built only once it is whole.
   vb::ReplaceRules rules;

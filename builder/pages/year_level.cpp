@@ -22,7 +22,7 @@ constexpr const char* kStudentSet[] = {"but-yrpg.jpg", "but-clpg.jpg", "but-home
 
 class LevelBuild {
  public:
-  LevelBuild(BuildRun& run, YearLevel& level)
+  LevelBuild(site::BuildRun& run, YearLevel& level)
       : run_(run),
         level_(level),
         year_folder_(run.ctx.TargetDrive + "\\orvane\\" + run.settings.SiteYear()),
@@ -35,7 +35,7 @@ class LevelBuild {
 
   void MakeClassFolders() {
     for (const LevelClass& entry : level_.classes) {
-      PassOver75([&] { vb::MkDir(level_folder_ + "\\" + entry.ClassFolderName); });
+      site::PassOver75([&] { vb::MkDir(level_folder_ + "\\" + entry.ClassFolderName); });
     }
   }
 
@@ -49,7 +49,7 @@ class LevelBuild {
       EnterFolder(class_folder);
       CopyButtons(kClassSet, class_folder);
       WriteClassPage(run_, level_, c);
-      PassOver75([&] { TeachersNews(run_); });
+      site::PassOver75([&] { TeachersNews(run_); });
       StudentLoop(c);
       CopyMasterToClass();
     }
@@ -65,7 +65,7 @@ class LevelBuild {
 
   template <size_t N>
   void CopyButtons(const char* const (&set)[N], const std::string& folder) {
-    if (run_.settings.ImagePlacement() != ImagePlacement::Replicated) return;
+    if (run_.settings.ImagePlacement() != site::ImagePlacement::Replicated) return;
     for (const char* name : set) {
       vb::FileCopy(run_.ctx.ProgramFolder + run_.ctx.ThemeFolder + "\\" + name,
                    folder + "\\" + name);
@@ -96,10 +96,10 @@ class LevelBuild {
   void StudentPass(std::string folder) {
     EnterFolder(folder);
     CopyButtons(kStudentSet, folder);
-    if (run_.settings.PageLayout() == PageLayout::Subject) {
-      PassOver75([&] { subjects::WriteStudentHomePage(run_); });
-      PassOver75([&] { subjects::WriteSubjectPages(run_); });
-      PassOver75([&] { subjects::WriteTopicPages(run_); });
+    if (run_.settings.PageLayout() == site::PageLayout::Subject) {
+      site::PassOver75([&] { subjects::WriteStudentHomePage(run_); });
+      site::PassOver75([&] { subjects::WriteSubjectPages(run_); });
+      site::PassOver75([&] { subjects::WriteTopicPages(run_); });
     } else {
       StudentPages();
     }
@@ -107,12 +107,12 @@ class LevelBuild {
 
   void StudentPages() {
     const bool portfolio = run_.settings.WritingPortfolio();
-    PassOver75([&] { WriteK6HomePage(run_); });
+    site::PassOver75([&] { WriteK6HomePage(run_); });
     for (const char* name : {"work", "images", "powerpoints"}) {
-      PassOver75([&] { vb::MkDir(name); });
+      site::PassOver75([&] { vb::MkDir(name); });
     }
     if (portfolio) {
-      PassOver75([&] { vb::MkDir("writing"); });
+      site::PassOver75([&] { vb::MkDir("writing"); });
       for (int i = 1; i <= 6; ++i) {
         vb::FileCopy(run_.ctx.ProgramFolder + "writing.doc",
                      "writing\\writing" + vb::NumberText(i) + ".doc");
@@ -120,7 +120,7 @@ class LevelBuild {
     }
     // An error 75 in one topic page skips the rest of that page only.
     for (int t = 1; t <= 12; ++t) {
-      PassOver75([&] { WriteTopicPage(run_, t); });
+      site::PassOver75([&] { WriteTopicPage(run_, t); });
     }
     if (portfolio) vb::FileCopy(run_.ctx.TargetDrive + "\\orvane\\writing.htm", "topic12.htm");
   }
@@ -131,7 +131,7 @@ class LevelBuild {
     vb::CopyFolderContents(year_folder_ + "\\masterstudent", ClassFolder() + "\\masterstudent");
   }
 
-  BuildRun& run_;
+  site::BuildRun& run_;
   YearLevel& level_;
   const std::string year_folder_;
   const std::string level_folder_;
@@ -139,7 +139,7 @@ class LevelBuild {
 
 }  // namespace
 
-void BuildYearLevel(BuildRun& run, const std::string& year_list_path) {
+void BuildYearLevel(site::BuildRun& run, const std::string& year_list_path) {
   const std::string list = vb::ReadFileBytes(year_list_path);
   YearLevel level;
   LevelBuild build(run, level);

@@ -78,7 +78,7 @@ std::vector<LevelRow> ReadYearList(std::string_view text) {
   return rows;
 }
 
-std::vector<LevelClass> CollectClasses(const std::vector<LevelRow>& rows, FolderNaming naming) {
+std::vector<LevelClass> CollectClasses(const std::vector<LevelRow>& rows, site::FolderNaming naming) {
   std::vector<LevelClass> classes;
   for (const LevelRow& row : rows) {
     bool known = false;
@@ -99,7 +99,7 @@ std::vector<LevelClass> CollectClasses(const std::vector<LevelRow>& rows, Folder
     const int index = static_cast<int>(i) + 1;
     std::string folder = ClassFolderName(naming, index, classes[i].ClassName);
     if (folder.empty())
-      folder = ClassFolderName(FolderNaming::Generic, index, classes[i].ClassName);
+      folder = ClassFolderName(site::FolderNaming::Generic, index, classes[i].ClassName);
     classes[i].ClassFolderName = folders.Take(folder);
   }
   return classes;

@@ -36,6 +36,6 @@ std::vector<LevelRow> ReadYearList(std::string_view text);
 // a 101st class raises 9. Each is named by FolderNaming, and a class whose
 // names-based folder name comes out empty gets the generic "class" & index;
 // a name that an earlier class of the level has gets a number appended.
-std::vector<LevelClass> CollectClasses(const std::vector<LevelRow>& rows, FolderNaming naming);
+std::vector<LevelClass> CollectClasses(const std::vector<LevelRow>& rows, site::FolderNaming naming);
 
 }  // namespace builder

@@ -18,7 +18,7 @@ namespace {
 
 // The choices every preview page is written with: the sample school's name,
 // the pictures beside the page, the writing portfolio on the twelfth topic.
-class PreviewSettings : public builder::BuildSettings {
+class PreviewSettings : public site::BuildSettings {
  public:
   std::string SiteSchoolName() const override { return "Sample Public School"; }
   std::string SiteYear() const override { return "2026"; }
@@ -26,11 +26,11 @@ class PreviewSettings : public builder::BuildSettings {
   std::string SiteSchoolCode() const override { return "1234"; }
   int Theme() const override { return 0; }
   int FontChoice() const override { return 1; }
-  builder::ImagePlacement ImagePlacement() const override {
-    return builder::ImagePlacement::Replicated;
+  site::ImagePlacement ImagePlacement() const override {
+    return site::ImagePlacement::Replicated;
   }
-  builder::FolderNaming FolderNaming() const override { return builder::FolderNaming::Generic; }
-  builder::PageLayout PageLayout() const override { return builder::PageLayout::K6; }
+  site::FolderNaming FolderNaming() const override { return site::FolderNaming::Generic; }
+  site::PageLayout PageLayout() const override { return site::PageLayout::K6; }
   bool EvaluationSection() const override { return false; }
   bool WritingPortfolio() const override { return true; }
   bool LastYearLink() const override { return false; }
@@ -38,7 +38,7 @@ class PreviewSettings : public builder::BuildSettings {
 };
 
 // Writing one page shows no progress.
-class NoProgress : public builder::ProgressWindow {
+class NoProgress : public site::ProgressWindow {
  public:
   void Show() override {}
   void Hide() override {}
@@ -51,7 +51,7 @@ class NoProgress : public builder::ProgressWindow {
 // pictures are the theme folder's own, beside the page.
 void WritePreviewPage(const std::string& theme_folder, const builder::ThemeRow& theme,
                       const builder::FontRow& font) {
-  builder::BuildContext ctx;
+  site::BuildContext ctx;
   ctx.ThemeColour1 = std::string(theme.colour1);
   ctx.ThemeColour2 = std::string(theme.colour2);
   ctx.FontFace = std::string(font.face);
@@ -59,7 +59,7 @@ void WritePreviewPage(const std::string& theme_folder, const builder::ThemeRow& 
 
   PreviewSettings settings;
   NoProgress progress;
-  builder::BuildRun run{ctx, settings, progress};
+  site::BuildRun run{ctx, settings, progress};
   const std::string name = std::string("index") + font.preview_letter + ".htm";
   builder::WriteK6HomePage(run, theme_folder + name);
 }

@@ -172,7 +172,7 @@ void Form1::Command3_Click() {
   const std::string folder = context_.ProgramFolder + std::string(theme.folder.substr(1)) + "\\";
   const std::string suffix = std::string(1, font.preview_letter) + ".htm";
 
-  if (PageLayout() == PageLayout::K6) {
+  if (PageLayout() == site::PageLayout::K6) {
     context_.OpenFile = folder + "index" + suffix;
   } else {
     context_.ThemeColour1 = std::string(theme.colour1);
@@ -180,7 +180,7 @@ void Form1::Command3_Click() {
     context_.FontFace = std::string(font.face);
     context_.OpenFile = folder + "hsindex" + suffix;
     context_.PreviewMode = 1;
-    BuildRun run{context_, *this, *form2_};
+    site::BuildRun run{context_, *this, *form2_};
     try {
       subjects::WriteStudentHomePage(run);  // PreviewMode is 0 again however it ends
     } catch (const vb::Error&) {
@@ -225,16 +225,16 @@ int Form1::FontChoice() const {
   return 1;
 }
 
-ImagePlacement Form1::ImagePlacement() const {
-  return Option8->isChecked() ? ImagePlacement::Shared : ImagePlacement::Replicated;
+site::ImagePlacement Form1::ImagePlacement() const {
+  return Option8->isChecked() ? site::ImagePlacement::Shared : site::ImagePlacement::Replicated;
 }
 
-FolderNaming Form1::FolderNaming() const {
-  return Option10->isChecked() ? FolderNaming::Generic : FolderNaming::FromNames;
+site::FolderNaming Form1::FolderNaming() const {
+  return Option10->isChecked() ? site::FolderNaming::Generic : site::FolderNaming::FromNames;
 }
 
-PageLayout Form1::PageLayout() const {
-  return Option13->isChecked() ? PageLayout::Subject : PageLayout::K6;
+site::PageLayout Form1::PageLayout() const {
+  return Option13->isChecked() ? site::PageLayout::Subject : site::PageLayout::K6;
 }
 
 bool Form1::EvaluationSection() const { return Ticked(Check15); }

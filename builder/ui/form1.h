@@ -26,7 +26,7 @@ namespace builder {
 
 class Form2;
 
-class Form1 : public QWidget, public BuildSettings {
+class Form1 : public QWidget, public site::BuildSettings {
  public:
   // Sets the window up as the program starts: the year preset from the
   // clock, last year's link captioned, the program folder (`program_folder`
@@ -42,7 +42,7 @@ class Form1 : public QWidget, public BuildSettings {
   // Enables Install and Preview together when a build can be started.
   void EnableInstall();
 
-  BuildContext& Context() { return context_; }
+  site::BuildContext& Context() { return context_; }
   Form2& ProgressForm() { return *form2_; }
   subjects::Form3& GroupsForm() { return *form3_; }
 
@@ -53,9 +53,9 @@ class Form1 : public QWidget, public BuildSettings {
   std::string SiteSchoolCode() const override;
   int Theme() const override;
   int FontChoice() const override;
-  builder::ImagePlacement ImagePlacement() const override;
-  builder::FolderNaming FolderNaming() const override;
-  builder::PageLayout PageLayout() const override;
+  site::ImagePlacement ImagePlacement() const override;
+  site::FolderNaming FolderNaming() const override;
+  site::PageLayout PageLayout() const override;
   bool EvaluationSection() const override;
   bool WritingPortfolio() const override;
   bool LastYearLink() const override;
@@ -92,7 +92,7 @@ class Form1 : public QWidget, public BuildSettings {
   void Command3_Click();  // Preview
 
   std::array<QCheckBox*, 14> year_boxes_{};  // Check1..Check14
-  BuildContext context_;
+  site::BuildContext context_;
   std::string command_line_;
   std::unique_ptr<Form2> form2_;
   std::unique_ptr<subjects::Form3> form3_;

@@ -10,7 +10,7 @@ class QLabel;
 
 namespace builder {
 
-class Form2 : public QWidget, public ProgressWindow {
+class Form2 : public QWidget, public site::ProgressWindow {
  public:
   Form2();
 

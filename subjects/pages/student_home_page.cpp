@@ -14,7 +14,7 @@ namespace subjects {
 
 namespace {
 
-using builder::PageFrameWriter;
+using site::PageFrameWriter;
 
 // A folder of the page that is there already (a student sharing the folder
 // of an earlier one) is used as it is.
@@ -24,20 +24,20 @@ void MakeFolder(const std::string& name) {
 
 // The preview's flag never outlives one sample page, whatever happens.
 struct PreviewModeReset {
-  builder::BuildContext& ctx;
+  site::BuildContext& ctx;
   ~PreviewModeReset() { ctx.PreviewMode = 0; }
 };
 
-void GreetingTable(PageFrameWriter& page, const builder::BuildRun& run, SubjectPageMode mode) {
+void GreetingTable(PageFrameWriter& page, const site::BuildRun& run, SubjectPageMode mode) {
   const std::string name = mode == SubjectPageMode::Named
                                ? run.ctx.CurrentPreferredName + " " + run.ctx.CurrentSurname
                                : std::string("New Student");
   // The photo lies beside the page when the buttons do, else in the shared folder.
   const std::string owl = ButtonImagePath(PagePlacement(run), kStudentFolderDepth, "owl.gif");
-  builder::StudentGreeting(page, name, owl);
+  site::StudentGreeting(page, name, owl);
 }
 
-void SubjectLinkTable(PageFrameWriter& page, const builder::BuildRun& run) {
+void SubjectLinkTable(PageFrameWriter& page, const site::BuildRun& run) {
   const SubjectGroups& groups = Groups();
   const std::string& face = run.ctx.FontFace;
   OpenLinkTable(page, run, "school");
@@ -59,7 +59,7 @@ void SubjectLinkTable(PageFrameWriter& page, const builder::BuildRun& run) {
 
 }  // namespace
 
-void WriteStudentHomePage(builder::BuildRun& run) {
+void WriteStudentHomePage(site::BuildRun& run) {
   PreviewModeReset reset{run.ctx};
   const SubjectPageMode mode = PageModeOf(run.ctx);
   std::string file = run.ctx.OpenFile;

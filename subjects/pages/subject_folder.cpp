@@ -11,8 +11,8 @@ const std::string& GroupSlot(const std::array<std::string, 13>& table, int k) {
   return table[static_cast<size_t>(k)];
 }
 
-void EnterSubjectFolder(builder::BuildRun& run, int k) {
-  builder::BuildContext& ctx = run.ctx;
+void EnterSubjectFolder(site::BuildRun& run, int k) {
+  site::BuildContext& ctx = run.ctx;
   const std::string year_folder = ctx.TargetDrive + "\\orvane\\" + run.settings.SiteYear() + "\\";
   const std::string& subject = GroupSlot(Groups().SubjectGroupFolders, k);
   if (ctx.MasterFlag == 0) {

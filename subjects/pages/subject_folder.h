@@ -14,6 +14,6 @@ const std::string& GroupSlot(const std::array<std::string, 13>& table, int k);
 
 // Makes subject k's folder current: the year's master folder's one (also kept
 // in MasterPath) while MasterFlag is 0, the current student's one otherwise.
-void EnterSubjectFolder(builder::BuildRun& run, int k);
+void EnterSubjectFolder(site::BuildRun& run, int k);
 
 }  // namespace subjects

@@ -12,9 +12,9 @@ namespace subjects {
 
 namespace {
 
-using builder::PageFrameWriter;
+using site::PageFrameWriter;
 
-void TopicLink(PageFrameWriter& page, const builder::BuildRun& run, int t) {
+void TopicLink(PageFrameWriter& page, const site::BuildRun& run, int t) {
   const std::string number = std::to_string(t);
   page.Line(22, "<td width=\"10%\"><a href=\"topic" + number + ".htm\"><img border=\"0\" src=\"" +
                     ButtonImagePath(PagePlacement(run), kSubjectFolderDepth, "but-clik.jpg") +
@@ -24,7 +24,7 @@ void TopicLink(PageFrameWriter& page, const builder::BuildRun& run, int t) {
   page.Line(24, "Edit this title to describe the page it will open</font></td>");
 }
 
-void TopicLinkTable(PageFrameWriter& page, const builder::BuildRun& run, const std::string& subject) {
+void TopicLinkTable(PageFrameWriter& page, const site::BuildRun& run, const std::string& subject) {
   OpenLinkTable(page, run, subject);
   // Two topics to a row; an odd last topic gets no row.
   const int limit = Groups().TopicsPerGroup - 1;
@@ -39,7 +39,7 @@ void TopicLinkTable(PageFrameWriter& page, const builder::BuildRun& run, const s
 
 }  // namespace
 
-void WriteSubjectPages(builder::BuildRun& run) {
+void WriteSubjectPages(site::BuildRun& run) {
   const int count = Groups().SubjectGroupCount;
   for (int k = 1; k <= count; ++k) {
     EnterSubjectFolder(run, k);

@@ -7,30 +7,30 @@
 
 namespace subjects {
 
-SubjectPageMode PageModeOf(const builder::BuildContext& ctx) {
+SubjectPageMode PageModeOf(const site::BuildContext& ctx) {
   if (ctx.PreviewMode == 1) return SubjectPageMode::Preview;
   if (ctx.MasterFlag == 0) return SubjectPageMode::Master;
   return SubjectPageMode::Named;
 }
 
-std::string ButtonImagePath(builder::ImagePlacement placement, int depth, std::string_view image) {
-  if (placement == builder::ImagePlacement::Shared) {
-    return builder::Climb(depth) + "ovimages/" + std::string(image);
+std::string ButtonImagePath(site::ImagePlacement placement, int depth, std::string_view image) {
+  if (placement == site::ImagePlacement::Shared) {
+    return site::Climb(depth) + "ovimages/" + std::string(image);
   }
-  return builder::Climb(depth - kStudentFolderDepth) + std::string(image);
+  return site::Climb(depth - kStudentFolderDepth) + std::string(image);
 }
 
-builder::ImagePlacement PagePlacement(const builder::BuildRun& run) {
-  if (PageModeOf(run.ctx) == SubjectPageMode::Preview) return builder::ImagePlacement::Replicated;
+site::ImagePlacement PagePlacement(const site::BuildRun& run) {
+  if (PageModeOf(run.ctx) == SubjectPageMode::Preview) return site::ImagePlacement::Replicated;
   return run.settings.ImagePlacement();
 }
 
 namespace {
 
 // The buttons of a page at `depth` with the image placement chosen now.
-std::vector<builder::NavButton> NavButtons(const builder::BuildRun& run, int depth,
+std::vector<site::NavButton> NavButtons(const site::BuildRun& run, int depth,
                                            std::span<const ButtonLink> links) {
-  std::vector<builder::NavButton> buttons;
+  std::vector<site::NavButton> buttons;
   for (const ButtonLink& link : links) {
     buttons.push_back({std::string(link.target),
                        ButtonImagePath(PagePlacement(run), depth, link.image),
@@ -41,12 +41,12 @@ std::vector<builder::NavButton> NavButtons(const builder::BuildRun& run, int dep
 
 }  // namespace
 
-void WriteSubjectPage(const builder::BuildRun& run, std::string_view file, std::string_view title,
+void WriteSubjectPage(const site::BuildRun& run, std::string_view file, std::string_view title,
                       const SubjectPageLayout& layout,
-                      const std::function<void(builder::PageFrameWriter&)>& content) {
+                      const std::function<void(site::PageFrameWriter&)>& content) {
   vb::LineWriter out(file);
-  builder::PageFrameWriter frame(out, builder::LookOf(run));
-  const std::vector<builder::NavButton> buttons = NavButtons(run, layout.depth, layout.buttons);
+  site::PageFrameWriter frame(out, site::LookOf(run));
+  const std::vector<site::NavButton> buttons = NavButtons(run, layout.depth, layout.buttons);
   frame.Head(title);
   frame.TopRow(buttons);
   frame.CentreLine();
@@ -58,7 +58,7 @@ void WriteSubjectPage(const builder::BuildRun& run, std::string_view file, std::
   out.Close();
 }
 
-void OpenLinkTable(builder::PageFrameWriter& page, const builder::BuildRun& run, std::string_view where) {
+void OpenLinkTable(site::PageFrameWriter& page, const site::BuildRun& run, std::string_view where) {
   page.Line(16, "<div align=\"center\">");
   page.Line(18, "<table border=\"0\" width=\"90%\">");
   page.Line(20, "<tr>");
@@ -68,7 +68,7 @@ void OpenLinkTable(builder::PageFrameWriter& page, const builder::BuildRun& run,
   page.Line(20, "</tr>");
 }
 
-void CloseLinkTable(builder::PageFrameWriter& page, const builder::BuildRun& run) {
+void CloseLinkTable(site::PageFrameWriter& page, const site::BuildRun& run) {
   page.Line(20, "<tr>");
   page.Line(22, "<td width=\"100%\" colspan=\"4\" bgcolor=\"" + run.ctx.ThemeColour1 + "\">&nbsp;</td>");
   page.Line(20, "</tr>");

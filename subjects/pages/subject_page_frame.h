@@ -15,7 +15,7 @@ namespace subjects {
 // How a writer runs: a sample page for the preview, the year's master pages,
 // or a named student's pages.
 enum class SubjectPageMode { Preview, Master, Named };
-SubjectPageMode PageModeOf(const builder::BuildContext& ctx);
+SubjectPageMode PageModeOf(const site::BuildContext& ctx);
 
 // PageDepth: folder levels between the site root and the page's folder.
 inline constexpr int kStudentFolderDepth = 4;
@@ -23,11 +23,11 @@ inline constexpr int kSubjectFolderDepth = 5;
 
 // ButtonImagePath: "../" x depth + "ovimages/" + name with the shared image
 // folder; "../" x (depth - 4) + name with the buttons beside the student's page.
-std::string ButtonImagePath(builder::ImagePlacement placement, int depth, std::string_view image);
+std::string ButtonImagePath(site::ImagePlacement placement, int depth, std::string_view image);
 
 // The placement a page's pictures follow: the preview page lies beside its
 // theme's images, so it names them as copied buttons whatever is chosen.
-builder::ImagePlacement PagePlacement(const builder::BuildRun& run);
+site::ImagePlacement PagePlacement(const site::BuildRun& run);
 
 // A navigation button before its image path is chosen.
 struct ButtonLink {
@@ -59,26 +59,26 @@ inline constexpr ButtonLink kSubjectPageButton = {"index.htm", "but-mypg.jpg",
 
 // The wording of the bottom row after its last button on the home page, a
 // subject's index page and a topic page.
-inline constexpr builder::BottomRowForm kHomeBottomRow{false, 12, true, true};
-inline constexpr builder::BottomRowForm kIndexBottomRow{false, 10, false, true};
-inline constexpr builder::BottomRowForm kTopicBottomRow{false, 10, false, false};
+inline constexpr site::BottomRowForm kHomeBottomRow{false, 12, true, true};
+inline constexpr site::BottomRowForm kIndexBottomRow{false, 10, false, true};
+inline constexpr site::BottomRowForm kTopicBottomRow{false, 10, false, false};
 
 struct SubjectPageLayout {
   int depth;
   std::span<const ButtonLink> buttons;
-  builder::BottomRowForm bottom_row;
+  site::BottomRowForm bottom_row;
 };
 
 // The table of links in the middle of a home or subject page: its heading
 // row ("Take a look around the work I've been doing in <where> this year!")
 // and its closing coloured row; the link rows stand between.
-void OpenLinkTable(builder::PageFrameWriter& page, const builder::BuildRun& run, std::string_view where);
-void CloseLinkTable(builder::PageFrameWriter& page, const builder::BuildRun& run);
+void OpenLinkTable(site::PageFrameWriter& page, const site::BuildRun& run, std::string_view where);
+void CloseLinkTable(site::PageFrameWriter& page, const site::BuildRun& run);
 
 // Writes `file` (created or emptied): the head with `title`, the top row, the
 // centre line, the side cells around `content`, the bottom row and the tail.
-void WriteSubjectPage(const builder::BuildRun& run, std::string_view file, std::string_view title,
+void WriteSubjectPage(const site::BuildRun& run, std::string_view file, std::string_view title,
                       const SubjectPageLayout& layout,
-                      const std::function<void(builder::PageFrameWriter&)>& content);
+                      const std::function<void(site::PageFrameWriter&)>& content);
 
 }  // namespace subjects

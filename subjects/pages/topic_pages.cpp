@@ -20,7 +20,7 @@ constexpr ButtonLink kTopicPageButtons[5] = {
 
 }  // namespace
 
-void WriteTopicPages(builder::BuildRun& run) {
+void WriteTopicPages(site::BuildRun& run) {
   const int count = Groups().SubjectGroupCount;
   for (int i = 1; i <= count; ++i) {
     EnterSubjectFolder(run, i);
@@ -33,11 +33,11 @@ void WriteTopicPages(builder::BuildRun& run) {
       run.ctx.PageCount += 1;
       WriteSubjectPage(run, "topic" + number + ".htm", title,
                        {kSubjectFolderDepth, kTopicPageButtons, kTopicBottomRow},
-                       [&](builder::PageFrameWriter& page) {
+                       [&](site::PageFrameWriter& page) {
                          page.HeadingTwoLines("Topic " + number + " Title");
-                         builder::EditHintParagraph(page);
-                         builder::EmptyParagraphs(page, 4);
-                         if (run.settings.EvaluationSection()) builder::EvaluationTable(page);
+                         site::EditHintParagraph(page);
+                         site::EmptyParagraphs(page, 4);
+                         if (run.settings.EvaluationSection()) site::EvaluationTable(page);
                        });
     }
   }

@@ -27,18 +27,18 @@ TEST(BuildFilesTest, ReplacedFilesAreSyncedBeforeTheirRenameAndTheirFolderAfter)
   struct Case {
     const char* name;
     const char* target;  // below the drive, with an old (or empty) file there
-    std::function<void(builder::BuildRun&)> write;
+    std::function<void(site::BuildRun&)> write;
   } cases[] = {
       {"the year's page", "orvane/2026/index.htm",
-       [](builder::BuildRun& run) {
+       [](site::BuildRun& run) {
          vb::ChDir("D:\\orvane\\2026");
          builder::YearIndexPage(run);
          builder::PublishYearPages(run);
        }},
       {"a rebuild's template page", "orvane/staff/index.htm",
-       [](builder::BuildRun& run) { builder::CopyTemplateSite(run); }},
+       [](site::BuildRun& run) { builder::CopyTemplateSite(run); }},
       {"the settings file", "orvane/ovshrtct.ini",
-       [](builder::BuildRun& run) {
+       [](site::BuildRun& run) {
          vb::ChDir("D:\\orvane");
          builder::WriteShortcutSettings(run, subjects::SubjectGroups{});
        }},
@@ -50,12 +50,12 @@ TEST(BuildFilesTest, ReplacedFilesAreSyncedBeforeTheirRenameAndTheirFolderAfter)
     WriteFile(program / "ovintranet" / "orvane" / "staff" / "index.htm", "<html>Staff</html>\r\n");
     WriteFile(d / c.target, c.name == std::string("the year's page") ? "" : "old\r\n");
     vb::ChDrive("D");
-    builder::BuildContext ctx;
+    site::BuildContext ctx;
     ctx.TargetDrive = "D:";
     ctx.ProgramFolder = vb::NativeToText(program) + "/";
     builder::PlainBuildSettings settings;
     builder::NoProgressWindow progress;
-    builder::BuildRun run{ctx, settings, progress};
+    site::BuildRun run{ctx, settings, progress};
     FileCallLog log;
     c.write(run);
     EXPECT_EQ(ReplaceFault(log.Calls(), (d / c.target).string()), "") << c.name;

@@ -8,7 +8,7 @@
 
 namespace builder {
 
-class NoProgressWindow : public ProgressWindow {
+class NoProgressWindow : public site::ProgressWindow {
  public:
   void Show() override {}
   void Hide() override {}

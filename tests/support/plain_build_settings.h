@@ -9,16 +9,16 @@
 
 namespace builder {
 
-struct PlainBuildSettings : BuildSettings {
+struct PlainBuildSettings : site::BuildSettings {
   std::string school_name = "Sample Public School";
   std::string year = "2026";
   std::string drive = "D";
   std::string school_code = "1234";
   int theme = 0;
   int font = 1;
-  builder::ImagePlacement placement = builder::ImagePlacement::Replicated;
-  builder::FolderNaming naming = builder::FolderNaming::Generic;
-  builder::PageLayout layout = builder::PageLayout::K6;
+  site::ImagePlacement placement = site::ImagePlacement::Replicated;
+  site::FolderNaming naming = site::FolderNaming::Generic;
+  site::PageLayout layout = site::PageLayout::K6;
   bool evaluation = false;
   bool portfolio = true;
   bool last_year_link = false;
@@ -30,9 +30,9 @@ struct PlainBuildSettings : BuildSettings {
   std::string SiteSchoolCode() const override { return school_code; }
   int Theme() const override { return theme; }
   int FontChoice() const override { return font; }
-  builder::ImagePlacement ImagePlacement() const override { return placement; }
-  builder::FolderNaming FolderNaming() const override { return naming; }
-  builder::PageLayout PageLayout() const override { return layout; }
+  site::ImagePlacement ImagePlacement() const override { return placement; }
+  site::FolderNaming FolderNaming() const override { return naming; }
+  site::PageLayout PageLayout() const override { return layout; }
   bool EvaluationSection() const override { return evaluation; }
   bool WritingPortfolio() const override { return portfolio; }
   bool LastYearLink() const override { return last_year_link; }

@@ -15,10 +15,10 @@ TEST(Naming, SafeFolderNameDropsSeparatorsAndLowerCases) {
 }
 
 TEST(Naming, ClassAndStudentFolders) {
-  EXPECT_EQ(ClassFolderName(FolderNaming::Generic, 3, "3 Blue"), "class3");
-  EXPECT_EQ(ClassFolderName(FolderNaming::FromNames, 3, "3 Blue"), "3blue");
-  EXPECT_EQ(StudentFolderName(FolderNaming::Generic, 12, "Smith", "Jo"), "studnt12");
-  EXPECT_EQ(StudentFolderName(FolderNaming::FromNames, 12, "Mc Kay", "Jo Ann"), "mckay_joann");
+  EXPECT_EQ(ClassFolderName(site::FolderNaming::Generic, 3, "3 Blue"), "class3");
+  EXPECT_EQ(ClassFolderName(site::FolderNaming::FromNames, 3, "3 Blue"), "3blue");
+  EXPECT_EQ(StudentFolderName(site::FolderNaming::Generic, 12, "Smith", "Jo"), "studnt12");
+  EXPECT_EQ(StudentFolderName(site::FolderNaming::FromNames, 12, "Mc Kay", "Jo Ann"), "mckay_joann");
 }
 
 TEST(Tables, YearCodesChooseLevels) {

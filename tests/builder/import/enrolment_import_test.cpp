@@ -30,7 +30,7 @@ const std::string kAdvice =
     "Orvanesetup, correct these errors in your SCHOOL file, then re-run OrvaneSetup.\r\n";
 
 // Records what the import does with the progress window.
-class RecordingProgress : public builder::ProgressWindow {
+class RecordingProgress : public site::ProgressWindow {
  public:
   void Show() override { events.push_back("show"); }
   void Hide() override { events.push_back("hide"); }

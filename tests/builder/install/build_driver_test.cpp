@@ -141,8 +141,8 @@ INSTANTIATE_TEST_SUITE_P(Years, LastYearButtonTest,
                                            LastYearCase{false, "2025", nullptr}));
 
 TEST_F(InstallTest, SubjectLayoutWritesTheGroupsAndTheHighSchoolTool) {
-  settings.layout = builder::PageLayout::Subject;
-  settings.placement = builder::ImagePlacement::Shared;
+  settings.layout = site::PageLayout::Subject;
+  settings.placement = site::ImagePlacement::Shared;
   settings.year = "209 ";
   subjects::SubjectGroups& groups = subjects::Groups();
   groups.SubjectGroupCount = 2;
@@ -168,7 +168,7 @@ TEST_F(InstallTest, SubjectLayoutWritesTheGroupsAndTheHighSchoolTool) {
 }
 
 TEST_F(InstallTest, SubjectLayoutWithoutTwoGroupsIsRefusedBeforeAnythingIsWritten) {
-  settings.layout = builder::PageLayout::Subject;
+  settings.layout = site::PageLayout::Subject;
   subjects::Groups().SubjectGroupCount = 0;
   subjects::Groups().SubjectGroupsReady = true;
 
@@ -266,7 +266,7 @@ TEST_F(InstallTest, TooManyStudentsEndsTheProgramAndTheYearCanBeBuiltAgain) {
   rows.pop_back();
   WriteFile(Program() / "presch.txt", CrLf(rows));
   messages.clear();
-  ctx = builder::BuildContext{};
+  ctx = site::BuildContext{};
   ctx.ProgramFolder = vb::NativeToText(Program()) + "/";
   Install();
   EXPECT_EQ(Titles(), (std::vector<std::string>{"Orvane Results"}));
@@ -419,7 +419,7 @@ TEST_F(InstallTest, StoppedBuildLeavesTheYearUnfinishedAndTheNextBuildFinishesIt
   });
   auto install = [&] {
     messages.clear();
-    ctx = builder::BuildContext{};
+    ctx = site::BuildContext{};
     ctx.ProgramFolder = vb::NativeToText(Program()) + "/";
     WriteFile(Program() / "presch.txt", CrLf({"Ng,Lily,PA"}));
     try {

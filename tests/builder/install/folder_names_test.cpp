@@ -57,7 +57,7 @@ TEST_F(InstallTest, FolderNamesFitAndNeverShareAFolder) {
   settings.levels = builder::ImportEnrolment(
       {"C:\\orvanesetup\\StudentsRecord.csv", builder::EnrolmentFormat::Console}, ctx.ProgramFolder,
       import_progress);
-  settings.naming = builder::FolderNaming::FromNames;
+  settings.naming = site::FolderNaming::FromNames;
 
   Install();
 

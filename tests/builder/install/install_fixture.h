@@ -44,7 +44,7 @@ class InstallTest : public ::testing::Test {
 
   testing_support::TempDrives drives{"CD"};
   testing_support::ScriptedMessages messages;
-  builder::BuildContext ctx;
+  site::BuildContext ctx;
   builder::PlainBuildSettings settings;
   builder::NoProgressWindow progress;
   RecordingWindow window;

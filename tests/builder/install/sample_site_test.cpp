@@ -33,9 +33,9 @@
 namespace {
 
 namespace fs = std::filesystem;
-using builder::FolderNaming;
-using builder::ImagePlacement;
-using builder::PageLayout;
+using site::FolderNaming;
+using site::ImagePlacement;
+using site::PageLayout;
 using testing_support::CheckTags;
 using testing_support::LineEndFault;
 using testing_support::LocalLinks;
@@ -70,9 +70,9 @@ TEST(PageCheckTest, FindsWhatABrowserWouldMend) {
 
 struct SampleBuild {
   const char* name;
-  PageLayout layout;
-  ImagePlacement placement;
-  FolderNaming naming;
+  site::PageLayout layout;
+  site::ImagePlacement placement;
+  site::FolderNaming naming;
   int theme;
   int font;
   bool evaluation;
@@ -228,7 +228,7 @@ class SampleSiteTest : public ::testing::TestWithParam<SampleBuild> {
   testing_support::TempDrives drives_{"CD"};
   testing_support::ScriptedMessages messages_;
   fs::path program_ = drives_.root() / "program";
-  builder::BuildContext ctx_;
+  site::BuildContext ctx_;
   builder::PlainBuildSettings settings_;
   int students_ = 0;  // filed by the import
 };
@@ -236,7 +236,7 @@ class SampleSiteTest : public ::testing::TestWithParam<SampleBuild> {
 TEST_P(SampleSiteTest, EveryPageHangsTogetherAndTheSettingsFileDescribesTheBuild) {
   const SampleBuild& build = GetParam();
   ASSERT_NO_FATAL_FAILURE(Import());
-  if (build.layout == PageLayout::Subject) {
+  if (build.layout == site::PageLayout::Subject) {
     ASSERT_NO_FATAL_FAILURE(ConfirmDesignGroups());
   }
   Install(build);
@@ -283,7 +283,7 @@ TEST_P(SampleSiteTest, EveryPageHangsTogetherAndTheSettingsFileDescribesTheBuild
   const int pages = WalkSite(findings);
   // Each student's home page and topic pages (in the subject layout one index
   // page and four topic pages for each of the ten groups) at the least.
-  const int per_student = build.layout == PageLayout::K6 ? 13 : 1 + 10 * 5;
+  const int per_student = build.layout == site::PageLayout::K6 ? 13 : 1 + 10 * 5;
   EXPECT_GT(pages, students_ * per_student);
   EXPECT_TRUE(findings.empty()) << findings.Report();
   // Paragraphs are the one element the pages leave open, and only where they
@@ -297,7 +297,7 @@ TEST_P(SampleSiteTest, EveryPageHangsTogetherAndTheSettingsFileDescribesTheBuild
     EXPECT_EQ(written_open.count(open), 1u) << open << " on " << page;
   }
 
-  if (build.layout == PageLayout::K6) {
+  if (build.layout == site::PageLayout::K6) {
     EXPECT_EQ(ReadFile(Site() / "ovshrtct.ini"), "\"My Work\",2026\r\n\"0\"\r\n");
     return;
   }
@@ -320,16 +320,16 @@ TEST_P(SampleSiteTest, EveryPageHangsTogetherAndTheSettingsFileDescribesTheBuild
 INSTANTIATE_TEST_SUITE_P(
     Builds, SampleSiteTest,
     ::testing::Values(
-        SampleBuild{"K6SharedGeneric", PageLayout::K6, ImagePlacement::Shared,
-                    FolderNaming::Generic, 0, 0, true, true, true, "  Hillside Public School "},
-        SampleBuild{"K6SharedFromNames", PageLayout::K6, ImagePlacement::Shared,
-                    FolderNaming::FromNames, 1, 1, false, false},
-        SampleBuild{"K6ReplicatedGeneric", PageLayout::K6, ImagePlacement::Replicated,
-                    FolderNaming::Generic, 2, 2, false, true, false},
-        SampleBuild{"K6ReplicatedFromNames", PageLayout::K6, ImagePlacement::Replicated,
-                    FolderNaming::FromNames, 3, 1, true, false},
-        SampleBuild{"SubjectSharedFromNames", PageLayout::Subject, ImagePlacement::Shared,
-                    FolderNaming::FromNames, 2, 0, true, false}),
+        SampleBuild{"K6SharedGeneric", site::PageLayout::K6, site::ImagePlacement::Shared,
+                    site::FolderNaming::Generic, 0, 0, true, true, true, "  Hillside Public School "},
+        SampleBuild{"K6SharedFromNames", site::PageLayout::K6, site::ImagePlacement::Shared,
+                    site::FolderNaming::FromNames, 1, 1, false, false},
+        SampleBuild{"K6ReplicatedGeneric", site::PageLayout::K6, site::ImagePlacement::Replicated,
+                    site::FolderNaming::Generic, 2, 2, false, true, false},
+        SampleBuild{"K6ReplicatedFromNames", site::PageLayout::K6, site::ImagePlacement::Replicated,
+                    site::FolderNaming::FromNames, 3, 1, true, false},
+        SampleBuild{"SubjectSharedFromNames", site::PageLayout::Subject, site::ImagePlacement::Shared,
+                    site::FolderNaming::FromNames, 2, 0, true, false}),
     [](const ::testing::TestParamInfo<SampleBuild>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -30,10 +30,10 @@ TEST(ShortcutSettingsTest, FileIsByteExact) {
   fs::create_directories(drives.drive('D') / "orvane");
   vb::ChDrive("D");
   vb::ChDir("D:\\orvane");
-  builder::BuildContext ctx;
+  site::BuildContext ctx;
   builder::PlainBuildSettings settings;
   builder::NoProgressWindow progress;
-  builder::BuildRun run{ctx, settings, progress};
+  site::BuildRun run{ctx, settings, progress};
 
   struct Case {
     std::string year;
@@ -98,12 +98,12 @@ TEST(SiteFilesTest, TemplateCopyAndSettingsFileReplaceTheOldFileWholeOrLeaveIt) 
   const struct Writer {
     const char* name;
     const char* file;  // in the site root
-    std::function<void(builder::BuildRun&)> write;
+    std::function<void(site::BuildRun&)> write;
     int link_error;  // 0: a link in the file's place is replaced
   } writers[] = {
-      {"template copy", "page.htm", [](builder::BuildRun& run) { builder::CopyTemplateSite(run); }, 0},
+      {"template copy", "page.htm", [](site::BuildRun& run) { builder::CopyTemplateSite(run); }, 0},
       {"settings file", "ovshrtct.ini",
-       [](builder::BuildRun& run) { builder::WriteShortcutSettings(run, subjects::SubjectGroups{}); }, 70},
+       [](site::BuildRun& run) { builder::WriteShortcutSettings(run, subjects::SubjectGroups{}); }, 70},
   };
   const struct Case {
     const char* name;
@@ -140,12 +140,12 @@ TEST(SiteFilesTest, TemplateCopyAndSettingsFileReplaceTheOldFileWholeOrLeaveIt) 
 
       vb::ChDrive("D");
       vb::ChDir("D:\\orvane");
-      builder::BuildContext ctx;
+      site::BuildContext ctx;
       ctx.TargetDrive = "D:";
       ctx.ProgramFolder = vb::NativeToText(program) + "/";
       builder::PlainBuildSettings settings;
       builder::NoProgressWindow progress;
-      builder::BuildRun run{ctx, settings, progress};
+      site::BuildRun run{ctx, settings, progress};
       std::optional<testing_support::FullDrive> full;
       if (c.place == kFullDrive) full.emplace(0);
       EXPECT_EQ(ErrorOf([&] { w.write(run); }), expected);

@@ -18,7 +18,7 @@ using namespace pages_test;
 TEST(HomePage, HomeFormWithTheYearAsTyped) {
   SchoolFixture school;
   school.settings.school_name = " Hill School ";
-  school.settings.placement = ImagePlacement::Replicated;
+  school.settings.placement = site::ImagePlacement::Replicated;
   vb::ChDir("D:\\orvane");
   MainSchoolPage(school.run);
 
@@ -56,7 +56,7 @@ TEST(HomePage, HomeFormWithTheYearAsTyped) {
 
 TEST(YearPages, TickedLevelsInTableOrderAndLastYearLink) {
   SchoolFixture school;
-  school.settings.placement = ImagePlacement::Replicated;
+  school.settings.placement = site::ImagePlacement::Replicated;
   school.settings.levels[0] = school.settings.levels[2] = school.settings.levels[13] = true;
   school.settings.last_year_link = true;
   school.StartYear();
@@ -88,7 +88,7 @@ TEST(YearPages, TickedLevelsInTableOrderAndLastYearLink) {
 
 TEST(YearPages, ExistingFoldersAreReusedAndThePageWrittenWhole) {
   SchoolFixture school;
-  school.settings.placement = ImagePlacement::Shared;
+  school.settings.placement = site::ImagePlacement::Shared;
   school.settings.levels[4] = true;
   school.StartYear();
   const std::string first = school.Page("2026/index.htm");

@@ -52,7 +52,7 @@ using testing_support::ErrorOf;
 
 TEST(LevelBuild, FolderTreeOfASmallSchool) {
   SchoolFixture school;
-  school.settings.placement = ImagePlacement::Shared;
+  school.settings.placement = site::ImagePlacement::Shared;
   school.settings.levels[4] = true;
   school.StartYear();
   school.BuildLevel(4, kSmallYear3);
@@ -83,7 +83,7 @@ TEST(LevelBuild, FolderTreeOfASmallSchool) {
 
 TEST(LevelBuild, ReplicatedButtonSetsWithoutPortfolio) {
   SchoolFixture school;
-  school.settings.placement = ImagePlacement::Replicated;
+  school.settings.placement = site::ImagePlacement::Replicated;
   school.settings.portfolio = false;
   school.settings.levels[4] = true;
   school.StartYear();
@@ -131,7 +131,7 @@ TEST(LevelBuild, StudentListRecordsByteExact) {
 
 TEST(LevelBuild, NamesBasedFoldersNeverShareOnCollision) {
   SchoolFixture school;
-  school.settings.naming = FolderNaming::FromNames;
+  school.settings.naming = site::FolderNaming::FromNames;
   school.settings.levels[4] = true;
   school.StartYear();
   school.BuildLevel(4, "Van Der Berg,J.P.,5/6 B\r\nvanderberg,jp,5/6 B\r\nLee,Al,56b\r\n");
@@ -173,7 +173,7 @@ TEST(LevelBuild, MasterPassOnceInTheFirstLevelWithRows) {
 
 TEST(LevelBuild, SubjectLayoutWritesNoPrimaryPages) {
   SchoolFixture school;
-  school.settings.layout = PageLayout::Subject;
+  school.settings.layout = site::PageLayout::Subject;
   school.settings.levels[4] = true;
   school.StartYear();
   school.BuildLevel(4, "Smith,Anna,3B\r\n");
@@ -202,7 +202,7 @@ TEST(LevelBuild, ProgressQuipsRunOverLevels) {
 
 TEST(LevelBuild, BoundsRaiseError9BeforeAnyClassIsWritten) {
   SchoolFixture school;
-  school.settings.placement = ImagePlacement::Shared;
+  school.settings.placement = site::ImagePlacement::Shared;
   school.settings.levels[4] = true;
   school.StartYear();
   std::string rows, classes;

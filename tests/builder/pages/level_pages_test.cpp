@@ -18,7 +18,7 @@ const char* const kYear3 =
 const std::string kSchool = "Hill Street School";
 
 struct Year3 : SchoolFixture {
-  explicit Year3(ImagePlacement placement, bool portfolio = true, bool evaluation = true) {
+  explicit Year3(site::ImagePlacement placement, bool portfolio = true, bool evaluation = true) {
     settings.placement = placement;
     settings.portfolio = portfolio;
     settings.evaluation = evaluation;
@@ -152,7 +152,7 @@ std::string Replicated(std::string page, const std::string& chain) {
 }  // namespace
 
 TEST(LevelPages, ClassListPage) {
-  Year3 school(ImagePlacement::Shared);
+  Year3 school(site::ImagePlacement::Shared);
   const auto buttons = Buttons({"years", "home"}, 2, true);
   const Lines expected =
       Head("Class Pages") + TopRow(kSchool, buttons) + MiddleOpen(true) +
@@ -175,7 +175,7 @@ TEST(LevelPages, ClassListPage) {
 }
 
 TEST(LevelPages, ClassPageHoldsFiveStudentsARow) {
-  Year3 school(ImagePlacement::Shared);
+  Year3 school(site::ImagePlacement::Shared);
   const auto buttons = Buttons({"classes", "years", "home"}, 3, true);
   const Lines expected =
       Head("Class 3B") + TopRow(kSchool, buttons) + Lines{"<center>"} + MiddleOpen(false) +
@@ -209,7 +209,7 @@ TEST(LevelPages, ClassPageHoldsFiveStudentsARow) {
 }
 
 TEST(LevelPages, TeachersNewsIsTheSameForEveryClass) {
-  Year3 school(ImagePlacement::Shared);
+  Year3 school(site::ImagePlacement::Shared);
   const auto buttons = Buttons({"class", "classes", "years", "home"}, 3, true);
   const Lines expected =
       Head("Teacher's News") + TopRow(kSchool, buttons) + Lines{"<center>"} + MiddleOpen(false) +
@@ -222,7 +222,7 @@ TEST(LevelPages, TeachersNewsIsTheSameForEveryClass) {
 }
 
 TEST(LevelPages, StudentHomePageNamedAndMaster) {
-  Year3 school(ImagePlacement::Shared);
+  Year3 school(site::ImagePlacement::Shared);
   const Lines anna = HomePage("Anna Smith's Home Page", "Anna Smith", true);
   EXPECT_EQ(school.Lines("2026/year3/class1/studnt1/index.htm"), anna);
   EXPECT_EQ(school.Lines("2026/masterstudent/index.htm"),
@@ -234,7 +234,7 @@ TEST(LevelPages, StudentHomePageNamedAndMaster) {
 }
 
 TEST(LevelPages, TopicPagesNamedAndMaster) {
-  Year3 school(ImagePlacement::Shared);
+  Year3 school(site::ImagePlacement::Shared);
   EXPECT_EQ(school.Lines("2026/year3/class1/studnt2/topic7.htm"),
             TopicPage("Bob Jones - Topic 7", 7, true));
   EXPECT_EQ(school.Lines("2026/masterstudent/topic11.htm"),
@@ -242,7 +242,7 @@ TEST(LevelPages, TopicPagesNamedAndMaster) {
 }
 
 TEST(LevelPages, WithoutPortfolioOrEvaluation) {
-  Year3 school(ImagePlacement::Shared, false, false);
+  Year3 school(site::ImagePlacement::Shared, false, false);
   EXPECT_EQ(school.Lines("2026/year3/class1/studnt1/index.htm"),
             HomePage("Anna Smith's Home Page", "Anna Smith", false));
   EXPECT_EQ(school.Lines("2026/year3/class1/studnt1/topic12.htm"),
@@ -252,7 +252,7 @@ TEST(LevelPages, WithoutPortfolioOrEvaluation) {
 }
 
 TEST(LevelPages, ReplicatedPlacementUsesBareImageNames) {
-  Year3 shared(ImagePlacement::Shared);
+  Year3 shared(site::ImagePlacement::Shared);
   const std::string shared_pages[][2] = {
       {"2026/year3/index.htm", "../../"},
       {"2026/year3/class1/index.htm", "../../../"},
@@ -265,7 +265,7 @@ TEST(LevelPages, ReplicatedPlacementUsesBareImageNames) {
   for (const auto& page : shared_pages)
     expected.push_back(Replicated(shared.Page(page[0]), page[1]));
 
-  Year3 replicated(ImagePlacement::Replicated);
+  Year3 replicated(site::ImagePlacement::Replicated);
   for (size_t i = 0; i < expected.size(); ++i) {
     EXPECT_EQ(replicated.Page(shared_pages[i][0]), expected[i]) << shared_pages[i][0];
   }

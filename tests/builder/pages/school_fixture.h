@@ -35,10 +35,10 @@ class SchoolFixture {
 
   std::filesystem::path site() const { return drives_.drive('D') / "orvane"; }
 
-  builder::BuildContext ctx;
+  site::BuildContext ctx;
   builder::PlainBuildSettings settings;
   builder::NoProgressWindow progress;
-  builder::BuildRun run{ctx, settings, progress};
+  site::BuildRun run{ctx, settings, progress};
 
  private:
   testing_support::TempDrives drives_;

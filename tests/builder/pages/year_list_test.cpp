@@ -56,22 +56,22 @@ TEST(YearList, EndInsideARowRaises62) {
 TEST(YearList, FiveHundredRowsAndOneHundredClasses) {
   EXPECT_EQ(ReadYearList(Rows(500, "C", false)).size(), 500u);
   EXPECT_EQ(ErrorOf([] { ReadYearList(Rows(501, "C", false)); }), 9);
-  EXPECT_EQ(CollectClasses(ReadYearList(Rows(100, "C", true)), FolderNaming::Generic).size(), 100u);
+  EXPECT_EQ(CollectClasses(ReadYearList(Rows(100, "C", true)), site::FolderNaming::Generic).size(), 100u);
   EXPECT_EQ(
-      ErrorOf([] { CollectClasses(ReadYearList(Rows(101, "C", true)), FolderNaming::Generic); }),
+      ErrorOf([] { CollectClasses(ReadYearList(Rows(101, "C", true)), site::FolderNaming::Generic); }),
       9);
 }
 
 TEST(YearList, ClassesInOrderOfFirstRowComparedExactly) {
   const auto rows =
       ReadYearList("A,a,3B\r\nB,b,3a\r\nC,c,3B\r\nD,d,3A\r\nE,e,5/6 B\r\nF,f, . \r\n");
-  const auto generic = CollectClasses(rows, FolderNaming::Generic);
+  const auto generic = CollectClasses(rows, site::FolderNaming::Generic);
   ASSERT_EQ(generic.size(), 5u);
   EXPECT_EQ(generic[0].ClassName, "3B");
   EXPECT_EQ(generic[1].ClassName, "3a");
   EXPECT_EQ(generic[2].ClassName, "3A");
   EXPECT_EQ(generic[3].ClassFolderName, "class4");
-  const auto named = CollectClasses(rows, FolderNaming::FromNames);
+  const auto named = CollectClasses(rows, site::FolderNaming::FromNames);
   EXPECT_EQ(named[1].ClassFolderName, "3a");
   EXPECT_EQ(named[2].ClassFolderName, "3a2");  // 3a and 3A never share a folder
   EXPECT_EQ(named[3].ClassName, "5/6 B");

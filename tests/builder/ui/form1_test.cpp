@@ -76,9 +76,9 @@ TEST_F(Form1Test, StartsAsTheUserExpects) {
 
   EXPECT_EQ(form_->Theme(), 0);
   EXPECT_EQ(form_->FontChoice(), 1);
-  EXPECT_EQ(form_->ImagePlacement(), ImagePlacement::Replicated);
-  EXPECT_EQ(form_->FolderNaming(), FolderNaming::FromNames);
-  EXPECT_EQ(form_->PageLayout(), PageLayout::K6);
+  EXPECT_EQ(form_->ImagePlacement(), site::ImagePlacement::Replicated);
+  EXPECT_EQ(form_->FolderNaming(), site::FolderNaming::FromNames);
+  EXPECT_EQ(form_->PageLayout(), site::PageLayout::K6);
   EXPECT_TRUE(form_->EvaluationSection());
   EXPECT_TRUE(form_->WritingPortfolio());
   EXPECT_FALSE(form_->LastYearLink());
@@ -109,8 +109,8 @@ TEST_F(Form1Test, SettingsAreReadFromTheControls) {
   form_->Text4->setText("0042");
   EXPECT_EQ(form_->Theme(), 3);
   EXPECT_EQ(form_->FontChoice(), 2);
-  EXPECT_EQ(form_->ImagePlacement(), ImagePlacement::Shared);
-  EXPECT_EQ(form_->FolderNaming(), FolderNaming::Generic);
+  EXPECT_EQ(form_->ImagePlacement(), site::ImagePlacement::Shared);
+  EXPECT_EQ(form_->FolderNaming(), site::FolderNaming::Generic);
   EXPECT_EQ(form_->SiteSchoolName(), "Zo\xEB's School ");
   EXPECT_EQ(form_->SiteSchoolCode(), "0042");
   form_->Option5->click();
@@ -191,7 +191,7 @@ TEST_F(Form1Test, SubjectLayoutWaitsForTheGroupsWindow) {
   EXPECT_TRUE(groups_window.isVisible());
   EXPECT_FALSE(form_->Check16->isChecked());
   EXPECT_FALSE(form_->Check16->isEnabled());
-  EXPECT_EQ(form_->PageLayout(), PageLayout::Subject);
+  EXPECT_EQ(form_->PageLayout(), site::PageLayout::Subject);
   EXPECT_TRUE(messages_.shown().empty());
   EXPECT_EQ(subjects::Groups().SubjectGroupCount, 0);
   EXPECT_FALSE(Enabled());
@@ -212,7 +212,7 @@ TEST_F(Form1Test, SubjectLayoutWaitsForTheGroupsWindow) {
   QAccessibleInterface* option = QAccessible::queryAccessibleInterface(form_->Option13);
   ASSERT_NE(option, nullptr);
   option->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
-  EXPECT_EQ(form_->PageLayout(), PageLayout::Subject);
+  EXPECT_EQ(form_->PageLayout(), site::PageLayout::Subject);
   EXPECT_TRUE(groups_window.isVisible());
   EXPECT_FALSE(form_->Check16->isEnabled());
   EXPECT_EQ(subjects::Groups().SubjectGroupCount, 0);

@@ -120,7 +120,7 @@ TEST_F(StudentHomePage, MasterPageIsGeneric) {
 }
 
 TEST_F(StudentHomePage, SharedPlacementClimbsToTheImageFolderOwlIncluded) {
-  settings.placement = builder::ImagePlacement::Shared;
+  settings.placement = site::ImagePlacement::Shared;
   const fs::path folder = EnterStudent();
   subjects::WriteStudentHomePage(run);
   std::string expected = ReplaceAll(NamedPage(), "src=\"but-", "src=\"../../../../ovimages/but-");
@@ -171,7 +171,7 @@ TEST_F(StudentHomePage, ExistingFoldersAreUsedAsTheyAre) {
 TEST_F(StudentHomePage, FileWhereAFolderGoesStopsTheWriterAfterCounting) {
   const fs::path folder = EnterStudent();
   testing_support::WriteFile(folder / "maths", "not a folder");
-  builder::PassOver75([&] { subjects::WriteStudentHomePage(run); });
+  site::PassOver75([&] { subjects::WriteStudentHomePage(run); });
   EXPECT_EQ(ctx.PageCount, 1);
   EXPECT_TRUE(fs::is_directory(folder / "english"));
   EXPECT_FALSE(fs::exists(folder / "work"));
@@ -200,7 +200,7 @@ TEST_F(PreviewPage, WritesOnlyTheSamplePageAndResetsTheModeWhateverHappens) {
   EXPECT_TRUE(fs::is_empty(folder));
 
   // The preview lies beside the theme's images whatever placement is chosen.
-  settings.placement = builder::ImagePlacement::Shared;
+  settings.placement = site::ImagePlacement::Shared;
   ctx.PreviewMode = 1;
   subjects::WriteStudentHomePage(run);
   EXPECT_EQ(ReadFile(preview), AsMasterPage(NamedPage()));

@@ -17,9 +17,9 @@ namespace {
 class StudentRun : public SubjectSite {
  protected:
   void RunWriters() {
-    builder::PassOver75([&] { subjects::WriteStudentHomePage(run); });
-    builder::PassOver75([&] { subjects::WriteSubjectPages(run); });
-    builder::PassOver75([&] { subjects::WriteTopicPages(run); });
+    site::PassOver75([&] { subjects::WriteStudentHomePage(run); });
+    site::PassOver75([&] { subjects::WriteSubjectPages(run); });
+    site::PassOver75([&] { subjects::WriteTopicPages(run); });
   }
 
   // The pages above a student's folder, and the images where the placement
@@ -29,7 +29,7 @@ class StudentRun : public SubjectSite {
     for (const fs::path& folder : {root, root / "2026", root / "2026" / "year7", root / "2026" / "year7" / "class1"}) {
       testing_support::WriteFile(folder / "index.htm", "page");
     }
-    const fs::path images = settings.placement == builder::ImagePlacement::Shared ? root / "ovimages" : student;
+    const fs::path images = settings.placement == site::ImagePlacement::Shared ? root / "ovimages" : student;
     for (const char* name : {"but-yrpg.jpg", "but-clpg.jpg", "but-home.jpg", "but-stpg.jpg", "but-mypg.jpg",
                              "but-clik.jpg", "owl.gif"}) {
       testing_support::WriteFile(images / name, "image");
@@ -83,7 +83,7 @@ TEST_F(StudentRun, MasterThenStudentWithFourGroupsAndFourTopics) {
 
 TEST_F(StudentRun, EveryLinkAndPictureOfAStudentResolves) {
   SetNumberedGroups(4, 4);
-  for (const auto placement : {builder::ImagePlacement::Shared, builder::ImagePlacement::Replicated}) {
+  for (const auto placement : {site::ImagePlacement::Shared, site::ImagePlacement::Replicated}) {
     settings.placement = placement;
     const fs::path student = EnterStudent();
     fs::remove_all(student);

@@ -71,7 +71,7 @@ TEST_F(SubjectIndexPages, MasterPagesAreGenericAndLeaveMasterPathAtTheLastSubjec
 }
 
 TEST_F(SubjectIndexPages, SharedPlacementClimbsFiveFolders) {
-  settings.placement = builder::ImagePlacement::Shared;
+  settings.placement = site::ImagePlacement::Shared;
   const fs::path folder = EnterStudent();
   MakeSubjectFolders(folder);
   subjects::WriteSubjectPages(run);

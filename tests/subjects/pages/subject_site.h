@@ -37,8 +37,8 @@ class SubjectSite : public ::testing::Test {
     ctx.FontFace = "Times New Roman";
     ctx.ThemeColour1 = "#999966";
     settings.school_name = " Sample School ";
-    settings.layout = builder::PageLayout::Subject;
-    settings.placement = builder::ImagePlacement::Replicated;
+    settings.layout = site::PageLayout::Subject;
+    settings.placement = site::ImagePlacement::Replicated;
     SetGroups({{"English", "english"}, {"Maths & <Stats>", "maths"}}, 2);
   }
   ~SubjectSite() override { subjects::Groups() = subjects::SubjectGroups{}; }
@@ -94,10 +94,10 @@ class SubjectSite : public ::testing::Test {
   static std::filesystem::path Native(const std::string& path) { return vb::Resolve(path); }
 
   testing_support::TempDrives drives{"CD"};
-  builder::BuildContext ctx;
+  site::BuildContext ctx;
   builder::PlainBuildSettings settings;
   builder::NoProgressWindow progress;
-  builder::BuildRun run;
+  site::BuildRun run;
 };
 
 // The lines every subject page shares, as the pages print them.

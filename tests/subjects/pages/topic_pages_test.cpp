@@ -83,7 +83,7 @@ TEST_F(TopicPages, EvaluationSectionAddsItsTwelveLines) {
 }
 
 TEST_F(TopicPages, MasterPagesAreGenericWithSharedImages) {
-  settings.placement = builder::ImagePlacement::Shared;
+  settings.placement = site::ImagePlacement::Shared;
   const fs::path folder = EnterMaster();
   MakeSubjectFolders(folder);
   subjects::WriteTopicPages(run);
