@@ -238,8 +238,10 @@ void PutInPlace(std::string_view target, const ReplaceRules& rules) {
     // first, as a change of group may clear the mode's set-id bits.
     if (old && rules.mode == ReplaceRules::Mode::kOldFile) GiveGroup(fd, old->group);
     ::fchmod(fd, mode);
-    SyncToDisk(fd);
+    const bool synced = SyncToDisk(fd);
+    const int sync_error = errno;
     ::close(fd);
+    if (!synced) RaiseErrno(sync_error, FileOp::Write, place.temporary);
   }
   if (::rename(place.temporary.c_str(), place.target.c_str()) != 0) {
     RaiseErrno(errno, FileOp::Rename, place.temporary);

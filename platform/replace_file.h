@@ -52,10 +52,10 @@ void ReplaceFile(std::string_view target, std::string_view contents, const Repla
 // anything else but a regular file: 75).
 void ReplaceWithCopy(std::string_view source, std::string_view target, const ReplaceRules& rules);
 
-// The last steps alone, for a caller that has written and synced the
-// temporary file `rules.temporary_name` itself: the rules are tested, the file
-// gets its mode (where this user may give it), synced again with it, and is
-// renamed over the target; with Mode::kOldFile it also gets the old file's
+// The last steps alone, for a caller that has written the temporary file
+// `rules.temporary_name` itself: the rules are tested, the file gets its mode
+// (where this user may give it), is synced with it (a failed sync raises its
+// error), and is renamed over the target; with Mode::kOldFile it also gets the old file's
 // group where this user belongs to it. When anything before the rename fails,
 // the file stays.
 void PutInPlace(std::string_view target, const ReplaceRules& rules);

@@ -47,8 +47,13 @@ void YearIndexPage(site::BuildRun& run) {
 void PublishYearPages(site::BuildRun& run) {
   // The page is synced and renamed over an empty index.htm in one step, and
   // the folder synced after: the year counts as built only once it is whole.
+  // Anything but a file in the page's place (a folder) stops the build as a
+  // page that is already there.
   vb::ReplaceRules rules;
   rules.temporary_name = kUnfinishedYearPages;
+  rules.refuse_other_than_file = true;
+  rules.replace_link = true;
+  rules.refusal_number = 58;
   vb::PutInPlace(run.ctx.TargetDrive + "\\orvane\\" + run.settings.SiteYear() + "\\index.htm", rules);
 }
 

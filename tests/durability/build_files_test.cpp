@@ -2,6 +2,7 @@
 // place: the year's page, a rebuild's template pages and the settings file.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -12,10 +13,12 @@
 #include "platform/paths.h"
 #include "subjects/core/subject_groups.h"
 #include "tests/durability/file_call_log.h"
+#include "tests/support/error_of.h"
 #include "tests/support/no_progress_window.h"
 #include "tests/support/plain_build_settings.h"
 #include "tests/support/temp_drives.h"
 
+using testing_support::ErrorOf;
 using testing_support::FileCallLog;
 using testing_support::ReplaceFault;
 using testing_support::WriteFile;
@@ -59,6 +62,43 @@ TEST(BuildFilesTest, ReplacedFilesAreSyncedBeforeTheirRenameAndTheirFolderAfter)
     FileCallLog log;
     c.write(run);
     EXPECT_EQ(ReplaceFault(log.Calls(), (d / c.target).string()), "") << c.name;
+  }
+}
+
+// The year's page takes its name only when it is on the disk and nothing but
+// its empty page stands in its place; otherwise the year stays unfinished.
+TEST(BuildFilesTest, YearPageThatCannotTakeItsPlaceLeavesTheYearUnfinished) {
+  struct Case {
+    const char* name;
+    bool folder_in_place;  // else the page's sync fails
+    int error;
+  } cases[] = {
+      {"a failed sync", false, 57},
+      {"a folder in the page's place", true, 58},
+  };
+  for (const Case& c : cases) {
+    testing_support::TempDrives drives("D");
+    const fs::path year = drives.drive('D') / "orvane" / "2026";
+    if (c.folder_in_place) {
+      fs::create_directories(year / "index.htm");
+    } else {
+      WriteFile(year / "index.htm", "");
+    }
+    vb::ChDrive("D");
+    vb::ChDir("D:\\orvane\\2026");
+    site::BuildContext ctx;
+    ctx.TargetDrive = "D:";
+    builder::PlainBuildSettings settings;
+    builder::NoProgressWindow progress;
+    site::BuildRun run{ctx, settings, progress};
+    builder::YearIndexPage(run);
+    FileCallLog log;
+    if (!c.folder_in_place) log.FailSyncOf(testing_support::LoggedPath((year / "index.new").string()), EIO);
+    EXPECT_EQ(ErrorOf([&] { builder::PublishYearPages(run); }), c.error) << c.name;
+    EXPECT_TRUE(fs::is_regular_file(year / "index.new")) << c.name;
+    if (!c.folder_in_place) {
+      EXPECT_EQ(testing_support::ReadFile(year / "index.htm"), "") << c.name;
+    }
   }
 }
 
