@@ -134,17 +134,21 @@ void RewriteListedPage(site::BuildContext& ctx, const TemplatePage& entry) {
   RewritePage(ctx, entry.folder, entry.page);
 }
 
-// What the copy and the personalisation leave at `relative` from the
-// template's `bytes`.
-std::string Personalised(const site::BuildRun& run, const fs::path& relative, std::string bytes) {
+// Whether `held` is what the copy and the personalisation leave at
+// `relative` from the template's `bytes`, or what a build stopped between
+// them left there: the template's bytes after none, some or all passes.
+bool LeftByTheBuild(const site::BuildRun& run, const fs::path& relative, std::string bytes,
+                    const std::string& held) {
+  if (held == bytes) return true;
   for (const MarkerPass& pass : PersonalisationPasses(run)) {
     for (const TemplatePage& entry : pass.pages) {
       if (RelativePath(entry) != relative) continue;
       const std::string marker(pass.marker);
       bytes = common::ReplaceInText(bytes, marker, pass.text, static_cast<int>(marker.size()));
     }
+    if (held == bytes) return true;
   }
-  return bytes;
+  return false;
 }
 
 std::string BackupStamp() {
@@ -182,7 +186,7 @@ void KeepEditedTemplateFiles(site::BuildRun& run, bool home_page_made) {
     const fs::path target = drive / relative;
     if (!vb::IsNativeRegularFile(target)) return;
     const std::string held = vb::ReadFileBytes(vb::NativeToText(target));
-    if (held == Personalised(run, relative, vb::ReadFileBytes(vb::NativeToText(source / relative)))) return;
+    if (LeftByTheBuild(run, relative, vb::ReadFileBytes(vb::NativeToText(source / relative)), held)) return;
     if (backup.empty()) {
       const std::string backups = run.ctx.TargetDrive + "\\orvane\\ovbackup";
       site::PassOver75([&] { vb::MkDir(backups); });

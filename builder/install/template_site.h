@@ -19,7 +19,8 @@ extern const std::array<TemplatePage, 42> ColourFiles;
 
 // Before the copy: every file on the drive that the copy will replace, and
 // whose bytes differ from what the copy and the personalisation will leave
-// there, is kept under <drive>\orvane\ovbackup\<yyyy-mm-dd hhmmss>\ at its
+// there (or left there, wholly or in part, in a build that was stopped), is
+// kept under <drive>\orvane\ovbackup\<yyyy-mm-dd hhmmss>\ at its
 // path below the drive's root (orvane\staff\index.htm); when none differs no
 // folder is made. The home page that this build wrote itself
 // (`home_page_made`) is not the school's.
