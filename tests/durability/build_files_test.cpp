@@ -14,8 +14,7 @@
 #include "subjects/core/subject_groups.h"
 #include "tests/durability/file_call_log.h"
 #include "tests/support/error_of.h"
-#include "tests/support/no_progress_window.h"
-#include "tests/support/plain_build_settings.h"
+#include "tests/support/plain_build_run.h"
 #include "tests/support/temp_drives.h"
 
 using testing_support::ErrorOf;
@@ -53,14 +52,9 @@ TEST(BuildFilesTest, ReplacedFilesAreSyncedBeforeTheirRenameAndTheirFolderAfter)
     WriteFile(program / "ovintranet" / "orvane" / "staff" / "index.htm", "<html>Staff</html>\r\n");
     WriteFile(d / c.target, c.name == std::string("the year's page") ? "" : "old\r\n");
     vb::ChDrive("D");
-    site::BuildContext ctx;
-    ctx.TargetDrive = "D:";
-    ctx.ProgramFolder = vb::NativeToText(program) + "/";
-    builder::PlainBuildSettings settings;
-    builder::NoProgressWindow progress;
-    site::BuildRun run{ctx, settings, progress};
+    builder::PlainBuildRun build(program);
     FileCallLog log;
-    c.write(run);
+    c.write(build.run);
     EXPECT_EQ(ReplaceFault(log.Calls(), (d / c.target).string()), "") << c.name;
   }
 }
@@ -86,15 +80,11 @@ TEST(BuildFilesTest, YearPageThatCannotTakeItsPlaceLeavesTheYearUnfinished) {
     }
     vb::ChDrive("D");
     vb::ChDir("D:\\orvane\\2026");
-    site::BuildContext ctx;
-    ctx.TargetDrive = "D:";
-    builder::PlainBuildSettings settings;
-    builder::NoProgressWindow progress;
-    site::BuildRun run{ctx, settings, progress};
-    builder::YearIndexPage(run);
+    builder::PlainBuildRun build;
+    builder::YearIndexPage(build.run);
     FileCallLog log;
     if (!c.folder_in_place) log.FailSyncOf(testing_support::LoggedPath((year / "index.new").string()), EIO);
-    EXPECT_EQ(ErrorOf([&] { builder::PublishYearPages(run); }), c.error) << c.name;
+    EXPECT_EQ(ErrorOf([&] { builder::PublishYearPages(build.run); }), c.error) << c.name;
     EXPECT_TRUE(fs::is_regular_file(year / "index.new")) << c.name;
     if (!c.folder_in_place) {
       EXPECT_EQ(testing_support::ReadFile(year / "index.htm"), "") << c.name;

@@ -15,6 +15,7 @@
 #include "tests/support/error_of.h"
 #include "tests/support/full_drive.h"
 #include "tests/support/no_progress_window.h"
+#include "tests/support/plain_build_run.h"
 #include "tests/support/plain_build_settings.h"
 #include "tests/support/temp_drives.h"
 
@@ -142,15 +143,10 @@ TEST(SiteFilesTest, TemplateCopyAndSettingsFileReplaceTheOldFileWholeOrLeaveIt) 
 
       vb::ChDrive("D");
       vb::ChDir("D:\\orvane");
-      site::BuildContext ctx;
-      ctx.TargetDrive = "D:";
-      ctx.ProgramFolder = vb::NativeToText(program) + "/";
-      builder::PlainBuildSettings settings;
-      builder::NoProgressWindow progress;
-      site::BuildRun run{ctx, settings, progress};
+      builder::PlainBuildRun build(program);
       std::optional<testing_support::FullDrive> full;
       if (c.place == kFullDrive) full.emplace(0);
-      EXPECT_EQ(ErrorOf([&] { w.write(run); }), expected);
+      EXPECT_EQ(ErrorOf([&] { w.write(build.run); }), expected);
       full.reset();
 
       EXPECT_EQ(ReadFile(drives.root() / "outside"), "old");
