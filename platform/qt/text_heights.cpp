@@ -21,6 +21,14 @@
 
 namespace vb {
 
+double FontScale(const QWidget* control) {
+  QImage reference(1, 1, QImage::Format_Mono);
+  reference.setDotsPerMeterX(3780);
+  reference.setDotsPerMeterY(3780);
+  return static_cast<double>(control->fontMetrics().height()) /
+         QFontMetrics(control->font(), &reference).height();
+}
+
 namespace {
 
 // The height a control's text needs, or 0 for a control that holds no text
@@ -98,16 +106,6 @@ int NeededWidth(const QWidget* control) {
     return control->sizeHint().width();
   }
   return 0;
-}
-
-// How many times larger a control's font is drawn than at 96 dots per inch,
-// the size the windows are drawn for.
-double FontScale(const QWidget* control) {
-  QImage reference(1, 1, QImage::Format_Mono);
-  reference.setDotsPerMeterX(3780);
-  reference.setDotsPerMeterY(3780);
-  return static_cast<double>(control->fontMetrics().height()) /
-         QFontMetrics(control->font(), &reference).height();
 }
 
 // The height at which a list box, `height` tall at the font's size at 96

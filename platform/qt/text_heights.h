@@ -29,6 +29,10 @@ namespace vb {
 // Whatever already fits stays where it is; order, tab order and names stay.
 void FitTextHeights(QWidget* window);
 
+// How many times larger a control's font is drawn than at 96 dots per inch,
+// the size the windows are drawn for.
+double FontScale(const QWidget* control);
+
 // Makes an editable drop-down list in a layout at least as wide as the text
 // now in its box needs, for a text the program puts there once the window
 // is made; the window widens if it must.

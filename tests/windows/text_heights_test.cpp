@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QImage>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -25,6 +24,7 @@
 #include "calendar/ui/form1.h"
 #include "news/ui/form1.h"
 #include "platform/qt/open_with_dialog.h"
+#include "platform/qt/text_heights.h"
 #include "subjects/ui/form3.h"
 #include "tasks/ui/manager_form1.h"
 #include "tasks/ui/manager_form2.h"
@@ -80,22 +80,13 @@ int NeededWidth(const QWidget* control) {
   return 0;
 }
 
-// How many times larger the font is drawn than at 96 dots per inch.
-double FontScale(const QWidget* control) {
-  QImage reference(1, 1, QImage::Format_Mono);
-  reference.setDotsPerMeterX(3780);
-  reference.setDotsPerMeterY(3780);
-  return static_cast<double>(control->fontMetrics().height()) /
-         QFontMetrics(control->font(), &reference).height();
-}
-
 // The rows a list box shows at its height, and the rows its size hint shows
 // at 96 dots per inch.
 int RowsShown(const QListView* list, int height) {
   return (height - 2 * list->frameWidth()) / list->fontMetrics().height();
 }
 int RowsAt96(const QListView* list) {
-  return static_cast<int>((list->sizeHint().height() - 2 * list->frameWidth()) * FontScale(list) /
+  return static_cast<int>((list->sizeHint().height() - 2 * list->frameWidth()) * vb::FontScale(list) /
                           list->fontMetrics().height());
 }
 
@@ -116,7 +107,7 @@ void ExpectFits(const char* window_name, QWidget* window) {
     EXPECT_GE(control->width(), NeededWidth(control)) << name;
     // A list box is left as the window makes it at 96 dots per inch.
     auto* list = qobject_cast<const QListView*>(control);
-    if (list != nullptr && FontScale(list) > 1.0) {
+    if (list != nullptr && vb::FontScale(list) > 1.0) {
       EXPECT_GE(RowsShown(list, list->height()), RowsAt96(list)) << name;
     }
   }
@@ -177,7 +168,7 @@ void ExpectEveryWindowFits(bool default_font) {
     const std::unique_ptr<QWidget> window = w.make();
     ExpectFits(w.name, window.get());
     // At the font the windows are drawn for, what fits stays as drawn.
-    if (default_font && w.drawn.isValid() && FontScale(window.get()) == 1.0) {
+    if (default_font && w.drawn.isValid() && vb::FontScale(window.get()) == 1.0) {
       EXPECT_EQ(window->size(), w.drawn) << w.name;
     }
   }
