@@ -221,7 +221,7 @@ std::string ReadWholeAndClose(int fd, const struct stat& st, const std::string& 
       if (errno == EINTR) continue;
       const int err = errno;
       ::close(fd);
-      RaiseErrno(err, FileOp::OpenRead, native);
+      RaiseErrno(err, FileOp::Read, native);
     }
     size += static_cast<size_t>(n);
     if (size < data.size() && static_cast<off_t>(size) == st.st_size) break;
@@ -377,7 +377,7 @@ bool LineReader::Fill() {
   do {
     n = ::read(fd_, buffer_.data(), buffer_.size());
   } while (n < 0 && errno == EINTR);
-  if (n < 0) RaiseErrno(errno, FileOp::OpenRead, native_);
+  if (n < 0) RaiseErrno(errno, FileOp::Read, native_);
   pos_ = 0;
   end_ = static_cast<size_t>(n);
   if (n > 0) return true;

@@ -27,10 +27,9 @@ std::unique_ptr<vb::LineReader> OpenExport(const std::string& path) {
 }
 
 // The log opens in the desktop's text viewer, or in the program the user
-// picks when that fails; the builder goes on at once.
-void ShowLog(const std::string& log_path) {
-  common::OpenWithAssociatedProgram("Open", log_path, std::nullopt, std::nullopt, 1);
-}
+// picks when that fails; the builder goes on at once. A build or Exit
+// deletes the log, so a copy of it is kept for the choice.
+void ShowLog(const std::string& log_path) { common::OpenKeepingCopy(log_path); }
 
 // One attempt: from opening the export to the end of the import.
 std::array<bool, 14> ReadExport(const EnrolmentSource& source, const std::string& program_folder,

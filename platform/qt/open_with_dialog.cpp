@@ -26,23 +26,30 @@ const QString kOtherProgram = QString::fromUtf8("Other program\u2026");
 
 }  // namespace
 
-void StartOpenWithHelper(const std::string& native_file) {
+void StartOpenWithHelper(const std::string& native_file, const std::string& kept_copy) {
   std::error_code ec;
   const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (!ec) StartDetached(self.string(), {kOpenWithOption, native_file});
+  if (ec) return;
+  std::vector<std::string> args{kOpenWithOption, native_file};
+  if (!kept_copy.empty()) args.push_back(kept_copy);
+  StartDetached(self.string(), args);
 }
 
 bool RunOpenWithHelper(int argc, char** argv) {
-  if (argc != 3 || std::string_view(argv[1]) != kOpenWithOption) return false;
-  OpenOrOfferChoice(argv[2]);
+  if ((argc != 3 && argc != 4) || std::string_view(argv[1]) != kOpenWithOption) return false;
+  OpenOrOfferChoice(argv[2], kOpenVerdict, argc == 4 ? argv[3] : "");
   return true;
 }
 
-void OpenOrOfferChoice(const std::string& native_file, std::chrono::milliseconds verdict) {
+void OpenOrOfferChoice(const std::string& native_file, std::chrono::milliseconds verdict,
+                       const std::string& kept_copy) {
+  // The opener is given the file itself, even when a copy is kept.
   if (StartAndAwaitVerdict(OpenCommand(), {native_file}, verdict)) return;
-  // A file that is not there opens nothing and asks nothing.
-  if (!NativeExists(native_file)) return;
-  OpenWithDialog dialog(native_file, verdict);
+  // A file that is not there, and has no copy, opens nothing and asks nothing.
+  std::string offered = native_file;
+  if (!NativeExists(offered)) offered = kept_copy;
+  if (offered.empty() || !NativeExists(offered)) return;
+  OpenWithDialog dialog(offered, verdict);
   // Not modal: the choice hides while a program it started has its verdict.
   QEventLoop until_closed;
   QObject::connect(&dialog, &QDialog::finished, &until_closed, &QEventLoop::quit);

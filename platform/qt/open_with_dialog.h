@@ -24,19 +24,21 @@ inline constexpr char kOpenWithOption[] = "--open-with";
 // it; one still running by then has it open.
 inline constexpr std::chrono::milliseconds kOpenVerdict{20000};
 
-// Starts this program again, detached, to open `native_file` in a helper.
-void StartOpenWithHelper(const std::string& native_file);
+// Starts this program again, detached, to open `native_file` in a helper,
+// `kept_copy` (when not empty) being a copy of it to offer in its place.
+void StartOpenWithHelper(const std::string& native_file, const std::string& kept_copy);
 
-// When the program was started with kOpenWithOption and a file, opens that
-// file as OpenOrOfferChoice does and returns true: the program then ends.
-// False when it was started to do its own work.
+// When the program was started with kOpenWithOption and a file (and a kept
+// copy of it), opens that file as OpenOrOfferChoice does and returns true:
+// the program then ends. False when it was started to do its own work.
 bool RunOpenWithHelper(int argc, char** argv);
 
 // Starts the desktop's opener on `native_file` and waits up to `verdict` for
-// it; when it fails within that time and the file exists, offers the choice
-// and returns once it is closed.
+// it; when it fails within that time, offers the choice for the file, or
+// for `kept_copy` when the file is gone, and returns once it is closed.
 void OpenOrOfferChoice(const std::string& native_file,
-                       std::chrono::milliseconds verdict = kOpenVerdict);
+                       std::chrono::milliseconds verdict = kOpenVerdict,
+                       const std::string& kept_copy = {});
 
 class OpenWithDialog : public QDialog {
  public:

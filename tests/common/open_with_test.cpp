@@ -53,7 +53,7 @@ TEST_F(OpenWithTest, HandsTheFileToTheHelperAndGoesOnAtOnce) {
   };
   for (const Case& c : cases) {
     std::string handed;
-    common::SetOpenWithHelper([&](const std::string& file) { handed = file; });
+    common::SetOpenWithHelper([&](const std::string& file, const std::string&) { handed = file; });
     const auto begun = std::chrono::steady_clock::now();
     common::OpenWithAssociatedProgram("Open", c.file, std::nullopt, std::nullopt, 1);
     EXPECT_LT(std::chrono::steady_clock::now() - begun, std::chrono::milliseconds(500)) << c.file;
@@ -66,7 +66,7 @@ TEST_F(OpenWithTest, HandsTheFileToTheHelperAndGoesOnAtOnce) {
 TEST_F(OpenWithTest, NeverRaisesIntoTheCaller) {
   setenv("ORVANE_OPEN_COMMAND", (drives.root() / "no-such-opener").c_str(), 1);
   bool offered = false;
-  common::SetOpenWithHelper([&](const std::string&) {
+  common::SetOpenWithHelper([&](const std::string&, const std::string&) {
     offered = true;
     throw std::runtime_error("dialog failed");
   });

@@ -2,7 +2,9 @@
 // an application picked in the chooser and a program browsed for, over a
 // registry of applications of the test's own (a program of its own: GIO reads
 // where the registry is once per process). Programs that fail after 2 s stand
-// for a browser that refuses late; the verdict time is shortened to 3 s.
+// for a browser that refuses late; the verdict time is shortened to 3 s but
+// where a row gives the whole of it. A session bus of the test's own
+// (dbus-daemon) serves the application that the desktop starts through it.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -13,6 +15,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <chrono>
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <filesystem>
@@ -20,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/kept_copy.h"
 #include "platform/qt/open_with_dialog.h"
 #include "tests/support/temp_drives.h"
 
@@ -27,6 +32,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using std::chrono::milliseconds;
+using testing_support::ReadFile;
 using testing_support::WriteFile;
 
 constexpr milliseconds kVerdict{3000};
@@ -43,19 +49,33 @@ class OpenWithVerdictTest : public ::testing::Test {
     setenv("XDG_DATA_DIRS", system.c_str(), 1);
     setenv("XDG_DATA_HOME", data.c_str(), 1);
     setenv("XDG_CONFIG_HOME", (drives_->root() / "config").c_str(), 1);
+    setenv("XDG_CACHE_HOME", (drives_->root() / "cache").c_str(), 1);
+    const std::string bus = "unix:path=" + (drives_->root() / "bus").string();
+    const std::string daemon_command = "dbus-daemon --session --fork --print-pid --address=" + bus;
+    if (FILE* daemon = popen(daemon_command.c_str(), "r")) {
+      if (std::fscanf(daemon, "%d", &bus_pid_) != 1) bus_pid_ = 0;
+      pclose(daemon);
+    }
+    setenv("DBUS_SESSION_BUS_ADDRESS", bus.c_str(), 1);
     Script("fails-late.sh", "sleep 2\nexit 1");
     Script("fails-at-once.sh", "exit 1");
     Script("lasts.sh", "sleep 5\nexit 1");
     Script("opens.sh", "exit 0");
+    Script("deletes-and-fails.sh", "rm -f \"$1\"\nexit 1");
     App(data, "orvane-test-late.desktop", "Late Failer", "fails-late.sh");
     App(data, "orvane-test-lasting.desktop", "Lasting Viewer", "lasts.sh");
     App(data, "orvane-test-quick.desktop", "Quick Viewer", "opens.sh");
+    App(data, "org.orvane.TestBus.desktop", "Bus Viewer", "fails-at-once.sh",
+        "DBusActivatable=true\n");
     WriteFile(data / "applications" / "mimeinfo.cache",
               "[MIME Cache]\ntext/plain=orvane-test-late.desktop;orvane-test-lasting.desktop;"
-              "orvane-test-quick.desktop;\n");
+              "orvane-test-quick.desktop;org.orvane.TestBus.desktop;\n");
     WriteFile(Log(), "There were errors.\r\n");
   }
-  static void TearDownTestSuite() { drives_.reset(); }
+  static void TearDownTestSuite() {
+    if (bus_pid_ > 0) kill(bus_pid_, SIGTERM);
+    drives_.reset();
+  }
   void TearDown() override { unsetenv("ORVANE_OPEN_COMMAND"); }
 
   static fs::path Script(const std::string& name, const std::string& body = "") {
@@ -67,10 +87,10 @@ class OpenWithVerdictTest : public ::testing::Test {
     return script;
   }
   static void App(const fs::path& data, const std::string& id, const std::string& name,
-                  const std::string& script) {
+                  const std::string& script, const std::string& more = "") {
     WriteFile(data / "applications" / id,
               "[Desktop Entry]\nType=Application\nName=" + name + "\nExec=" +
-                  Script(script).string() + " %f\nMimeType=text/plain;\n");
+                  Script(script).string() + " %f\nMimeType=text/plain;\n" + more);
   }
   static fs::path Log() { return drives_->root() / "program" / "errorlog.txt"; }
 
@@ -82,9 +102,11 @@ class OpenWithVerdictTest : public ::testing::Test {
   }
 
   static std::unique_ptr<testing_support::TempDrives> drives_;
+  static int bus_pid_;
 };
 
 std::unique_ptr<testing_support::TempDrives> OpenWithVerdictTest::drives_;
+int OpenWithVerdictTest::bus_pid_ = 0;
 
 // Runs `act` every 50 ms while the event loop turns, until it returns true.
 class EveryTurn {
@@ -109,21 +131,30 @@ vb::OpenWithDialog* ShownChooser() {
 }
 
 // The opener's verdict: the chooser comes up, with the whole path, for an
-// opener that fails within the verdict time, late or not.
+// opener that fails within the verdict time, late or not; for a log deleted
+// meanwhile, with its kept copy. An opener whose end no one may see (its
+// process reaped by the system) is taken as having opened the file.
 TEST_F(OpenWithVerdictTest, TheChooserFollowsAnOpenerThatFailsWithinTheVerdict) {
   struct Case {
     const char* opener;
     bool exists;
     bool offered;
+    milliseconds verdict = kVerdict;
+    bool kept = false;
+    bool end_unseen = false;
   };
   const Case cases[] = {
       {"no-such-opener", true, true},  {"fails-at-once.sh", true, true},
-      {"fails-late.sh", true, true},   {"lasts.sh", true, false},
+      {"fails-late.sh", true, true, vb::kOpenVerdict}, {"lasts.sh", true, false},
       {"opens.sh", true, false},       {"fails-at-once.sh", false, false},
+      {"deletes-and-fails.sh", true, true, kVerdict, true},
+      {"fails-at-once.sh", true, false, kVerdict, false, true},
   };
   for (const Case& c : cases) {
     setenv("ORVANE_OPEN_COMMAND", Script(c.opener).c_str(), 1);
-    const fs::path file = c.exists ? Log() : Log().parent_path() / "missing.txt";
+    fs::path file = c.exists ? Log() : Log().parent_path() / "missing.txt";
+    if (c.kept) WriteFile(file = drives_->root() / "deleted" / "errorlog.txt", "Kept.\r\n");
+    const std::string copy = c.kept ? vb::KeepCopyInCache(file.string()) : "";
     std::string shown_path;
     std::vector<std::string> apps;
     EveryTurn answer([&] {
@@ -136,19 +167,25 @@ TEST_F(OpenWithVerdictTest, TheChooserFollowsAnOpenerThatFailsWithinTheVerdict) 
       chooser->CancelButton->click();
       return true;
     });
-    vb::OpenOrOfferChoice(file.string(), kVerdict);
-    EXPECT_EQ(shown_path, c.offered ? file.string() : "") << c.opener;
+    const auto reaper = std::signal(SIGCHLD, c.end_unseen ? SIG_IGN : SIG_DFL);
+    vb::OpenOrOfferChoice(file.string(), c.verdict, copy);
+    std::signal(SIGCHLD, reaper);
+    EXPECT_EQ(shown_path, c.offered ? (c.kept ? copy : file.string()) : "") << c.opener;
+    if (c.kept) {
+      EXPECT_EQ(fs::path(copy).parent_path(), drives_->root() / "cache" / "orvane");
+      EXPECT_EQ(ReadFile(shown_path), "Kept.\r\n");
+    }
     if (c.offered) {
       EXPECT_EQ(apps, (std::vector<std::string>{"Late Failer", "Lasting Viewer", "Quick Viewer",
-                                                "Other program\u2026"}))
+                                                "Bus Viewer", "Other program\u2026"}))
           << c.opener;
     }
   }
 }
 
 // A program picked that fails within the verdict time is named under the
-// path and the chooser waits for another choice; one that opens the file, or
-// still runs when the time is up, closes it.
+// path and the chooser waits for another choice; one that opens the file,
+// still runs when the time is up, or is started through the bus, closes it.
 TEST_F(OpenWithVerdictTest, APickedProgramThatFailsIsNamedAndTheChoiceOfferedAgain) {
   struct Case {
     const char* app;
@@ -159,6 +196,7 @@ TEST_F(OpenWithVerdictTest, APickedProgramThatFailsIsNamedAndTheChoiceOfferedAga
       {"Late Failer", true, true},
       {"Lasting Viewer", false, true},
       {"Quick Viewer", false, false},
+      {"Bus Viewer", false, false},
   };
   for (const Case& c : cases) {
     vb::OpenWithDialog dialog(Log().string(), kVerdict);

@@ -86,9 +86,13 @@ class EnrolmentImport : public ::testing::Test {
 TEST_F(EnrolmentImport, ConsoleExport) {
   WriteFile(program_ / "year5.txt", "left from the last start\r\n");
   // The log takes the road of every file opened: the helper, which offers
-  // the Open With choice when no viewer opens it.
-  std::string handed;
-  common::SetOpenWithHelper([&](const std::string& file) { handed = file; });
+  // the Open With choice when no viewer opens it, with a copy kept for it.
+  std::string handed, kept;
+  setenv("XDG_CACHE_HOME", (drives_.root() / "cache").c_str(), 1);
+  common::SetOpenWithHelper([&](const std::string& file, const std::string& copy) {
+    handed = file;
+    kept = copy;
+  });
   ScriptedMessages messages;
   const auto filed = Import(
       "LastName,FirstName,Gender,DOB,ScholasticYear,RollClass,Status\r\n"
@@ -129,7 +133,9 @@ TEST_F(EnrolmentImport, ConsoleExport) {
             "There were errors found in your enrolment data.  Click OK to view the errors.");
   EXPECT_EQ(messages.shown()[0].style, vb::vbCritical);
   EXPECT_EQ(handed, (program_ / "errorlog.txt").string());
+  EXPECT_EQ(ReadFile(kept), List("errorlog.txt"));
   common::SetOpenWithHelper(nullptr);
+  unsetenv("XDG_CACHE_HOME");
 
   // The rows of year YR and YR13 show their names but are written nowhere.
   const std::vector<std::string> shown_names = {
