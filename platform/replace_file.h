@@ -34,7 +34,10 @@ struct ReplaceRules {
     kOldFile,    // the old file's, and its group where this user belongs to
                  // it; an ordinary file's when there is none
     kOrdinary,   // 0666 less the process's mask; a copied program stays runnable
-    kOwnerOnly,  // 0600
+    kSecret,     // 0600 for a new file; a replaced one keeps the old file's
+                 // mode less the bits for others (its owner may read and
+                 // write it), and its group, where this user belongs to it;
+                 // else 0600
   } mode = Mode::kOrdinary;
 };
 
