@@ -28,7 +28,8 @@ class NewsEditor {
   explicit NewsEditor(std::string tool_folder);
 
   // Start-up: the write test, the lock that refuses a second tool in the
-  // folder, "ovnews.ini", the submissions and the first item
+  // folder, "ovnews.ini", an approval a stopped run left, the submissions
+  // and the first item
   // shown. Messages go through vb::MsgBox; the roads that end the program end
   // it through vb::End().
   void Start();

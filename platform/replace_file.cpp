@@ -254,6 +254,21 @@ void PutInPlace(std::string_view target, const ReplaceRules& rules) {
   Settle(place.target);
 }
 
+void RemoveFile(std::string_view target) {
+  const fs::path native = Resolve(target);
+  if (::unlink(native.c_str()) != 0) {
+    if (errno == ENOENT) return;
+    RaiseErrno(errno, FileOp::Remove, native);
+  }
+  NoteRemoved(native.string());
+  const int fd = ::open(native.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) RaiseErrno(errno, FileOp::Remove, native);
+  const bool synced = SyncToDisk(fd);
+  const int sync_error = errno;
+  ::close(fd);
+  if (!synced) RaiseErrno(sync_error, FileOp::Remove, native);
+}
+
 void PutBackIfMissing(std::string_view target, const std::string& temporary_name) {
   const Place place = PlaceOf(target, temporary_name);
   struct stat st {};

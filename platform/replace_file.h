@@ -63,6 +63,11 @@ void ReplaceWithCopy(std::string_view source, std::string_view target, const Rep
 // the file stays.
 void PutInPlace(std::string_view target, const ReplaceRules& rules);
 
+// Removes the file `target` and syncs its folder, so that the removal lasts;
+// a missing file is no error. A failed removal raises its error, and so does
+// a failed sync of the folder.
+void RemoveFile(std::string_view target);
+
 // Renames the temporary file `temporary_name` to the target when no target
 // is there and the temporary file is a regular file that is not empty: the
 // put-back of a replacement whose rename never came.
