@@ -6,6 +6,7 @@
 #include "common/news_record.h"
 #include "platform/files.h"
 #include "platform/replace_file.h"
+#include "platform/vb_error.h"
 
 namespace news {
 
@@ -23,9 +24,15 @@ bool ParseNumber(std::string_view text, Number& number) {
   return !text.empty() && error == std::errc() && stop == end;
 }
 
+// The note at `path`; none for what cannot be read as one (anything but a
+// file of a note's length included).
 std::optional<ApprovalNote> ReadNote(const std::string& path) {
-  if (!vb::FileExists(path) || vb::FileLen(path) > kLongestNote) return std::nullopt;
-  return ApprovalNote::Parse(vb::ReadFileBytes(path));
+  try {
+    if (vb::FileLen(path) > kLongestNote) return std::nullopt;
+    return ApprovalNote::Parse(vb::ReadFileBytes(path));
+  } catch (const vb::Error&) {
+    return std::nullopt;
+  }
 }
 
 // Finishes the approval of `note` on the store and the submissions.
