@@ -112,6 +112,11 @@ bool BulletinRecordFile::TruncateIfLength(std::int64_t expected) {
   return true;
 }
 
+void BulletinRecordFile::TruncateTo(std::int64_t length) {
+  if (!file_.IsOpen()) vb::Raise(52, "bad file name or number");
+  file_.Truncate(length);
+}
+
 void BulletinRecordFile::Sync() {
   if (!file_.IsOpen()) vb::Raise(52, "bad file name or number");
   file_.Sync();

@@ -55,6 +55,8 @@ class BulletinRecordFile {
   // Empties the file when it still has `expected` bytes; false when it has
   // grown or shrunk since.
   bool TruncateIfLength(std::int64_t expected);
+  // Cuts the file to `length` bytes.
+  void TruncateTo(std::int64_t length);
   // Flushes what was written to the disk.
   void Sync();
 

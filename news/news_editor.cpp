@@ -1,6 +1,7 @@
 #include "news/news_editor.h"
 
 #include "common/bulletin_startup.h"
+#include "news/approval_note.h"
 #include "news/news_page.h"
 #include "platform/files.h"
 #include "platform/msgbox.h"
@@ -27,6 +28,7 @@ void NewsEditor::Start() {
     }
     common::RestoreCompactedStore(tool_folder_, "ovnews");
     ReadSettings();
+    FinishStoppedApproval(tool_folder_, submission_folder_);
     OpenSubmissions();
   } catch (const vb::Error& error) {
     CloseAll();
@@ -151,16 +153,20 @@ void NewsEditor::AfterStartup(F&& action) {
 
 void NewsEditor::ApproveItem(const ItemEdits& edits) {
   AfterStartup([&] {
-    // The item is in the store before its submission is marked processed:
-    // a failure between the two can repeat an item but never lose one. The
-    // item is on the disk before its mark, and so before the submissions
-    // file is emptied. An append that fails part-way, its sync included,
-    // leaves the store as it was.
+    // The item is in the store before its submission is marked processed,
+    // and on the disk before its mark, so before the submissions file is
+    // emptied. An append that fails part-way, its sync included, leaves the
+    // store as it was. The note written first lets the next start finish an
+    // approval stopped between the append and the mark, which would
+    // otherwise leave the item stored and still waiting.
+    const int submission = item_index_(current_index_);
+    WriteApprovalNote(tool_folder_, {submission, second_.Lof()});
     second_.AppendRecord(common::BuildNewsRecord('1', edits.title, edits.body, edits.submitted_by,
                                                  shown_.date_text, shown_.ip_address),
                          /*sync=*/true);
-    first_.WriteRecordAt(item_index_(current_index_), common::ProcessedSubmissionRecord());
+    first_.WriteRecordAt(submission, common::ProcessedSubmissionRecord());
     first_.Sync();
+    RemoveApprovalNote(tool_folder_);
     ++current_index_;
     ShowSubmittedItem();
   });

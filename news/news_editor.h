@@ -28,9 +28,9 @@ class NewsEditor {
   explicit NewsEditor(std::string tool_folder);
 
   // Start-up: the write test, the lock that refuses a second tool in the
-  // folder, "ovnews.ini", the submissions and the first item
-  // shown. Messages go through vb::MsgBox; the roads that end the program end
-  // it through vb::End().
+  // folder, "ovnews.ini", an approval a stopped run left, the submissions and
+  // the first item shown. Messages go through vb::MsgBox; the roads that end
+  // the program end it through vb::End().
   void Start();
 
   Mode mode() const { return mode_; }

@@ -84,14 +84,17 @@ std::optional<OldFile> Examine(const Place& place, const ReplaceRules& rules) {
   return OldFile{static_cast<mode_t>(st.st_mode & 07777), st.st_gid};
 }
 
+bool IsSecret(const ReplaceRules& rules) { return rules.mode == ReplaceRules::Mode::kSecret; }
+
 // The group the new file is given: the old file's with its mode, else none.
 std::optional<gid_t> NewGroup(const ReplaceRules& rules, const std::optional<OldFile>& old) {
-  if (rules.mode != ReplaceRules::Mode::kOldFile || !old) return std::nullopt;
+  if ((rules.mode != ReplaceRules::Mode::kOldFile && !IsSecret(rules)) || !old) return std::nullopt;
   return old->group;
 }
 
 mode_t NewMode(const ReplaceRules& rules, const std::optional<OldFile>& old, bool program) {
-  if (rules.mode == ReplaceRules::Mode::kOwnerOnly) return 0600;
+  // A secret is never open to others, and always to the one who saved it.
+  if (IsSecret(rules)) return old ? static_cast<mode_t>((old->mode & 0770) | 0600) : 0600;
   if (rules.mode == ReplaceRules::Mode::kOldFile && old) return old->mode;
   const mode_t mode = OrdinaryMode();
   // A program may be run wherever it may be read.
@@ -102,7 +105,8 @@ mode_t NewMode(const ReplaceRules& rules, const std::optional<OldFile>& old, boo
 // target's place.
 class Temporary {
  public:
-  Temporary(const Place& place, mode_t mode, std::optional<gid_t> group);
+  // With `secret`, the mode is given only with the group, else 0600.
+  Temporary(const Place& place, mode_t mode, std::optional<gid_t> group, bool secret);
   ~Temporary();
   Temporary(const Temporary&) = delete;
   Temporary& operator=(const Temporary&) = delete;
@@ -120,7 +124,8 @@ class Temporary {
   bool placed_ = false;
 };
 
-Temporary::Temporary(const Place& place, mode_t mode, std::optional<gid_t> group) : place_(place) {
+Temporary::Temporary(const Place& place, mode_t mode, std::optional<gid_t> group, bool secret)
+    : place_(place) {
   if (place.temporary.empty()) {
     const std::string file_name = place.target.filename().string();
     RemoveStaleTemporaries(place.target.parent_path(), file_name);
@@ -132,7 +137,7 @@ Temporary::Temporary(const Place& place, mode_t mode, std::optional<gid_t> group
     fd_ = OpenNoFollow(path_, O_WRONLY | O_CREAT | O_TRUNC, 0600);
   }
   // The group goes first, as a change of group may clear the mode's set-id bits.
-  if (group) GiveGroup(fd_, *group);
+  if (group && !GiveGroup(fd_, *group) && secret) mode = 0600;
   if (::fchmod(fd_, mode) != 0) {
     const int err = errno;
     ::close(std::exchange(fd_, -1));
@@ -207,7 +212,7 @@ void CheckReplaceable(std::string_view target, const ReplaceRules& rules) {
 void ReplaceFile(std::string_view target, std::string_view contents, const ReplaceRules& rules) {
   const Place place = PlaceOf(target, rules.temporary_name);
   const std::optional<OldFile> old = Examine(place, rules);
-  Temporary temporary(place, NewMode(rules, old, false), NewGroup(rules, old));
+  Temporary temporary(place, NewMode(rules, old, false), NewGroup(rules, old), IsSecret(rules));
   temporary.Write(contents.data(), contents.size());
   temporary.TakePlace();
 }
@@ -216,7 +221,7 @@ void ReplaceWithCopy(std::string_view source, std::string_view target, const Rep
   Source from(source);
   const Place place = PlaceOf(target, rules.temporary_name);
   const std::optional<OldFile> old = Examine(place, rules);
-  Temporary temporary(place, NewMode(rules, old, from.IsProgram()), NewGroup(rules, old));
+  Temporary temporary(place, NewMode(rules, old, from.IsProgram()), NewGroup(rules, old), IsSecret(rules));
   char buffer[1 << 16];
   for (size_t n; (n = from.Read(buffer, sizeof buffer)) > 0;) temporary.Write(buffer, n);
   temporary.TakePlace();
@@ -247,6 +252,21 @@ void PutInPlace(std::string_view target, const ReplaceRules& rules) {
     RaiseErrno(errno, FileOp::Rename, place.temporary);
   }
   Settle(place.target);
+}
+
+void RemoveFile(std::string_view target) {
+  const fs::path native = Resolve(target);
+  if (::unlink(native.c_str()) != 0) {
+    if (errno == ENOENT) return;
+    RaiseErrno(errno, FileOp::Remove, native);
+  }
+  NoteRemoved(native.string());
+  const int fd = ::open(native.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) RaiseErrno(errno, FileOp::Remove, native);
+  const bool synced = SyncToDisk(fd);
+  const int sync_error = errno;
+  ::close(fd);
+  if (!synced) RaiseErrno(sync_error, FileOp::Remove, native);
 }
 
 void PutBackIfMissing(std::string_view target, const std::string& temporary_name) {

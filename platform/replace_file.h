@@ -34,7 +34,10 @@ struct ReplaceRules {
     kOldFile,    // the old file's, and its group where this user belongs to
                  // it; an ordinary file's when there is none
     kOrdinary,   // 0666 less the process's mask; a copied program stays runnable
-    kOwnerOnly,  // 0600
+    kSecret,     // 0600 for a new file; a replaced one keeps the old file's
+                 // mode less the bits for others (its owner may read and
+                 // write it), and its group, where this user belongs to it;
+                 // else 0600
   } mode = Mode::kOrdinary;
 };
 
@@ -59,6 +62,11 @@ void ReplaceWithCopy(std::string_view source, std::string_view target, const Rep
 // group where this user belongs to it. When anything before the rename fails,
 // the file stays.
 void PutInPlace(std::string_view target, const ReplaceRules& rules);
+
+// Removes the file `target` and syncs its folder, so that the removal lasts;
+// a missing file is no error. A failed removal raises its error, and so does
+// a failed sync of the folder.
+void RemoveFile(std::string_view target);
 
 // Renames the temporary file `temporary_name` to the target when no target
 // is there and the temporary file is a regular file that is not empty: the

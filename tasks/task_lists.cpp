@@ -8,6 +8,10 @@ namespace tasks {
 
 namespace {
 
+// An entry longer than this shows its first characters only: a box laid out
+// for a line of millions of characters takes hundreds of megabytes.
+constexpr long kLongestEntry = 200;
+
 std::vector<std::string> ReadList(const std::string& path, bool keep_leading_blanks) {
   const std::string text = common::FileText1252(vb::ReadFileBytes(path));
   std::vector<std::string> entries;
@@ -16,7 +20,9 @@ std::vector<std::string> ReadList(const std::string& path, bool keep_leading_bla
     size_t end = text.find_first_of("\r\n", start);
     if (end == std::string::npos) end = text.size();
     const std::string_view line = std::string_view(text).substr(start, end - start);
-    if (!vb::Trim(line).empty()) entries.push_back(keep_leading_blanks ? vb::RTrim(line) : vb::Trim(line));
+    if (!vb::Trim(line).empty()) {
+      entries.push_back(vb::Left(keep_leading_blanks ? vb::RTrim(line) : vb::Trim(line), kLongestEntry));
+    }
     start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
   }
   return entries;

@@ -44,12 +44,13 @@ bool PasswordMatches(std::string_view stored, std::string_view typed) {
 }
 
 void WriteTaskPassword(const std::string& tool_folder, std::string_view password) {
-  // Through the fixed "ovtaskpw.tmp", which the next save reuses; the file
-  // is the owner's alone whatever an older one allowed, and a link, or a
-  // read-only file, in its place is replaced.
+  // Through the fixed "ovtaskpw.tmp", which the next save reuses; a link, or
+  // a read-only file, in its place is replaced. A new file is the owner's
+  // alone; one that replaces another keeps what the school gave the old one
+  // (a managers' group that may read it), never a read for everyone.
   vb::ReplaceRules rules;
   rules.temporary_name = "ovtaskpw.tmp";
-  rules.mode = vb::ReplaceRules::Mode::kOwnerOnly;
+  rules.mode = vb::ReplaceRules::Mode::kSecret;
   vb::ReplaceFile(tool_folder + kFileName, PasswordFileImage(password), rules);
 }
 

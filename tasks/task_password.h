@@ -31,8 +31,9 @@ bool PasswordMatches(std::string_view stored, std::string_view typed);
 // is missing or not valid.
 std::optional<std::string> ReadTaskPassword(const std::string& tool_folder);
 
-// Replaces the file in the tool's folder with the one for `password`,
-// readable by its owner only. The file is complete or untouched.
+// Replaces the file in the tool's folder with the one for `password`: a new
+// file readable by its owner only, else with the old file's mode less the
+// bits for others, and its group. The file is complete or untouched.
 void WriteTaskPassword(const std::string& tool_folder, std::string_view password);
 
 // How the manager asks for a password; none is a Cancel (the define box) or

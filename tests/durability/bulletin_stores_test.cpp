@@ -94,7 +94,8 @@ TEST(BulletinStores, ReplacedFilesAreSyncedBeforeAndAfterTheirRename) {
 }
 
 // A sync that fails after an append puts the store back as it was, so that
-// the task submitted again, or the item approved again, is stored once.
+// the task submitted again, or the item approved again, is stored once; an
+// approval stopped later is finished by the next start.
 TEST(BulletinStores, AFailingSyncPutsTheAppendBack) {
   const std::string tasks_before = tasks_test::StoreOfStatuses("01");
   const std::string news_before = Records("1", "A");
@@ -110,33 +111,53 @@ TEST(BulletinStores, AFailingSyncPutsTheAppendBack) {
               57);
     EXPECT_EQ(tools.Read("ovtask.dat"), tasks_before) << "task submission";
   }
-  {
+  const struct {
+    const char* fails;  // the sync, or the write, of this file of the news folder
+    bool write;
+    bool stored;  // the item is in the store after the next start, and its submission processed
+  } approvals[] = {
+      {"ovnews.dat", false, false},
+      {"ovnews.dat", true, false},
+      {"submit/ovnewssub.dat", true, true},
+  };
+  for (const auto& c : approvals) {
+    SCOPED_TRACE(std::string(c.write ? "write of " : "sync of ") + c.fails);
     NewsSite site;
     site.WriteStore(news_before);
     site.WriteSubmissions(Records("0", "B"));
-    StartedNewsTool tool(site);
-    FileCallLog log;
-    log.FailSyncOf(site.Tool("ovnews.dat").string(), EIO);
-    EXPECT_EQ(EndingBox(site, [&] { tool.editor.ApproveItem({"B", "Body of B", "Jo B", true}); }),
-              "Error Code: 57 detected.");
-    EXPECT_EQ(ReadFile(site.Tool("ovnews.dat")), news_before) << "news approval";
-    EXPECT_EQ(NewsSite::Summary(site.Submissions()), "0B") << "news approval";
+    {
+      StartedNewsTool tool(site);
+      FileCallLog log;
+      if (c.write) log.FailWriteOf(site.Tool(c.fails).string(), EIO);
+      if (!c.write) log.FailSyncOf(site.Tool(c.fails).string(), EIO);
+      EXPECT_EQ(EndingBox(site, [&] { tool.editor.ApproveItem({"B", "Body of B", "Jo B", true}); }),
+                "Error Code: 57 detected.");
+    }
+    StartedNewsTool again(site);
+    if (!c.stored) {
+      EXPECT_EQ(ReadFile(site.Tool("ovnews.dat")), news_before);
+    }
+    EXPECT_EQ(NewsSite::Summary(site.Store()), c.stored ? "1A 1B" : "1A");
+    EXPECT_EQ(NewsSite::Summary(site.Submissions()), c.stored ? "D_" : "0B");
+    EXPECT_FALSE(fs::exists(site.Tool("ovnews.apr")));
   }
 }
 
+// The same item submitted twice is approved twice.
 TEST(BulletinStores, ApprovalsAreSyncedBeforeTheSubmissionsAreEmptied) {
   NewsSite site;
-  site.WriteSubmissions(Records("00", "AB"));
+  site.WriteSubmissions(Records("00", "AB") + Records("0", "B"));
   StartedNewsTool tool(site);
   FileCallLog log;
   tool.editor.ApproveItem({"A", "Body of A", "Jo A", true});
+  tool.editor.ApproveItem({"B", "Body of B", "Jo B", true});
   tool.editor.ApproveItem({"B", "Body of B", "Jo B", true});
   const auto calls = log.Calls();
   const size_t emptied = testing_support::PositionOf(calls, "truncate", testing_support::LoggedPath(
                                                                             site.Submit("ovnewssub.dat").string()));
   ASSERT_LT(emptied, calls.size());
   EXPECT_EQ(SyncFault(calls, testing_support::LoggedPath(site.Tool("ovnews.dat").string()), emptied), "");
-  EXPECT_EQ(NewsSite::Summary(site.Store()), "1A 1B");
+  EXPECT_EQ(NewsSite::Summary(site.Store()), "1A 1B 1B");
 }
 
 // Each record written in place is synced once written, and a sync that fails

@@ -31,6 +31,7 @@ struct Recording {
   bool on = false;
   std::vector<FileCall> calls;
   std::map<std::string, int> failing_syncs;  // "" for every path
+  std::map<std::string, int> failing_writes;
 };
 
 Recording& TheRecording() {
@@ -98,6 +99,16 @@ int Sync(int fd, RealSync real_sync) {
 
 template <typename Call>
 auto Logged(const char* name, int fd, Call call) {
+  if (std::string(name) == "write") {
+    Recording& recording = TheRecording();
+    std::lock_guard<std::mutex> lock(recording.mutex);
+    const auto planted = recording.on ? recording.failing_writes.find(PathOfDescriptor(fd))
+                                      : recording.failing_writes.end();
+    if (planted != recording.failing_writes.end()) {
+      errno = planted->second;
+      return decltype(call())(-1);
+    }
+  }
   const auto result = call();
   const int saved = errno;
   if (result != -1) Record({name, PathOfDescriptor(fd), {}});
@@ -125,6 +136,7 @@ FileCallLog::FileCallLog() {
   recording.on = true;
   recording.calls.clear();
   recording.failing_syncs.clear();
+  recording.failing_writes.clear();
 }
 
 FileCallLog::~FileCallLog() {
@@ -132,6 +144,7 @@ FileCallLog::~FileCallLog() {
   std::lock_guard<std::mutex> lock(recording.mutex);
   recording.on = false;
   recording.failing_syncs.clear();
+  recording.failing_writes.clear();
 }
 
 std::vector<FileCall> FileCallLog::Calls() const {
@@ -150,6 +163,12 @@ void FileCallLog::FailEverySync(int error) {
   Recording& recording = TheRecording();
   std::lock_guard<std::mutex> lock(recording.mutex);
   recording.failing_syncs[""] = error;
+}
+
+void FileCallLog::FailWriteOf(const std::string& path, int error) {
+  Recording& recording = TheRecording();
+  std::lock_guard<std::mutex> lock(recording.mutex);
+  recording.failing_writes[LoggedPath(path)] = error;
 }
 
 size_t PositionOf(const std::vector<FileCall>& calls, const std::string& call, const std::string& path) {

@@ -33,6 +33,9 @@ class FileCallLog {
   void FailSyncOf(const std::string& path, int error);
   // The same for every file and folder.
   void FailEverySync(int error);
+  // From now on every write to the file `path` fails with `error`, writing
+  // nothing.
+  void FailWriteOf(const std::string& path, int error);
 };
 
 // An absolute path with links in its folders resolved, as calls are logged.

@@ -20,6 +20,8 @@ TEST(TaskLists, SitesLoseBlanksAroundCategoriesOnlyTrailingOnes) {
       {"Caf\xC3\xA9\r\n\tTab \r\n", {"Caf\xE9", "\tTab"}, {"Caf\xE9", "\tTab"}},
       {"Caf\xE9\r\n", {"Caf\xE9"}, {"Caf\xE9"}},
       {"", {}, {}},
+      {" " + std::string(250, 'x') + "\r\nHall", {std::string(200, 'x'), "Hall"},
+       {" " + std::string(199, 'x'), "Hall"}},
   };
   tasks_test::TaskFolder tools;
   for (const auto& c : cases) {

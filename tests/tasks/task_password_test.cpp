@@ -66,18 +66,30 @@ TEST(TaskPassword, FileBytes) {
   EXPECT_FALSE(tasks::PasswordMatches("two words", "twowords"));
 }
 
+// A new file is its owner's alone whatever the umask; one replaced keeps
+// the old one's mode less the bits for others.
 TEST(TaskPassword, DefinedWhenTheFileIsMissingOrInvalid) {
-  for (const char* old_file : {"", "short"}) {
+  const struct {
+    const char* old_file;
+    mode_t old_mode;
+    mode_t umask;
+    mode_t mode;
+  } cases[] = {{"", 0, 022, 0600}, {"", 0, 002, 0600}, {"", 0, 077, 0600}, {"short", 0644, 022, 0640}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.old_file << " umask " << std::oct << c.umask);
     tasks_test::TaskFolder tools;
-    if (*old_file != 0) tools.Write("ovtaskpw.dat", old_file);
+    if (*c.old_file != 0) tools.Write("ovtaskpw.dat", c.old_file);
+    if (*c.old_file != 0) std::filesystem::permissions(tools.file("ovtaskpw.dat"), std::filesystem::perms(c.old_mode));
     testing_support::ScriptedMessages messages;
     Prompts answers{{std::nullopt, "", "sixteen letters!", "  Open Sesame  "}, {}};
+    const mode_t saved = ::umask(c.umask);
     tasks::CheckTaskPassword(tools.folder(), answers.prompts());
+    ::umask(saved);
     EXPECT_EQ(answers.asked, 4);
     EXPECT_EQ(tools.Read("ovtaskpw.dat"), PasswordFileImage("Open Sesame"));
     struct stat st {};
     ASSERT_EQ(::stat(tools.file("ovtaskpw.dat").c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    EXPECT_EQ(st.st_mode & 07777, c.mode);
     EXPECT_FALSE(std::filesystem::exists(tools.file("ovtaskpw.tmp")));
     ASSERT_EQ(messages.shown().size(), 2u);
     EXPECT_EQ(messages.shown()[0].title, "Password");
