@@ -9,12 +9,13 @@ namespace vb {
 
 // Applied once to a window after its controls are made.
 //
-// Widths in pixels are for a font drawn at 96 dots per inch: at a larger one
-// they take as many times more, so that no control is narrower and every box
-// and list shows as much. So does a window's size, or, for a window that
-// takes the size its layout gives it, its least width; and the left edge
-// and width of every control placed by coordinates, and the least and
-// greatest widths of every control in a layout but a picture.
+// The windows are drawn for a font at 96 dots per inch. At a larger one the
+// widths they give in pixels take as many times as much, so that no control
+// is narrower and every box and list shows as much of its text: a window's
+// size (for a window that takes the size its layout gives it, its least
+// width), the left edge and width of every control placed by coordinates,
+// and the least and greatest widths of every control in a layout but a
+// picture.
 //
 // Every label, button, check box and option button becomes at least as wide
 // as its one-line text, and every editable drop-down list as wide as the text

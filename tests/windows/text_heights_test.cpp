@@ -1,8 +1,9 @@
 // Every window of the suite, made with the desktop's font and with a large
 // one: no one-line box, caption or label is cut off, list boxes show the rows
 // they show at 96 dots per inch, and controls placed by coordinates still
-// neither overlap nor reach past their window. CTest runs these at 1, 1.25
-// and 1.5 times the default font.
+// neither overlap nor reach past their window; at a larger font no control is
+// narrower than at 96 dots per inch. CTest runs these at 1, 1.25 and 1.5
+// times the default font.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -186,7 +187,8 @@ void ExpectEveryWindowFits(bool default_font) {
       {"placed captions", PlacedCaptions, {}, {},
        [](QWidget* window) {
          // A label aligned right grows to the left, so it still ends where
-         // its box does; an option and a button show their captions whole.
+         // its box does; an option shows its caption whole, a button keeps
+         // room on either side of its caption.
          const auto* label = window->findChild<QLabel*>("Label1");
          EXPECT_EQ(label->geometry().right(), window->findChild<QLineEdit*>("Text1")->geometry().right());
          const auto* option = window->findChild<QRadioButton*>("Option1");
