@@ -71,7 +71,7 @@ Form1::Form1(const std::string& program_folder, const std::string& command_line)
   }
   context_.PageCount = 0;
   Text2->setText(vb::ToQt(context_.CurrentYear));
-  vb::FitTextHeights(this);
+  vb::FitTextSizes(this);
 }
 
 Form1::~Form1() = default;

@@ -38,7 +38,7 @@ Form2::Form2() {
   layout->addWidget(Label3);
   layout->addStretch();
   setMinimumSize(420, 120);
-  vb::FitTextHeights(this);
+  vb::FitTextSizes(this);
 }
 
 void Form2::Show() {

@@ -81,7 +81,7 @@ Form1::Form1(const std::string& program_folder) : program_folder_(program_folder
   setObjectName("Form1");
   setWindowTitle("Orvane Term Calendar Generator");
   MakeControls();
-  vb::FitTextHeights(this);
+  vb::FitTextSizes(this);
   connect(Combo2, &QComboBox::activated, this, vb::GuardedEvent(this, &Form1::Combo2_Click));
   connect(Combo3, &QComboBox::activated, this, vb::GuardedEvent(this, &Form1::Combo2_Click));
   connect(Command1, &QPushButton::clicked, this, vb::GuardedEvent(this, &Form1::Command1_Click));

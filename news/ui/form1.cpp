@@ -68,7 +68,7 @@ Form1::Form1(std::string tool_folder, QWidget* parent) : QWidget(parent), editor
   setPalette(palette);
   setAutoFillBackground(true);
   MakeControls();
-  vb::FitTextHeights(this);
+  vb::FitTextSizes(this);
   ConnectEvents();
 }
 

@@ -91,7 +91,7 @@ OpenWithDialog::OpenWithDialog(const std::string& native_file, std::chrono::mill
   layout->addWidget(Failure);
   layout->addWidget(List);
   layout->addLayout(buttons);
-  FitTextHeights(this);
+  FitTextSizes(this);
 
   const auto event = [this](void (OpenWithDialog::*handler)()) { return GuardedEvent(this, handler); };
   connect(OpenButton, &QPushButton::clicked, this, event(&OpenWithDialog::OpenChosen));

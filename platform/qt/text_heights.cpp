@@ -4,6 +4,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLayout>
@@ -16,6 +18,7 @@
 #include <QStyleOptionComboBox>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <vector>
 
@@ -30,26 +33,6 @@ double FontScale(const QWidget* control) {
 }
 
 namespace {
-
-// The height a control's text needs, or 0 for a control that holds no text
-// of that kind.
-int NeededHeight(const QWidget* control) {
-  if (auto* label = qobject_cast<const QLabel*>(control)) {
-    if (!label->pixmap().isNull()) return 0;
-    return label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
-  }
-  if (qobject_cast<const QComboBox*>(control) != nullptr) return control->sizeHint().height();
-  if (qobject_cast<const QLineEdit*>(control) != nullptr) {
-    // The edit line of a list or spin box is sized by its owner.
-    const QWidget* owner = control->parentWidget();
-    if (qobject_cast<const QComboBox*>(owner) != nullptr ||
-        qobject_cast<const QAbstractSpinBox*>(owner) != nullptr) {
-      return 0;
-    }
-    return control->sizeHint().height();
-  }
-  return 0;
-}
 
 // The width an editable drop-down list needs to show its text whole, or 0
 // when it shows none.
@@ -78,8 +61,26 @@ void KeepWidthInLayout(QWidget* control, int width) {
   if (width > control->maximumWidth()) control->setMaximumWidth(width);
 }
 
-// The width a control's one-line caption or list text needs, or 0 for a
-// control without one.
+}  // namespace
+
+int NeededHeight(const QWidget* control) {
+  if (auto* label = qobject_cast<const QLabel*>(control)) {
+    if (!label->pixmap().isNull()) return 0;
+    return label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
+  }
+  if (qobject_cast<const QComboBox*>(control) != nullptr) return control->sizeHint().height();
+  if (qobject_cast<const QLineEdit*>(control) != nullptr) {
+    // The edit line of a list or spin box is sized by its owner.
+    const QWidget* owner = control->parentWidget();
+    if (qobject_cast<const QComboBox*>(owner) != nullptr ||
+        qobject_cast<const QAbstractSpinBox*>(owner) != nullptr) {
+      return 0;
+    }
+    return control->sizeHint().height();
+  }
+  return 0;
+}
+
 int NeededWidth(const QWidget* control) {
   if (auto* combo = qobject_cast<const QComboBox*>(control)) return NeededListTextWidth(combo);
   if (auto* label = qobject_cast<const QLabel*>(control)) {
@@ -107,6 +108,8 @@ int NeededWidth(const QWidget* control) {
   }
   return 0;
 }
+
+namespace {
 
 // The height at which a list box, `height` tall at the font's size at 96
 // dots per inch, shows as many rows at its font; 0 when that is no taller.
@@ -229,14 +232,45 @@ int WidenPlaced(QWidget* holder, const std::map<QWidget*, QSize>& inner) {
   return std::max(0, new_right + shift - right);
 }
 
-// Fits the controls of `holder` and of what it holds; returns how far the
-// holder itself must widen and grow.
-QSize FitHolder(QWidget* holder) {
+int Scaled(int length, double scale) { return static_cast<int>(std::lround(length * scale)); }
+
+// A window, frame or plain panel places what it holds; any other control
+// places its own parts.
+bool PlacesChildren(const QWidget* holder) {
+  const QMetaObject* kind = holder->metaObject();
+  return holder->isWindow() || qobject_cast<const QGroupBox*>(holder) != nullptr ||
+         kind == &QWidget::staticMetaObject || kind == &QFrame::staticMetaObject;
+}
+
+// The least and greatest widths a control in a layout is given, but for a
+// picture's, are for 96 dots per inch: they take `scale` times as much.
+void ScaleWidthLimits(QWidget* control, double scale) {
+  const auto* label = qobject_cast<const QLabel*>(control);
+  if (label != nullptr && !label->pixmap().isNull()) return;
+  if (control->maximumWidth() < QWIDGETSIZE_MAX) {
+    control->setMaximumWidth(Scaled(control->maximumWidth(), scale));
+  }
+  if (control->minimumWidth() > 0) control->setMinimumWidth(Scaled(control->minimumWidth(), scale));
+}
+
+// Fits the controls of `holder` and of what it holds, at a font `scale`
+// times its size at 96 dots per inch; returns how far the holder itself must
+// widen and grow. Controls placed by coordinates first take `scale` times
+// their left edge and width, as their holder does.
+QSize FitHolder(QWidget* holder, double scale) {
   const std::vector<QWidget*> children = PlacedChildren(holder);
+  if (scale > 1.0 && holder->layout() == nullptr && PlacesChildren(holder)) {
+    for (QWidget* child : children) {
+      const QRect g = child->geometry();
+      const int left = Scaled(g.left(), scale);
+      child->setGeometry(left, g.top(), Scaled(g.left() + g.width(), scale) - left, g.height());
+    }
+  }
   std::map<QWidget*, QSize> inner;
-  for (QWidget* child : children) inner[child] = FitHolder(child);
+  for (QWidget* child : children) inner[child] = FitHolder(child, scale);
   if (holder->layout() != nullptr) {
     for (QWidget* child : children) {
+      if (scale > 1.0 && PlacesChildren(holder)) ScaleWidthLimits(child, scale);
       const int width =
           std::max(NeededWidth(child), inner[child].width() > 0 ? child->width() + inner[child].width() : 0);
       KeepWidthInLayout(child, width);
@@ -269,11 +303,12 @@ QSize FitHolder(QWidget* holder) {
   return {widened, grown};
 }
 
-// Grows a laid-out window to the height its layout needs at its width each
-// time the window is shown, before it appears.
+// Grows a laid-out window to the height its layout needs at its width, and
+// to `least_width`, each time the window is shown, before it appears.
 class GrowOnShow : public QObject {
  public:
-  explicit GrowOnShow(QWidget* window) : QObject(window), window_(window) {}
+  GrowOnShow(QWidget* window, int least_width)
+      : QObject(window), window_(window), least_width_(least_width) {}
 
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched == window_ && event->type() == QEvent::Show) Grow();
@@ -282,6 +317,7 @@ class GrowOnShow : public QObject {
 
  private:
   void Grow() {
+    if (window_->width() < least_width_) window_->resize(least_width_, window_->height());
     QLayout* layout = window_->layout();
     layout->activate();
     const int needed = layout->hasHeightForWidth() ? layout->totalMinimumHeightForWidth(window_->width())
@@ -290,23 +326,32 @@ class GrowOnShow : public QObject {
   }
 
   QWidget* window_;
+  int least_width_;
 };
+
+void SetWidth(QWidget* window, int width) {
+  if (window->minimumWidth() == window->maximumWidth()) {
+    window->setFixedWidth(width);
+  } else {
+    window->resize(width, window->height());
+  }
+}
 
 }  // namespace
 
 void FitListText(QComboBox* combo) { KeepWidthInLayout(combo, NeededListTextWidth(combo)); }
 
-void FitTextHeights(QWidget* window) {
+void FitTextSizes(QWidget* window) {
   window->ensurePolished();
-  const QSize grown = FitHolder(window);
-  const QSize size = window->size() + grown;
-  if (grown.width() > 0) {
-    if (window->minimumWidth() == window->maximumWidth()) {
-      window->setFixedWidth(size.width());
-    } else {
-      window->resize(size.width(), window->height());
-    }
+  // A window's size and least width are for 96 dots per inch too.
+  const double scale = FontScale(window);
+  if (scale > 1.0 && window->minimumWidth() > 0 && window->minimumWidth() < window->maximumWidth()) {
+    window->setMinimumWidth(Scaled(window->minimumWidth(), scale));
   }
+  if (scale > 1.0 && window->testAttribute(Qt::WA_Resized)) SetWidth(window, Scaled(window->width(), scale));
+  const QSize grown = FitHolder(window, scale);
+  const QSize size = window->size() + grown;
+  if (grown.width() > 0) SetWidth(window, size.width());
   if (grown.height() > 0) {
     if (window->minimumHeight() == window->maximumHeight()) {
       window->setFixedHeight(size.height());
@@ -314,7 +359,12 @@ void FitTextHeights(QWidget* window) {
       window->resize(window->width(), size.height());
     }
   }
-  if (window->layout() != nullptr) window->installEventFilter(new GrowOnShow(window));
+  // A window that takes the size its layout gives it is at least 200 pixels
+  // wide, as Qt makes it at 96 dots per inch.
+  constexpr int kLeastWindowWidth = 200;
+  const int least_width =
+      scale > 1.0 && !window->testAttribute(Qt::WA_Resized) ? Scaled(kLeastWindowWidth, scale) : 0;
+  if (window->layout() != nullptr) window->installEventFilter(new GrowOnShow(window, least_width));
 }
 
 }  // namespace vb

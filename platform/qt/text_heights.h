@@ -9,6 +9,14 @@ namespace vb {
 
 // Applied once to a window after its controls are made.
 //
+// The windows are drawn for a font at 96 dots per inch. At a larger one the
+// widths they give in pixels take as many times as much, so that no control
+// is narrower and every box and list shows as much of its text: a window's
+// size (for a window that takes the size its layout gives it, its least
+// width), the left edge and width of every control placed by coordinates,
+// and the least and greatest widths of every control in a layout but a
+// picture.
+//
 // Every label, button, check box and option button becomes at least as wide
 // as its one-line text, and every editable drop-down list as wide as the text
 // in its box. A control placed by coordinates grows away from the
@@ -27,7 +35,14 @@ namespace vb {
 // shown, to the height its layout needs at its width.
 //
 // Whatever already fits stays where it is; order, tab order and names stay.
-void FitTextHeights(QWidget* window);
+void FitTextSizes(QWidget* window);
+
+// The height and the width a control's one-line text needs, or 0 for a
+// control that holds no such text. A button's caption must fit inside its
+// frame with half the style's padding on either side, a list's text inside
+// its box.
+int NeededHeight(const QWidget* control);
+int NeededWidth(const QWidget* control);
 
 // How many times larger a control's font is drawn than at 96 dots per inch,
 // the size the windows are drawn for.

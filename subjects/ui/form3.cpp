@@ -79,7 +79,7 @@ Form3::Form3(std::function<void()> enable_install2)
   layout->addSpacing(8);
   layout->addLayout(bottom);
   resize(480, heightForWidth(480));
-  vb::FitTextHeights(this);
+  vb::FitTextSizes(this);
 
   ShowDesignValues();
   connect(Command1, &QPushButton::clicked, this, vb::GuardedEvent(this, &Form3::Command1_Click));

@@ -56,7 +56,7 @@ Form1::Form1(const std::string& program_folder, QWidget* parent)
   setWindowTitle("Orvane Jobline Manager v3.1");
   MakeControls();
   MakeMenu();
-  vb::FitTextHeights(this);
+  vb::FitTextSizes(this);
   ConnectEvents();
 }
 

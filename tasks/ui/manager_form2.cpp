@@ -26,7 +26,7 @@ Form2::Form2(QWidget* parent) : QDialog(parent) {
   layout->addWidget(Label1);
   layout->addWidget(Text1);
   layout->addWidget(Command1, 0, Qt::AlignRight);
-  vb::FitTextHeights(this);
+  vb::FitTextSizes(this);
   connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
 }
 

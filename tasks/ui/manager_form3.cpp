@@ -17,7 +17,7 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(lstStatus);
   resize(600, 260);
-  vb::FitTextHeights(this);
+  vb::FitTextSizes(this);
 }
 
 void Form3::AddStatusLine(const std::string& text1252) {

@@ -43,7 +43,7 @@ Form4::Form4(TaskMailSettings& settings, std::string tool_folder, QWidget* paren
   MakeFields();
   MakeButtons();
   resize(600, 400);
-  vb::FitTextHeights(this);
+  vb::FitTextSizes(this);
 
   const auto guarded = [this](void (Form4::*handler)()) {
     return vb::GuardedEvent(this, handler);

@@ -35,7 +35,7 @@ Form1::Form1(const std::string& program_folder, QWidget* parent)
   setWindowTitle("Orvane Jobline: Submit a Task Request");
   MakeControls();
   LayOutControls();
-  vb::FitTextHeights(this);
+  vb::FitTextSizes(this);
   ConnectEvents();
 }
 

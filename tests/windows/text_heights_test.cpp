@@ -1,8 +1,9 @@
 // Every window of the suite, made with the desktop's font and with a large
 // one: no one-line box, caption or label is cut off, list boxes show the rows
 // they show at 96 dots per inch, and controls placed by coordinates still
-// neither overlap nor reach past their window. CTest runs these at 1, 1.25
-// and 1.5 times the default font.
+// neither overlap nor reach past their window; at a larger font no control is
+// narrower than at 96 dots per inch. CTest runs these at 1, 1.25 and 1.5
+// times the default font.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -18,6 +19,8 @@
 #include <QStyleOptionButton>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "builder/ui/form1.h"
 #include "builder/ui/form2.h"
@@ -39,45 +42,30 @@
 
 namespace {
 
-// The height the text of a control needs, or 0 for other controls.
-int Needed(const QWidget* control) {
-  if (auto* label = qobject_cast<const QLabel*>(control)) {
-    if (!label->pixmap().isNull()) return 0;
-    return label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
-  }
-  if (qobject_cast<const QComboBox*>(control) != nullptr) return control->sizeHint().height();
-  if (qobject_cast<const QLineEdit*>(control) != nullptr &&
-      qobject_cast<const QComboBox*>(control->parentWidget()) == nullptr) {
-    return control->sizeHint().height();
-  }
-  return 0;
+// Whether a one-line box shows `text` whole from its first character.
+bool ShowsWhole(QLineEdit* box, const QString& text) {
+  box->setText(text);
+  box->setCursorPosition(0);
+  return box->cursorPositionAt(QPoint(box->width() - 3, box->height() / 2)) == text.size();
 }
 
-// The width a control's one-line caption needs, or 0 for other controls. A
-// button's caption must fit inside its frame, a list's text inside its box.
-int NeededWidth(const QWidget* control) {
-  if (auto* label = qobject_cast<const QLabel*>(control)) {
-    if (!label->pixmap().isNull() || label->wordWrap() || label->text().isEmpty()) return 0;
-    return label->sizeHint().width();
-  }
-  if (auto* button = qobject_cast<const QPushButton*>(control)) {
-    if (button->text().isEmpty()) return 0;
-    QStyleOptionButton option;
-    option.initFrom(button);
-    const int inside =
-        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
-    return button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width() + button->width() -
-           inside;
-  }
-  if (auto* combo = qobject_cast<const QComboBox*>(control); combo != nullptr && combo->isEditable()) {
-    return combo->fontMetrics().horizontalAdvance(combo->currentText()) + combo->width() -
-           combo->lineEdit()->width();
-  }
-  if (qobject_cast<const QCheckBox*>(control) != nullptr ||
-      qobject_cast<const QRadioButton*>(control) != nullptr) {
-    return control->sizeHint().width();
-  }
-  return 0;
+// A window of controls placed by coordinates whose captions are wider than
+// their boxes: a label aligned right over a box, an option and a button.
+std::unique_ptr<QWidget> PlacedCaptions() {
+  auto window = std::make_unique<QWidget>();
+  window->setFixedSize(80, 116);
+  const auto place = [&](QWidget* control, const char* name, int y) {
+    control->setObjectName(name);
+    control->setGeometry(8, y, 64, 24);
+  };
+  auto* label = new QLabel("A caption aligned right", window.get());
+  label->setAlignment(Qt::AlignRight);
+  place(label, "Label1", 4);
+  place(new QLineEdit(window.get()), "Text1", 30);
+  place(new QRadioButton("A long option", window.get()), "Option1", 58);
+  place(new QPushButton("A long button", window.get()), "Command1", 86);
+  vb::FitTextSizes(window.get());
+  return window;
 }
 
 // The rows a list box shows at its height, and the rows its size hint shows
@@ -103,8 +91,8 @@ void ExpectFits(const char* window_name, QWidget* window) {
   for (QWidget* control : window->findChildren<QWidget*>()) {
     if (!control->isVisibleTo(window) || control->window() != window) continue;
     const std::string name = std::string(window_name) + ": " + Name(control).toStdString();
-    EXPECT_GE(control->height(), Needed(control)) << name;
-    EXPECT_GE(control->width(), NeededWidth(control)) << name;
+    EXPECT_GE(control->height(), vb::NeededHeight(control)) << name;
+    EXPECT_GE(control->width(), vb::NeededWidth(control)) << name;
     // A list box is left as the window makes it at 96 dots per inch.
     auto* list = qobject_cast<const QListView*>(control);
     if (list != nullptr && vb::FontScale(list) > 1.0) {
@@ -123,8 +111,22 @@ void ExpectFits(const char* window_name, QWidget* window) {
   }
 }
 
+// The widths of the controls of `window`, shown, in the order it holds them;
+// 0 for a hidden one.
+std::vector<int> Widths(QWidget* window) {
+  window->show();
+  QApplication::processEvents();
+  std::vector<int> widths;
+  for (const QWidget* control : window->findChildren<QWidget*>()) {
+    widths.push_back(control->isVisibleTo(window) ? control->width() : 0);
+  }
+  return widths;
+}
+
 // Every window of the suite; a window placed by coordinates gives the size it
-// is drawn at.
+// is drawn at, and some controls their widths at 96 dots per inch. At a
+// larger font no control is narrower than the same window's at that font's
+// size at 96 dots per inch, and each window's own checks hold.
 void ExpectEveryWindowFits(bool default_font) {
   const testing_support::TempDrives drives;
   const tasks_test::TaskFolder tasks_folder;
@@ -135,6 +137,8 @@ void ExpectEveryWindowFits(bool default_font) {
     const char* name;
     std::function<std::unique_ptr<QWidget>()> make;
     QSize drawn;
+    std::vector<std::pair<const char*, int>> at96 = {};
+    std::function<void(QWidget*)> check = [](QWidget*) {};
   } windows[] = {
       {"builder", [&] { return std::make_unique<builder::Form1>(program_folder, ""); }, {}},
       {"progress", [] { return std::make_unique<builder::Form2>(); }, {}},
@@ -149,26 +153,76 @@ void ExpectEveryWindowFits(bool default_font) {
        {}},
       {"submitter",
        [&] {
+         tasks_folder.Write("sites.txt", "Computer Room\r\nKindergarten\r\nYear 1 - 2 Block\r\n");
          auto form = std::make_unique<tasks::submitter::Form1>(tasks_folder.folder());
          form->Form_Load();
          return form;
        },
-       {}},
-      {"manager", [&] { return std::make_unique<tasks::manager::Form1>(tasks_folder.folder()); }, {}},
+       {},
+       {{"Combo1", 195}, {"Combo2", 195}, {"Text3", 267}},
+       [](QWidget* window) {
+         auto* sites = window->findChild<QComboBox*>("Combo1");
+         for (int i = 0; i < sites->count(); ++i) {
+           EXPECT_TRUE(ShowsWhole(sites->lineEdit(), sites->itemText(i))) << sites->itemText(i).toStdString();
+         }
+       }},
+      {"manager",
+       [&] { return std::make_unique<tasks::manager::Form1>(tasks_folder.folder()); },
+       {},
+       {{"Frame1", 497}, {"Option4", 114}}},
       {"password", [] { return std::make_unique<tasks::manager::Form2>(); }, {}},
       {"status", [] { return std::make_unique<tasks::manager::Form3>(); }, {}},
       {"mail preferences",
        [&] { return std::make_unique<tasks::manager::Form4>(mail_settings, tasks_folder.folder()); },
        {}},
-      {"news", [&] { return std::make_unique<news::Form1>(program_folder); }, {568, 349}},
+      {"news",
+       [&] { return std::make_unique<news::Form1>(program_folder); },
+       {568, 349},
+       {{"Text1", 484}, {"Text3", 132}},
+       [](QWidget* window) {
+         EXPECT_TRUE(ShowsWhole(window->findChild<QLineEdit*>("Text3"), "Ms Jane Horvath"));
+       }},
       {"calendar", [&] { return std::make_unique<calendar::Form1>(program_folder); }, {}},
       {"chooser", [&] { return std::make_unique<vb::OpenWithDialog>(program_folder + "index.htm"); }, {}},
+      {"placed captions", PlacedCaptions, {}, {},
+       [](QWidget* window) {
+         // A label aligned right grows to the left, so it still ends where
+         // its box does; an option shows its caption whole, a button keeps
+         // room on either side of its caption.
+         const auto* label = window->findChild<QLabel*>("Label1");
+         EXPECT_EQ(label->geometry().right(), window->findChild<QLineEdit*>("Text1")->geometry().right());
+         const auto* option = window->findChild<QRadioButton*>("Option1");
+         EXPECT_GE(option->width(), option->sizeHint().width());
+         const auto* button = window->findChild<QPushButton*>("Command1");
+         QStyleOptionButton frame;
+         frame.initFrom(button);
+         EXPECT_GT(button->style()->subElementRect(QStyle::SE_PushButtonContents, &frame, button).width(),
+                   button->fontMetrics().horizontalAdvance(button->text()) + 1);
+       }},
   };
+  const QFont font = QApplication::font();
+  QFont font_at_96 = font;
+  font_at_96.setPixelSize(static_cast<int>(font.pointSizeF() * 96 / 72 + 0.5));
   for (const auto& w : windows) {
+    QApplication::setFont(font_at_96);
+    const std::vector<int> widths_at_96 = Widths(w.make().get());
+    QApplication::setFont(font);
     const std::unique_ptr<QWidget> window = w.make();
     ExpectFits(w.name, window.get());
+    const double scale = vb::FontScale(window.get());
+    const std::vector<int> widths = Widths(window.get());
+    for (size_t i = 0; scale > 1.0 && i < widths.size() && i < widths_at_96.size(); ++i) {
+      EXPECT_GE(widths[i], widths_at_96[i])
+          << w.name << ": " << Name(window->findChildren<QWidget*>()[i]).toStdString();
+    }
+    if (!default_font) continue;
+    w.check(window.get());
+    for (const auto& [name, width] : w.at96) {
+      const int now = window->findChild<QWidget*>(name)->width();
+      EXPECT_TRUE(scale == 1.0 ? now == width : now >= width) << w.name << ": " << name << " " << now;
+    }
     // At the font the windows are drawn for, what fits stays as drawn.
-    if (default_font && w.drawn.isValid() && vb::FontScale(window.get()) == 1.0) {
+    if (w.drawn.isValid() && scale == 1.0) {
       EXPECT_EQ(window->size(), w.drawn) << w.name;
     }
   }

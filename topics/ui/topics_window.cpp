@@ -93,7 +93,7 @@ TopicsWindow::TopicsWindow(Variant variant, TopicsSite site, QWidget* parent)
   layout->addWidget(Frame4);
   layout->addLayout(buttons);
   layout->addWidget(Label9);
-  vb::FitTextHeights(this);
+  vb::FitTextSizes(this);
 
   Drive1->SetDrive(program_drive_);
   Dir1->SetPath(site_.site_root);
