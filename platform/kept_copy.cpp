@@ -46,7 +46,7 @@ std::string KeepCopyInCache(const std::string& native_file) {
   fs::create_directories(folder, ec);
   if (ec) return {};
   ReplaceRules rules;
-  rules.mode = ReplaceRules::Mode::kOwnerOnly;
+  rules.mode = ReplaceRules::Mode::kSecret;
   try {
     ReplaceWithCopy(NativeToText(file), NativeToText(copy), rules);
   } catch (const Error&) {
