@@ -52,12 +52,6 @@ class NamedComboBox : public QAccessibleWidget {
   }
 
   QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
-  QString localizedActionDescription(const QString& action) const override {
-    if (action == showMenuAction() || action == pressAction()) {
-      return QStringLiteral("Open the combo box selection popup");
-    }
-    return QString();
-  }
   void doAction(const QString& action) override {
     if (action != showMenuAction() && action != pressAction()) return;
     if (Combo()->view()->isVisible()) {
@@ -66,7 +60,6 @@ class NamedComboBox : public QAccessibleWidget {
       Combo()->showPopup();
     }
   }
-  QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
  private:
   QComboBox* Combo() const { return static_cast<QComboBox*>(widget()); }
