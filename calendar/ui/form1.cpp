@@ -17,6 +17,7 @@
 #include "calendar/term_weeks.h"
 #include "common/bulletin_startup.h"
 #include "platform/msgbox.h"
+#include "platform/qt/accessible_names.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/text_heights.h"
 #include "platform/qt/widgets.h"
@@ -71,6 +72,9 @@ void LayOutDate(QGroupBox* frame, QLabel* day_label, QComboBox* day, QLabel* mon
   grid->addWidget(month, 1, 1);
   day_label->setBuddy(day);
   month_label->setBuddy(month);
+  // Both dates have a Day and a Month: the frame's caption tells them apart.
+  vb::NameForScreenReaders(day, frame->title() + " Day");
+  vb::NameForScreenReaders(month, frame->title() + " Month");
 }
 
 std::string TextOf(const QComboBox* box) { return vb::FromQt(box->currentText()); }
@@ -135,6 +139,7 @@ void Form1::MakeControls() {
   entries->addStretch();
   Label3->setBuddy(Text1);
   Label4->setBuddy(Combo1);
+  vb::NameForScreenReaders(Combo1, Label4->text());
   auto* dates = new QHBoxLayout;
   dates->addWidget(Frame1);
   dates->addWidget(Frame2);

@@ -81,17 +81,20 @@ void Form1::MakeControls() {
 
   Label2 = Named(new QLabel("News Item Title:", this), "Label2", {76, 12, 200, 18});
   Text1 = Named(new QLineEdit(this), "Text1", {76, 32, 484, 26});
+  Label2->setBuddy(Text1);  // the box takes the label's text as its name
   MakeBold(Text1);
   vb::LimitTyping(Text1, 50);
 
   Label4 = Named(new QLabel("News Item Text:", this), "Label4", {8, 80, 552, 18});
   Label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   Text2 = Named(new vb::MultiLineTextBox(1000, this), "Text2", {8, 100, 552, 134});
+  Label4->setBuddy(Text2);
 
   Check1 = Named(new QCheckBox("This item is approved for Publication", this), "Check1", {8, 244, 282, 22});
   MakeBold(Check1);
   Label3 = Named(new QLabel("Submitted by:", this), "Label3", {294, 240, 132, 18});
   Text3 = Named(new QLineEdit(this), "Text3", {294, 260, 132, 26});
+  Label3->setBuddy(Text3);
   MakeBold(Text3);
   vb::LimitTyping(Text3, 25);
   Label5 = Named(new QLabel("Date submitted:", this), "Label5", {432, 240, 128, 18});

@@ -13,6 +13,7 @@
 
 #include "platform/desktop_apps.h"
 #include "platform/native_paths.h"
+#include "platform/qt/accessible_names.h"
 #include "platform/qt/event_gate.h"
 #include "platform/qt/text_heights.h"
 #include "platform/qt/widgets.h"
@@ -71,6 +72,7 @@ OpenWithDialog::OpenWithDialog(const std::string& native_file, std::chrono::mill
   Failure->hide();
 
   List = new QListWidget(this);
+  NameForScreenReaders(List, label->text());
   for (const DesktopApp& app : AppsForFile(native_file)) {
     List->addItem(QString::fromStdString(app.name));
     List->item(apps_++)->setData(Qt::UserRole, QString::fromStdString(app.id));

@@ -12,6 +12,7 @@
 #include <QWindow>
 
 #include "platform/msgbox.h"
+#include "platform/qt/accessible_names.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/text_heights.h"
 #include "platform/qt/widgets.h"
@@ -98,6 +99,7 @@ QGridLayout* Form3::MakeGroupRows() {
   rows->addWidget(Label13, 0, 1);
   for (int k = 1; k <= 12; ++k) {
     name_boxes_[k] = new QLineEdit(this);
+    vb::NameForScreenReaders(name_boxes_[k], QString("Subject grouping %1").arg(k));
     folder_labels_[k] = ColouredLabel("", pale_yellow, this);
     folder_labels_[k]->setMinimumWidth(120);
     rows->addWidget(name_boxes_[k], k, 0);

@@ -19,6 +19,7 @@
 
 #include "common/bulletin_startup.h"
 #include "platform/msgbox.h"
+#include "platform/qt/accessible_names.h"
 #include "platform/qt/multi_line_text_box.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/text_heights.h"
@@ -138,6 +139,7 @@ void Form1::LayOutControls(QWidget* central, QWidget* views) {
   const auto caption = [central](const char* text, QWidget* control) {
     auto* label = new QLabel(text, central);
     label->setBuddy(control);
+    if (qobject_cast<QComboBox*>(control) != nullptr) vb::NameForScreenReaders(control, label->text());
     return label;
   };
   auto* fields = new QGridLayout;

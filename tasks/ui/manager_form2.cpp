@@ -17,6 +17,7 @@ Form2::Form2(QWidget* parent) : QDialog(parent) {
   setWindowTitle("Security Check");
   Label1 = Named(new QLabel("Enter Password:", this), "Label1");
   Text1 = Named(new QLineEdit(this), "Text1");
+  Label1->setBuddy(Text1);  // the box takes the label's text as its name
   Text1->setEchoMode(QLineEdit::Password);
   Text1->setStyleSheet("lineedit-password-character: 42");
   Text1->setMaxLength(kTypedPasswordLength);

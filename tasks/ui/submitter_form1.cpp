@@ -9,6 +9,7 @@
 
 #include "common/bulletin_startup.h"
 #include "platform/msgbox.h"
+#include "platform/qt/accessible_names.h"
 #include "platform/qt/multi_line_text_box.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/text_heights.h"
@@ -67,6 +68,9 @@ void Form1::MakeControls() {
   Label2->setBuddy(Text1);
   Label8->setBuddy(Combo1);
   Label9->setBuddy(Combo2);
+  // A buddy label names a text box for screen readers, not a combo box.
+  vb::NameForScreenReaders(Combo1, Label8->text());
+  vb::NameForScreenReaders(Combo2, Label9->text());
   Label4->setBuddy(Text2);
   Label3->setBuddy(Text3);
   Label7->setAlignment(Qt::AlignCenter);

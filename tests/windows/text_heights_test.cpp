@@ -6,6 +6,7 @@
 // times the default font.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,12 +14,16 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QListView>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -61,7 +66,9 @@ std::unique_ptr<QWidget> PlacedCaptions() {
   auto* label = new QLabel("A caption aligned right", window.get());
   label->setAlignment(Qt::AlignRight);
   place(label, "Label1", 4);
-  place(new QLineEdit(window.get()), "Text1", 30);
+  auto* box = new QLineEdit(window.get());
+  label->setBuddy(box);
+  place(box, "Text1", 30);
   place(new QRadioButton("A long option", window.get()), "Option1", 58);
   place(new QPushButton("A long button", window.get()), "Command1", 86);
   vb::FitTextSizes(window.get());
@@ -121,6 +128,42 @@ std::vector<int> Widths(QWidget* window) {
     widths.push_back(control->isVisibleTo(window) ? control->width() : 0);
   }
   return widths;
+}
+
+// The text a control that takes input shows, or nothing for other controls.
+std::optional<QString> InputText(const QWidget* control) {
+  if (qobject_cast<const QComboBox*>(control->parentWidget()) != nullptr) return std::nullopt;
+  if (auto* box = qobject_cast<const QLineEdit*>(control)) return box->text();
+  if (auto* combo = qobject_cast<const QComboBox*>(control)) return combo->currentText();
+  if (auto* list = qobject_cast<const QAbstractItemView*>(control)) {
+    return list->currentIndex().data().toString();
+  }
+  if (auto* text = qobject_cast<const QPlainTextEdit*>(control)) return text->toPlainText();
+  if (auto* spin = qobject_cast<const QAbstractSpinBox*>(control)) return spin->text();
+  return std::nullopt;
+}
+
+// A screen reader speaks every input control by a name of its own: not empty,
+// not the text it holds, and no other control's in its window.
+void ExpectEveryInputNamed(const char* window_name, QWidget* window) {
+  std::set<QString> names;
+  for (QWidget* control : window->findChildren<QWidget*>()) {
+    const std::optional<QString> text = InputText(control);
+    if (!text || !control->isVisibleTo(window) || control->window() != window) continue;
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(control);
+    const QString name = spoken->text(QAccessible::Name);
+    const std::string where =
+        std::string(window_name) + ": " + control->objectName().toStdString() + " " + name.toStdString();
+    EXPECT_FALSE(name.isEmpty()) << where;
+    EXPECT_TRUE(name != *text) << where;
+    EXPECT_TRUE(names.insert(name).second) << where;
+    // Nor does a list take the text typed into it as its name.
+    if (auto* list = qobject_cast<QComboBox*>(control); list != nullptr && list->isEditable()) {
+      const QSignalBlocker quiet(list);
+      list->setEditText("typed");
+      EXPECT_TRUE(spoken->text(QAccessible::Name) == name) << where;
+    }
+  }
 }
 
 // Every window of the suite; a window placed by coordinates gives the size it
@@ -209,6 +252,7 @@ void ExpectEveryWindowFits(bool default_font) {
     QApplication::setFont(font);
     const std::unique_ptr<QWidget> window = w.make();
     ExpectFits(w.name, window.get());
+    ExpectEveryInputNamed(w.name, window.get());
     const double scale = vb::FontScale(window.get());
     const std::vector<int> widths = Widths(window.get());
     for (size_t i = 0; scale > 1.0 && i < widths.size() && i < widths_at_96.size(); ++i) {

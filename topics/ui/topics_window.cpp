@@ -12,6 +12,7 @@
 #include "common/open_with.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
+#include "platform/qt/accessible_names.h"
 #include "platform/qt/drive_list_box.h"
 #include "platform/qt/file_list_box.h"
 #include "platform/qt/folder_list_box.h"
@@ -107,6 +108,8 @@ void TopicsWindow::BuildFrame3() {
   Drive1 = Named(new vb::DriveListBox(program_drive_ == "/", Frame3), "Drive1");
   Dir1 = Named(new vb::FolderListBox(Frame3), "Dir1");
   File1 = Named(new vb::FileListBox(Frame3), "File1");
+  vb::NameForScreenReaders(Dir1, "Folders");  // the two lists have no caption
+  vb::NameForScreenReaders(File1, "Files");
   Option9 = Named(new QRadioButton("HIGHLIGHT a File to Copy", Frame3), "Option9",
                   "This option will only copy the selected file into each student's folder...");
   Option8 = Named(new QRadioButton(" OPEN a Folder to Copy", Frame3), "Option8",
@@ -117,7 +120,9 @@ void TopicsWindow::BuildFrame3() {
   Option9->setChecked(true);
 
   auto* grid = new QGridLayout(Frame3);
-  grid->addWidget(new QLabel("Drives:", Frame3), 0, 0);
+  auto* drives = new QLabel("Drives:", Frame3);
+  vb::NameForScreenReaders(Drive1, drives->text());
+  grid->addWidget(drives, 0, 0);
   grid->addWidget(Drive1, 0, 1);
   grid->addWidget(Dir1, 1, 0, 1, 2);
   grid->addWidget(File1, 0, 2, 2, 1);
@@ -135,6 +140,7 @@ void TopicsWindow::BuildFrame2() {
                   "Select the topic number you would like to have replaced in your Orvane with the "
                   "selected HTM file...");
   Combo3 = Named(new TopicsCombo(false, Frame2), "Combo3");
+  vb::NameForScreenReaders(Combo3, Option3->text());
   if (variant_ == Variant::kPrimary) {
     for (int k = 1; k <= 20; ++k) Combo3->AddItem("topic" + std::to_string(k));
   } else {
@@ -181,6 +187,10 @@ void TopicsWindow::BuildFrame1() {
   for (const std::string& klass : site_.distinct.classes) Combo2->AddItem(klass);
   for (const std::string& group : site_.custom_groups) Combo4->AddItem(group);
   for (TopicsCombo* combo : {Combo1, Combo2, Combo4}) combo->SetText(kSelect);
+  // Each list is named by the option beside it.
+  vb::NameForScreenReaders(Combo1, Option1->text());
+  vb::NameForScreenReaders(Combo2, Option2->text());
+  vb::NameForScreenReaders(Combo4, Option10->text());
   Combo2->setEnabled(false);
   Combo4->setEnabled(false);
   Command4->setEnabled(false);
@@ -206,8 +216,10 @@ void TopicsWindow::BuildFrame4() {
     Combo5 = Named(new TopicsCombo(false, Frame4), "Combo5");
     for (const std::string& name : site_.settings.subject_group_names) Combo5->AddItem(name);
     Combo5->SetText(kSelect);
+    auto* subject = new QLabel("Subject:", Frame4);
+    vb::NameForScreenReaders(Combo5, subject->text());
     auto* row = new QHBoxLayout(Frame4);
-    row->addWidget(new QLabel("Subject:", Frame4));
+    row->addWidget(subject);
     row->addWidget(Combo5, 1);
     return;
   }
