@@ -11,7 +11,9 @@
 #include "builder/install/template_site.h"
 #include "builder/pages/page_writers.h"
 #include "platform/paths.h"
+#include "platform/vb_error.h"
 #include "subjects/core/subject_groups.h"
+#include "tests/builder/install/install_fixture.h"
 #include "tests/durability/file_call_log.h"
 #include "tests/support/error_of.h"
 #include "tests/support/plain_build_run.h"
@@ -59,18 +61,42 @@ TEST(BuildFilesTest, ReplacedFilesAreSyncedBeforeTheirRenameAndTheirFolderAfter)
   }
 }
 
+// A whole build on a private drive, run outside a test of its own.
+struct WholeBuild : install_testing::InstallTest {
+  void TestBody() override {}
+  using InstallTest::Install, InstallTest::Site, InstallTest::Titles;
+};
+
 // The year's page takes its name only when it is on the disk and nothing but
-// its empty page stands in its place; otherwise the year stays unfinished.
+// its empty page stands in its place; otherwise the year stays unfinished,
+// and a build says so in a box.
 TEST(BuildFilesTest, YearPageThatCannotTakeItsPlaceLeavesTheYearUnfinished) {
   struct Case {
     const char* name;
-    bool folder_in_place;  // else the page's sync fails
-    int error;
+    bool folder_in_place;        // else the page's sync fails
+    int error;                   // 0: in a whole build
+    const char* told = nullptr;  // the title of the whole build's box
   } cases[] = {
       {"a failed sync", false, 57},
       {"a folder in the page's place", true, 58},
+      {"a failed sync in a build", false, 0, "Check Selected Drive"},
+      {"a folder in the page's place in a build", true, 0, "Severe Problem"},
   };
   for (const Case& c : cases) {
+    if (c.error == 0) {
+      WholeBuild build;
+      const fs::path year = build.Site() / "2026";
+      fs::create_directories(c.folder_in_place ? year / "index.htm" : year);
+      FileCallLog log;
+      log.FailSyncOf(testing_support::LoggedPath((year / "index.new").string()), EIO);
+      try {
+        build.Install();
+      } catch (const vb::EndProgram&) {
+      }
+      EXPECT_EQ(build.Titles(), std::vector<std::string>{c.told}) << c.name;
+      EXPECT_TRUE(fs::is_regular_file(year / "index.new") && !fs::is_regular_file(year / "index.htm")) << c.name;
+      continue;
+    }
     testing_support::TempDrives drives("D");
     const fs::path year = drives.drive('D') / "orvane" / "2026";
     if (c.folder_in_place) {
