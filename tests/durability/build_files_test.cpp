@@ -27,11 +27,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// A sync that fails keeps the old file and says so; one that the file system
+// does not offer is no failure.
 TEST(BuildFilesTest, ReplacedFilesAreSyncedBeforeTheirRenameAndTheirFolderAfter) {
+  const auto settings_file = [](site::BuildRun& run) {
+    vb::ChDir("D:\\orvane");
+    builder::WriteShortcutSettings(run, subjects::SubjectGroups{});
+  };
   struct Case {
     const char* name;
     const char* target;  // below the drive, with an old (or empty) file there
     std::function<void(site::BuildRun&)> write;
+    int failing_sync = 0;  // of every file and folder
   } cases[] = {
       {"the year's page", "orvane/2026/index.htm",
        [](site::BuildRun& run) {
@@ -41,11 +48,9 @@ TEST(BuildFilesTest, ReplacedFilesAreSyncedBeforeTheirRenameAndTheirFolderAfter)
        }},
       {"a rebuild's template page", "orvane/staff/index.htm",
        [](site::BuildRun& run) { builder::CopyTemplateSite(run); }},
-      {"the settings file", "orvane/ovshrtct.ini",
-       [](site::BuildRun& run) {
-         vb::ChDir("D:\\orvane");
-         builder::WriteShortcutSettings(run, subjects::SubjectGroups{});
-       }},
+      {"the settings file", "orvane/ovshrtct.ini", settings_file},
+      {"the settings file on a failing disk", "orvane/ovshrtct.ini", settings_file, EIO},
+      {"the settings file where no sync is offered", "orvane/ovshrtct.ini", settings_file, EINVAL},
   };
   for (const Case& c : cases) {
     testing_support::TempDrives drives("D");
@@ -56,8 +61,13 @@ TEST(BuildFilesTest, ReplacedFilesAreSyncedBeforeTheirRenameAndTheirFolderAfter)
     vb::ChDrive("D");
     builder::PlainBuildRun build(program);
     FileCallLog log;
-    c.write(build.run);
-    EXPECT_EQ(ReplaceFault(log.Calls(), (d / c.target).string()), "") << c.name;
+    if (c.failing_sync) log.FailEverySync(c.failing_sync);
+    EXPECT_EQ(ErrorOf([&] { c.write(build.run); }), c.failing_sync == EIO ? 57 : 0) << c.name;
+    if (c.failing_sync) {
+      EXPECT_EQ(testing_support::ReadFile(d / c.target) == "old\r\n", c.failing_sync == EIO) << c.name;
+    } else {
+      EXPECT_EQ(ReplaceFault(log.Calls(), (d / c.target).string()), "") << c.name;
+    }
   }
 }
 

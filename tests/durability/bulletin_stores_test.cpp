@@ -93,8 +93,9 @@ TEST(BulletinStores, ReplacedFilesAreSyncedBeforeAndAfterTheirRename) {
   }
 }
 
-// A sync that fails after an append puts the store back as it was, so that
-// the task submitted again, or the item approved again, is stored once.
+// A sync that fails after an append puts the store back as it was, and
+// syncs it, so that the task submitted again, or the item approved again, is
+// stored once.
 TEST(BulletinStores, AFailingSyncPutsTheAppendBack) {
   const std::string tasks_before = tasks_test::StoreOfStatuses("01");
   const std::string news_before = Records("1", "A");
@@ -102,13 +103,14 @@ TEST(BulletinStores, AFailingSyncPutsTheAppendBack) {
     tasks_test::TaskFolder tools;
     tools.Write("ovtask.dat", tasks_before);
     FileCallLog log;
-    log.FailSyncOf(tools.file("ovtask.dat").string(), EIO);
+    log.FailSyncOf(tools.file("ovtask.dat").string(), EIO, true);
     EXPECT_EQ(testing_support::ErrorOf([&] {
                 tasks::AppendTaskRecord(tools.folder(), {"Printer", "Jams", "Jo", "09/12/26", "10.0.0.9",
                                                          "Hall", "Printer"});
               }),
               57);
     EXPECT_EQ(tools.Read("ovtask.dat"), tasks_before) << "task submission";
+    EXPECT_EQ(SyncFault(log.Calls(), testing_support::LoggedPath(tools.file("ovtask.dat")), log.Calls().size()), "");
   }
   {
     NewsSite site;
@@ -116,10 +118,11 @@ TEST(BulletinStores, AFailingSyncPutsTheAppendBack) {
     site.WriteSubmissions(Records("0", "B"));
     StartedNewsTool tool(site);
     FileCallLog log;
-    log.FailSyncOf(site.Tool("ovnews.dat").string(), EIO);
+    log.FailSyncOf(site.Tool("ovnews.dat").string(), EIO, true);
     EXPECT_EQ(EndingBox(site, [&] { tool.editor.ApproveItem({"B", "Body of B", "Jo B", true}); }),
               "Error Code: 57 detected.");
     EXPECT_EQ(ReadFile(site.Tool("ovnews.dat")), news_before) << "news approval";
+    EXPECT_EQ(SyncFault(log.Calls(), testing_support::LoggedPath(site.Tool("ovnews.dat")), log.Calls().size()), "");
     EXPECT_EQ(NewsSite::Summary(site.Submissions()), "0B") << "news approval";
   }
 }
