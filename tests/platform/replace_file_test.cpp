@@ -155,15 +155,15 @@ const std::string live = NewsRecordBytes('1', "Live");
 const std::string store = live + NewsRecordBytes('D', "Gone");
 const mode_t program = Ordinary() | ((Ordinary() & 0444) >> 2);
 const Caller callers[] = {
-      {"printable page", "page.htm", PublishPage, "old\r\n", "new\r\n", 75, 75, 0640, ""},
-      {"password", "ovtaskpw.dat", [] { tasks::WriteTaskPassword("D:\\f\\", "pw"); }, "old",
-       tasks::PasswordFileImage("pw"), 0, 0, 0600, ""},
-      {"copy of a program", "tool", [] { builder::CopyOne("D:\\src\\tool", "D:\\f\\tool"); }, "old", "new tool", 0,
-       0, program, ""},
-      {"personalised page", "index.htm",
-       [] { common::ReplaceInFile("D:\\f\\", "index.htm", "Sample", "Hill", 6); }, "a Sample\r\n", "a Hill\r\n", 0,
-       0, 0640, "", true},
-      {"compaction", "ovnews.dat", Compact, store, live, -1, 75, 0640, "ovnews.new", true, OpenStore},
+    {"printable page", "page.htm", PublishPage, "old\r\n", "new\r\n", 75, 75, 0640, ""},
+    {"password", "ovtaskpw.dat", [] { tasks::WriteTaskPassword("D:\\f\\", "pw"); }, "old",
+     tasks::PasswordFileImage("pw"), 0, 0, 0600, ""},
+    {"copy of a program", "tool", [] { builder::CopyOne("D:\\src\\tool", "D:\\f\\tool"); }, "old", "new tool", 0,
+     0, program, ""},
+    {"personalised page", "index.htm",
+     [] { common::ReplaceInFile("D:\\f\\", "index.htm", "Sample", "Hill", 6); }, "a Sample\r\n", "a Hill\r\n", 0,
+     0, 0640, "", true},
+    {"compaction", "ovnews.dat", Compact, store, live, -1, 75, 0640, "ovnews.new", true, OpenStore},
 };
 
 }  // namespace
