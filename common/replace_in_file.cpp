@@ -35,10 +35,13 @@ void ReplaceInFile(const std::string& folder, const std::string& file_name,
                    const std::string& marker, const std::string& text, int marker_length) {
   const std::string page = folder + file_name;
   const std::string rewritten = ReplaceInText(vb::ReadFileBytes(page), marker, text, marker_length);
-  // The new text takes the page's place whole, as an ordinary file; a link
-  // or a read-only file in its place is replaced. The temporary file's name
-  // is the writer's own, so no file of the school's is taken for it.
-  vb::ReplaceFile(page, rewritten, vb::ReplaceRules{});
+  // The new text takes the page's place whole, with the mode of the page it
+  // replaces and its group where this account belongs to it; a link or a
+  // read-only file in its place is replaced. The temporary file's name is the
+  // writer's own, so no file of the school's is taken for it.
+  vb::ReplaceRules rules;
+  rules.mode = vb::ReplaceRules::Mode::kOldFile;
+  vb::ReplaceFile(page, rewritten, rules);
 }
 
 }  // namespace common

@@ -2,11 +2,12 @@
 // lead elsewhere, the read-only test, and the sync of what was written.
 #pragma once
 
-#include <sys/stat.h>
-
 #include <string>
 
 #include "platform/vb_error.h"
+
+// The file status of <sys/stat.h>, which the files that test one include.
+struct stat;
 
 namespace vb {
 

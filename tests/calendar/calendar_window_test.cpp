@@ -165,7 +165,9 @@ TEST_F(CalendarWindowTest, AFailedWriteKeepsTheOldPage) {
   form_.Command2->click();
   EXPECT_EQ(Shown(), (Boxes{{kConfirmation, vb::vbYesNo, "Are you Sure?"}, {"Error Code: 75 detected.", 0, ""}}));
   EXPECT_TRUE(fs::is_directory(folder_ / "term1cal.htm"));
+}
 
+TEST_F(CalendarWindowTest, AFailedWriteOnAFullDiskKeepsTheOldPage) {
   testing_support::SmallTmpfs disk(64 * 1024);
   if (!disk.mounted()) GTEST_SKIP() << "no tmpfs may be mounted here";
   WriteFile(disk.folder() / "term1cal.htm", "old page");

@@ -11,7 +11,9 @@
 #include "builder/install/template_site.h"
 #include "builder/pages/page_writers.h"
 #include "platform/paths.h"
+#include "platform/vb_error.h"
 #include "subjects/core/subject_groups.h"
+#include "tests/builder/install/install_fixture.h"
 #include "tests/durability/file_call_log.h"
 #include "tests/support/error_of.h"
 #include "tests/support/plain_build_run.h"
@@ -25,11 +27,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// A sync that fails keeps the old file and says so; one that the file system
+// does not offer is no failure.
 TEST(BuildFilesTest, ReplacedFilesAreSyncedBeforeTheirRenameAndTheirFolderAfter) {
+  const auto settings_file = [](site::BuildRun& run) {
+    vb::ChDir("D:\\orvane");
+    builder::WriteShortcutSettings(run, subjects::SubjectGroups{});
+  };
   struct Case {
     const char* name;
     const char* target;  // below the drive, with an old (or empty) file there
     std::function<void(site::BuildRun&)> write;
+    int failing_sync = 0;  // of every file and folder
   } cases[] = {
       {"the year's page", "orvane/2026/index.htm",
        [](site::BuildRun& run) {
@@ -39,11 +48,9 @@ TEST(BuildFilesTest, ReplacedFilesAreSyncedBeforeTheirRenameAndTheirFolderAfter)
        }},
       {"a rebuild's template page", "orvane/staff/index.htm",
        [](site::BuildRun& run) { builder::CopyTemplateSite(run); }},
-      {"the settings file", "orvane/ovshrtct.ini",
-       [](site::BuildRun& run) {
-         vb::ChDir("D:\\orvane");
-         builder::WriteShortcutSettings(run, subjects::SubjectGroups{});
-       }},
+      {"the settings file", "orvane/ovshrtct.ini", settings_file},
+      {"the settings file on a failing disk", "orvane/ovshrtct.ini", settings_file, EIO},
+      {"the settings file where no sync is offered", "orvane/ovshrtct.ini", settings_file, EINVAL},
   };
   for (const Case& c : cases) {
     testing_support::TempDrives drives("D");
@@ -54,23 +61,52 @@ TEST(BuildFilesTest, ReplacedFilesAreSyncedBeforeTheirRenameAndTheirFolderAfter)
     vb::ChDrive("D");
     builder::PlainBuildRun build(program);
     FileCallLog log;
-    c.write(build.run);
-    EXPECT_EQ(ReplaceFault(log.Calls(), (d / c.target).string()), "") << c.name;
+    if (c.failing_sync) log.FailEverySync(c.failing_sync);
+    EXPECT_EQ(ErrorOf([&] { c.write(build.run); }), c.failing_sync == EIO ? 57 : 0) << c.name;
+    if (c.failing_sync) {
+      EXPECT_EQ(testing_support::ReadFile(d / c.target) == "old\r\n", c.failing_sync == EIO) << c.name;
+    } else {
+      EXPECT_EQ(ReplaceFault(log.Calls(), (d / c.target).string()), "") << c.name;
+    }
   }
 }
 
+// A whole build on a private drive, run outside a test of its own.
+struct WholeBuild : install_testing::InstallTest {
+  void TestBody() override {}
+  using InstallTest::Install, InstallTest::Site, InstallTest::Titles;
+};
+
 // The year's page takes its name only when it is on the disk and nothing but
-// its empty page stands in its place; otherwise the year stays unfinished.
+// its empty page stands in its place; otherwise the year stays unfinished,
+// and a build says so in a box.
 TEST(BuildFilesTest, YearPageThatCannotTakeItsPlaceLeavesTheYearUnfinished) {
   struct Case {
     const char* name;
-    bool folder_in_place;  // else the page's sync fails
-    int error;
+    bool folder_in_place;        // else the page's sync fails
+    int error;                   // 0: in a whole build
+    const char* told = nullptr;  // the title of the whole build's box
   } cases[] = {
       {"a failed sync", false, 57},
       {"a folder in the page's place", true, 58},
+      {"a failed sync in a build", false, 0, "Check Selected Drive"},
+      {"a folder in the page's place in a build", true, 0, "Severe Problem"},
   };
   for (const Case& c : cases) {
+    if (c.error == 0) {
+      WholeBuild build;
+      const fs::path year = build.Site() / "2026";
+      fs::create_directories(c.folder_in_place ? year / "index.htm" : year);
+      FileCallLog log;
+      log.FailSyncOf(testing_support::LoggedPath((year / "index.new").string()), EIO);
+      try {
+        build.Install();
+      } catch (const vb::EndProgram&) {
+      }
+      EXPECT_EQ(build.Titles(), std::vector<std::string>{c.told}) << c.name;
+      EXPECT_TRUE(fs::is_regular_file(year / "index.new") && !fs::is_regular_file(year / "index.htm")) << c.name;
+      continue;
+    }
     testing_support::TempDrives drives("D");
     const fs::path year = drives.drive('D') / "orvane" / "2026";
     if (c.folder_in_place) {

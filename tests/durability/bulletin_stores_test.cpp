@@ -93,9 +93,9 @@ TEST(BulletinStores, ReplacedFilesAreSyncedBeforeAndAfterTheirRename) {
   }
 }
 
-// A sync that fails after an append puts the store back as it was, so that
-// the task submitted again, or the item approved again, is stored once; an
-// approval stopped later is finished by the next start.
+// A sync that fails after an append puts the store back as it was, and
+// syncs it, so that the task submitted again, or the item approved again, is
+// stored once; an approval stopped later is finished by the next start.
 TEST(BulletinStores, AFailingSyncPutsTheAppendBack) {
   const std::string tasks_before = tasks_test::StoreOfStatuses("01");
   const std::string news_before = Records("1", "A");
@@ -103,13 +103,14 @@ TEST(BulletinStores, AFailingSyncPutsTheAppendBack) {
     tasks_test::TaskFolder tools;
     tools.Write("ovtask.dat", tasks_before);
     FileCallLog log;
-    log.FailSyncOf(tools.file("ovtask.dat").string(), EIO);
+    log.FailSyncOf(tools.file("ovtask.dat").string(), EIO, true);
     EXPECT_EQ(testing_support::ErrorOf([&] {
                 tasks::AppendTaskRecord(tools.folder(), {"Printer", "Jams", "Jo", "09/12/26", "10.0.0.9",
                                                          "Hall", "Printer"});
               }),
               57);
     EXPECT_EQ(tools.Read("ovtask.dat"), tasks_before) << "task submission";
+    EXPECT_EQ(SyncFault(log.Calls(), testing_support::LoggedPath(tools.file("ovtask.dat")), log.Calls().size()), "");
   }
   const struct {
     const char* fails;  // the sync, or the write, of this file of the news folder
@@ -129,9 +130,13 @@ TEST(BulletinStores, AFailingSyncPutsTheAppendBack) {
       StartedNewsTool tool(site);
       FileCallLog log;
       if (c.write) log.FailWriteOf(site.Tool(c.fails).string(), EIO);
-      if (!c.write) log.FailSyncOf(site.Tool(c.fails).string(), EIO);
+      if (!c.write) log.FailSyncOf(site.Tool(c.fails).string(), EIO, true);
       EXPECT_EQ(EndingBox(site, [&] { tool.editor.ApproveItem({"B", "Body of B", "Jo B", true}); }),
                 "Error Code: 57 detected.");
+      const std::string store = testing_support::LoggedPath(site.Tool("ovnews.dat"));
+      if (!c.write) {
+        EXPECT_EQ(SyncFault(log.Calls(), store, log.Calls().size()), "") << "the put-back is synced";
+      }
     }
     StartedNewsTool again(site);
     if (!c.stored) {

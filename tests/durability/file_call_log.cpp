@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <map>
 #include <mutex>
+#include <utility>
 
 extern "C" {
 int __real_fsync(int fd);
@@ -30,7 +31,8 @@ struct Recording {
   std::mutex mutex;
   bool on = false;
   std::vector<FileCall> calls;
-  std::map<std::string, int> failing_syncs;  // "" for every path
+  // By path, "" for every path: the error, and whether only the next sync fails.
+  std::map<std::string, std::pair<int, bool>> failing_syncs;
   std::map<std::string, int> failing_writes;
 };
 
@@ -78,7 +80,10 @@ int PlantedSyncError(const std::string& path) {
   std::lock_guard<std::mutex> lock(recording.mutex);
   auto planted = recording.failing_syncs.find(path);
   if (planted == recording.failing_syncs.end()) planted = recording.failing_syncs.find("");
-  return recording.on && planted != recording.failing_syncs.end() ? planted->second : 0;
+  if (!recording.on || planted == recording.failing_syncs.end()) return 0;
+  const int error = planted->second.first;
+  if (planted->second.second) recording.failing_syncs.erase(planted);
+  return error;
 }
 
 template <typename RealSync>
@@ -153,16 +158,16 @@ std::vector<FileCall> FileCallLog::Calls() const {
   return recording.calls;
 }
 
-void FileCallLog::FailSyncOf(const std::string& path, int error) {
+void FileCallLog::FailSyncOf(const std::string& path, int error, bool once) {
   Recording& recording = TheRecording();
   std::lock_guard<std::mutex> lock(recording.mutex);
-  recording.failing_syncs[LoggedPath(path)] = error;
+  recording.failing_syncs[LoggedPath(path)] = {error, once};
 }
 
 void FileCallLog::FailEverySync(int error) {
   Recording& recording = TheRecording();
   std::lock_guard<std::mutex> lock(recording.mutex);
-  recording.failing_syncs[""] = error;
+  recording.failing_syncs[""] = {error, false};
 }
 
 void FileCallLog::FailWriteOf(const std::string& path, int error) {

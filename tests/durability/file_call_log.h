@@ -29,8 +29,8 @@ class FileCallLog {
   // The calls so far, in order, each write once however many bytes it took.
   std::vector<FileCall> Calls() const;
   // From now on every sync of the file or folder `path` fails with `error`
-  // (after the real sync, so nothing is lost).
-  void FailSyncOf(const std::string& path, int error);
+  // (after the real sync, so nothing is lost); with `once`, only the next.
+  void FailSyncOf(const std::string& path, int error, bool once = false);
   // The same for every file and folder.
   void FailEverySync(int error);
   // From now on every write to the file `path` fails with `error`, writing

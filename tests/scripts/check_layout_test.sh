@@ -37,26 +37,46 @@ check() {
 }
 
 os="operating-system call outside platform/ and sortlib/:"
+floor="include of a folder not on a lower floor:"
+qt="Qt included outside ui/ folders and platform/qt/:"
 cases=(
   # file | added line | expected
   ""                          ""                                            pass
-  "subjects/core/planted.cpp" '#include "builder/install/site_files.h"'     "subjects/ includes builder/:"
-  "site/planted.cpp"          '#include "builder/core/tables.h"'            "site/ includes builder/ or subjects/:"
-  "site/planted.h"            '#include "subjects/core/subject_groups.h"'   "site/ includes builder/ or subjects/:"
+  "subjects/core/planted.cpp" '#include "builder/install/site_files.h"'     "$floor"
+  "site/planted.cpp"          '#include "builder/core/tables.h"'            "$floor"
+  "site/planted.h"            '#include "subjects/core/subject_groups.h"'   "$floor"
+  "common/planted.cpp"        '#include "tasks/task_store.h"'               "$floor"
+  "common/planted.cpp"        '#include "site/build_run.h"'                 "$floor"
+  "news/planted.cpp"          '#include "tasks/task_store.h"'               "$floor"
+  "platform/planted.cpp"      '#include "common/open_with.h"'               "$floor"
+  "extra/planted.cpp"         '#include "platform/files.h"'                 "$floor"
+  "builder/planted.cpp"       '#include "subjects/core/subject_groups.h"'   pass
+  "tasks/planted.cpp"         '#include "common/open_with.h"'               pass
   "common/planted.cpp"        '#include <unistd.h>'                         "$os"
   "common/planted.cpp"        '#include <sys/wait.h>'                       "$os"
+  "common/planted.cpp"        '#include <sys/socket.h>'                     "$os"
+  "common/planted.cpp"        '#include <pwd.h>'                            "$os"
   "common/planted.cpp"        '#include <signal.h>'                         "$os"
   "common/planted.cpp"        '#include <dirent.h>'                         "$os"
   "common/planted.cpp"        '  std::filesystem::remove(target);'          "$os"
   "common/planted.cpp"        '  std::rename(from, to);'                    "$os"
+  "common/planted.cpp"        '  ::rename(from, to);'                       "$os"
+  "common/planted.cpp"        '  if (::lstat(path.c_str(), &st) != 0) return;' "$os"
+  "common/planted.cpp"        '  FILE* f = std::fopen(path, "r");'          "$os"
+  "common/planted.cpp"        '  std::system("xdg-open page.htm");'         "$os"
   "common/planted.cpp"        '  std::remove(path.c_str());'                "$os"
   "common/planted.cpp"        '  std::remove("ovnews.tmp");'                "$os"
   "common/planted.cpp"        '  ::remove(path.c_str());'                   "$os"
-  "common/planted.cpp"        '#include <QString>'                          "Qt included outside ui/ folders and platform/qt/:"
+  "platform/planted.h"        '#include <sys/stat.h>'                       "system header handed on by a header of platform/:"
+  "common/planted.cpp"        '#include <QString>'                          "$qt"
+  "common/planted.cpp"        '#include <qstring.h>'                        "$qt"
+  "common/guide.cpp"          '#include <QString>'                          "$qt"
   "common/planted.cpp"        '  std::remove(lines.begin(), lines.end(), "");' pass
   "common/planted.cpp"        '  std::filesystem::path name = "a";'         pass
+  "common/planted.cpp"        '  const auto d = std::chrono::seconds(2);'   pass
   "common/ui/planted.cpp"     '#include <QString>'                          pass
   "platform/planted.cpp"      '#include <dirent.h>'                         pass
+  "platform/planted.h"        '#include <filesystem>'                       pass
 )
 for ((i = 0; i < ${#cases[@]}; i += 3)); do
   check "${cases[i]}" "${cases[i + 1]}" "${cases[i + 2]}"

@@ -95,7 +95,10 @@ TEST(TaskPage, FailedRunsSayWhyAndKeepTheStore) {
     EXPECT_EQ(tools.Read("ovtask.new"), kOpen1 + kComplete2 + kOpen4);
     EXPECT_NE(tools.Read("ovtask.htm").find("No</b> sound"), std::string::npos);
   }
-  // A disk that fills while the compacted copy is written.
+}
+
+// A disk that fills while the compacted copy is written.
+TEST(TaskPage, AFullDiskDuringTheCompactionKeepsTheStore) {
   testing_support::SmallTmpfs disk(64 * 1024);
   if (!disk.mounted()) GTEST_SKIP() << "no tmpfs may be mounted here (only root may mount one)";
   const std::string folder = disk.folder().string() + "/";

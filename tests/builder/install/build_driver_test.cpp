@@ -401,6 +401,9 @@ TEST_F(InstallTest, StoppedBuildLeavesTheYearUnfinishedAndTheNextBuildFinishesIt
       {"personalisation: a page missing from the template",
        [&] { fs::rename(template_page, template_page.string() + ".away"); },
        [&] { fs::rename(template_page.string() + ".away", template_page); }, {"Severe Problem"}, false},
+      {"the year's copy of the list: a folder in its place",
+       [&] { fs::create_directories(Site() / "2026" / "ovshrtct.dat" / "kept"); },
+       [&] { fs::remove_all(Site() / "2026" / "ovshrtct.dat"); }, {"Check Selected Drive"}, false},
       {"failed sort",
        [&] {
          services.sort_file = [](const std::string&, const std::string&, std::string& error_text) {
