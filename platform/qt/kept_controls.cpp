@@ -113,7 +113,9 @@ Keeper* Keep(QWidget* control) {
         rows, [rows] { return QVariant(SelectedRows(rows)); },
         [rows](const QVariant& kept) {
           rows->clearSelection();
-          for (const QVariant& row : kept.toList()) rows->item(row.toInt())->setSelected(true);
+          for (const QVariant& row : kept.toList()) {
+            if (QListWidgetItem* item = rows->item(row.toInt())) item->setSelected(true);
+          }
         });
     QObject::connect(rows, &QListWidget::itemSelectionChanged, keeper, &Keeper::Changed);
     return keeper;

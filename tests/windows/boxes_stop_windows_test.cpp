@@ -16,7 +16,6 @@
 #include <cstdlib>
 #include <functional>
 #include <memory>
-#include <vector>
 
 #include "builder/ui/form1.h"
 #include "builder/ui/form2.h"
@@ -61,6 +60,10 @@ TEST(BoxOverAWindow, TheWindowsControlsDoNothingWhileItShows) {
   const auto load_manager = [&] {
     manager->Form_Load({[] { return std::string("unused"); }, [] { return std::string("sesame"); }});
   };
+  const auto store_kept = [&] {
+    EXPECT_EQ(tasks_folder.Read("ovtask.dat"), all_complete);
+    EXPECT_FALSE(std::filesystem::exists(tasks_folder.file("ovtask.htm")));
+  };
   const struct {
     const char* what;
     const char* box;  // the title of the box over the window
@@ -74,23 +77,19 @@ TEST(BoxOverAWindow, TheWindowsControlsDoNothingWhileItShows) {
        [&] {
          manager->Command2->click();
          manager->Command1->click();
-         manager->close();
        },
-       load_manager,
-       [&] {
-         EXPECT_EQ(tasks_folder.Read("ovtask.dat"), all_complete);
-         EXPECT_FALSE(std::filesystem::exists(tasks_folder.file("ovtask.htm")));
-       }},
+       load_manager, store_kept},
+      {"the manager's window closed by code over its start-up box", "No More Incompletes",
+       [&] { open_manager(all_complete); }, [&] { manager->close(); }, load_manager, store_kept},
       {"the manager's options behind its Verify box", "Verify",
        [&] {
          open_manager(two_open);
          news.messages.Answer(vb::vbNo);
        },
        [&] {
-         for (QAbstractButton* control : std::initializer_list<QAbstractButton*>{
-                  manager->Option6, manager->Check1, manager->Option1}) {
-           PressAccessibly(control);
-         }
+         PressAccessibly(manager->Option6);
+         PressAccessibly(manager->Check1);
+         PressAccessibly(manager->Option1);
        },
        [&] {
          load_manager();
@@ -138,19 +137,15 @@ TEST(BoxOverAWindow, TheWindowsControlsDoNothingWhileItShows) {
        [&] { vb::MsgBox("Wait", vb::vbOKOnly, "Wait"); },
        [&] { EXPECT_FALSE(calendar_window->Command2->isEnabled()); }},
       {"a key that reaches a box while the build repaints its progress window", nullptr,
-       [&] {
-         builder_window = std::make_unique<builder::Form1>(tasks_folder.folder(), "");
-       },
-       [] {},
+       [&] { builder_window = std::make_unique<builder::Form1>(tasks_folder.folder(), ""); }, [] {},
        [&] {
          const QString before = builder_window->Text1->text();
          vb::RunEvent(builder_window.get(), [&] {
            QCoreApplication::postEvent(builder_window->Text1,
                                        new QKeyEvent(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x"));
            builder_window->ProgressForm().Repaint();
-           EXPECT_EQ(builder_window->Text1->text(), before);
          });
-         QCoreApplication::processEvents();
+         QCoreApplication::processEvents();  // dropped, not kept for later
          EXPECT_EQ(builder_window->Text1->text(), before);
        },
        [] {}},
