@@ -14,6 +14,11 @@ MessageBoxHandler& Handler() {
   return handler;
 }
 
+std::function<void()>& Noter() {
+  static std::function<void()> noter;
+  return noter;
+}
+
 int boxes_open = 0;
 
 // Counts a box as open for as long as it lives, however the box ends.
@@ -29,6 +34,7 @@ class OpenBox {
 
 int MsgBox(std::string_view text, int style, std::string_view title) {
   MessageBoxRequest request{std::string(text), style, std::string(title)};
+  if (Noter()) Noter()();
   OpenBox open;
   if (Handler()) return Handler()(request);
   std::fprintf(stderr, "[%s] %s\n", Utf8From1252(title).c_str(), Utf8From1252(text).c_str());
@@ -36,6 +42,8 @@ int MsgBox(std::string_view text, int style, std::string_view title) {
 }
 
 bool MessageBoxOpen() { return boxes_open > 0; }
+
+void SetBoxOpeningNoter(std::function<void()> noter) { Noter() = std::move(noter); }
 
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {
   return std::exchange(Handler(), std::move(handler));

@@ -32,6 +32,10 @@ int MsgBox(std::string_view text, int style = vbOKOnly, std::string_view title =
 // True while a box is shown (by whatever handler is installed).
 bool MessageBoxOpen();
 
+// Runs `noter` as each box opens, before it shows: the window layer notes
+// there what the windows behind the box hold.
+void SetBoxOpeningNoter(std::function<void()> noter);
+
 // Installs the handler; returns the one it replaces. Without a handler the
 // box is written to standard error and answered OK (or Yes).
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/msgbox.h"
+#include "platform/qt/kept_controls.h"
 #include "platform/qt/widgets.h"
 
 namespace vb {
@@ -36,7 +37,9 @@ bool Holds(const QWidget* modal, const QWidget* window) {
   return window != nullptr && (window == modal || modal->isAncestorOf(window));
 }
 
-bool MayStart(const QWidget* window) {
+}  // namespace
+
+bool HandlerMayStart(const QWidget* window) {
   if (MessageBoxOpen()) return false;
   QWidget* modal = QApplication::activeModalWidget();
   if (!Running().empty()) {
@@ -46,6 +49,8 @@ bool MayStart(const QWidget* window) {
   }
   return modal == nullptr || Holds(modal, window);
 }
+
+namespace {
 
 // Marks a handler as running for as long as it lives, however it ends.
 class Run {
@@ -59,13 +64,15 @@ class Run {
 }  // namespace
 
 bool RunEvent(const QWidget* window, const std::function<void()>& handler) {
-  if (!MayStart(window)) return false;
+  if (!HandlerMayStart(window)) return false;
+  NoteControls();
   Run run;
   GuardEvent(handler);
   return true;
 }
 
 void HandlePendingEvents(bool with_input) {
+  NoteControls();
   ++pending_event_runs;
   QCoreApplication::processEvents(with_input ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
   --pending_event_runs;

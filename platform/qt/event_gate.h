@@ -17,6 +17,11 @@ namespace vb {
 // handler sets off from its own code (a control set by code) runs at once.
 bool RunEvent(const QWidget* window, const std::function<void()>& handler);
 
+// Says whether a handler of `window` may start now, as RunEvent decides it.
+// When it may not, a change that reaches the window's controls comes from
+// outside the running handler, and they put it back (NoteControls).
+bool HandlerMayStart(const QWidget* window);
+
 // Handles the pending events (other than input unless `with_input`), so that
 // a long operation shows its progress; no handler starts through them.
 void HandlePendingEvents(bool with_input = false);
