@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPoint>
 #include <QString>
 
 namespace vb {
@@ -29,9 +30,11 @@ class NamedComboBox : public QAccessibleWidget {
     if (Combo()->isEditable() && Combo()->lineEdit() == child->object()) return 1;
     return -1;
   }
+  // `x` and `y` are a point on the screen.
   QAccessibleInterface* childAt(int x, int y) const override {
-    if (Combo()->isEditable() && Combo()->lineEdit()->rect().contains(x, y)) return child(1);
-    return nullptr;
+    if (!Combo()->isEditable()) return nullptr;
+    const QLineEdit* box = Combo()->lineEdit();
+    return box->rect().contains(box->mapFromGlobal(QPoint(x, y))) ? child(1) : nullptr;
   }
   QAccessibleInterface* focusChild() const override { return Combo()->isEditable() ? child(1) : nullptr; }
 
@@ -73,8 +76,11 @@ QAccessibleInterface* MakeNamedComboBox(const QString&, QObject* object) {
 // Qt asks the factory installed last first, so once the application runs
 // this one comes before Qt's own.
 void PresentComboBoxesByName(QComboBox* combo) {
-  static const bool installed = (QAccessible::installFactory(MakeNamedComboBox), true);
-  (void)installed;
+  static bool installed = false;
+  if (!installed) {
+    QAccessible::installFactory(MakeNamedComboBox);
+    installed = true;
+  }
   // A combo box an assistive tool met before it was named is met afresh.
   QAccessibleInterface* known = QAccessible::queryAccessibleInterface(combo);
   if (known != nullptr && dynamic_cast<NamedComboBox*>(known) == nullptr) {
