@@ -22,15 +22,24 @@ namespace vb {
 
 namespace {
 
+// Syncs the folder of `file`, so that a rename or a removal there lasts;
+// false (errno set) when the folder could not be opened or synced.
+bool SyncFolderOf(const fs::path& file) {
+  const int fd = ::open(file.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool synced = SyncToDisk(fd);
+  const int sync_error = errno;
+  ::close(fd);
+  errno = sync_error;
+  return synced;
+}
+
 // What follows a file's rename to `target`: the path layer learns of it and
 // the folder is synced so that the rename lasts. Nothing that fails here is
 // reported: the new file is in place.
 void Settle(const fs::path& target) {
   NoteMade(target.string(), false);
-  const int fd = ::open(target.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  SyncToDisk(fd);
-  ::close(fd);
+  SyncFolderOf(target);
 }
 
 mode_t OrdinaryMode() {
@@ -261,12 +270,7 @@ void RemoveFile(std::string_view target) {
     RaiseErrno(errno, FileOp::Remove, native);
   }
   NoteRemoved(native.string());
-  const int fd = ::open(native.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) RaiseErrno(errno, FileOp::Remove, native);
-  const bool synced = SyncToDisk(fd);
-  const int sync_error = errno;
-  ::close(fd);
-  if (!synced) RaiseErrno(sync_error, FileOp::Remove, native);
+  if (!SyncFolderOf(native)) RaiseErrno(errno, FileOp::Remove, native);
 }
 
 void PutBackIfMissing(std::string_view target, const std::string& temporary_name) {
