@@ -71,9 +71,14 @@ struct OldFile {
   gid_t group;
 };
 
-// Gives the open file `group`; false when this user does not belong to it,
-// and the file keeps the user's own.
-bool GiveGroup(int fd, gid_t group) { return ::fchown(fd, static_cast<uid_t>(-1), group) == 0; }
+// Gives the open file `group`, when there is one, and returns the mode it is
+// to have then: `mode`, but 0600 for a secret that keeps the user's own
+// group, as the user does not belong to `group`. The group goes first, as a
+// change of group may clear the mode's set-id bits.
+mode_t GiveGroup(int fd, mode_t mode, const std::optional<gid_t>& group, bool secret) {
+  if (group && ::fchown(fd, static_cast<uid_t>(-1), *group) != 0 && secret) return 0600;
+  return mode;
+}
 
 // Tests what stands at the target against the rules; what the old file had
 // when it is a regular one.
@@ -145,9 +150,7 @@ Temporary::Temporary(const Place& place, mode_t mode, std::optional<gid_t> group
     path_ = place.temporary.string();
     fd_ = OpenNoFollow(path_, O_WRONLY | O_CREAT | O_TRUNC, 0600);
   }
-  // The group goes first, as a change of group may clear the mode's set-id bits.
-  if (group && !GiveGroup(fd_, *group) && secret) mode = 0600;
-  if (::fchmod(fd_, mode) != 0) {
+  if (::fchmod(fd_, GiveGroup(fd_, mode, group, secret)) != 0) {
     const int err = errno;
     ::close(std::exchange(fd_, -1));
     ::unlink(path_.c_str());
@@ -248,10 +251,8 @@ void PutInPlace(std::string_view target, const ReplaceRules& rules) {
     Raise(70, place.temporary.string() + ": not a file");
   }
   if (fd >= 0) {
-    // The old file's mode means the same only with its group. The group goes
-    // first, as a change of group may clear the mode's set-id bits.
-    if (old && rules.mode == ReplaceRules::Mode::kOldFile) GiveGroup(fd, old->group);
-    ::fchmod(fd, mode);
+    // The old file's mode means the same only with its group.
+    ::fchmod(fd, GiveGroup(fd, mode, NewGroup(rules, old), IsSecret(rules)));
     const bool synced = SyncToDisk(fd);
     const int sync_error = errno;
     ::close(fd);
