@@ -22,15 +22,24 @@ namespace vb {
 
 namespace {
 
+// Syncs the folder of `file`, so that a rename or a removal there lasts;
+// false (errno set) when the folder could not be opened or synced.
+bool SyncFolderOf(const fs::path& file) {
+  const int fd = ::open(file.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool synced = SyncToDisk(fd);
+  const int sync_error = errno;
+  ::close(fd);
+  errno = sync_error;
+  return synced;
+}
+
 // What follows a file's rename to `target`: the path layer learns of it and
 // the folder is synced so that the rename lasts. Nothing that fails here is
 // reported: the new file is in place.
 void Settle(const fs::path& target) {
   NoteMade(target.string(), false);
-  const int fd = ::open(target.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  SyncToDisk(fd);
-  ::close(fd);
+  SyncFolderOf(target);
 }
 
 mode_t OrdinaryMode() {
@@ -62,9 +71,14 @@ struct OldFile {
   gid_t group;
 };
 
-// Gives the open file `group`; false when this user does not belong to it,
-// and the file keeps the user's own.
-bool GiveGroup(int fd, gid_t group) { return ::fchown(fd, static_cast<uid_t>(-1), group) == 0; }
+// Gives the open file `group`, when there is one, and returns the mode it is
+// to have then: `mode`, but 0600 for a secret that keeps the user's own
+// group, as the user does not belong to `group`. The group goes first, as a
+// change of group may clear the mode's set-id bits.
+mode_t GiveGroup(int fd, mode_t mode, const std::optional<gid_t>& group, bool secret) {
+  if (group && ::fchown(fd, static_cast<uid_t>(-1), *group) != 0 && secret) return 0600;
+  return mode;
+}
 
 // Tests what stands at the target against the rules; what the old file had
 // when it is a regular one.
@@ -136,9 +150,7 @@ Temporary::Temporary(const Place& place, mode_t mode, std::optional<gid_t> group
     path_ = place.temporary.string();
     fd_ = OpenNoFollow(path_, O_WRONLY | O_CREAT | O_TRUNC, 0600);
   }
-  // The group goes first, as a change of group may clear the mode's set-id bits.
-  if (group && !GiveGroup(fd_, *group) && secret) mode = 0600;
-  if (::fchmod(fd_, mode) != 0) {
+  if (::fchmod(fd_, GiveGroup(fd_, mode, group, secret)) != 0) {
     const int err = errno;
     ::close(std::exchange(fd_, -1));
     ::unlink(path_.c_str());
@@ -239,10 +251,8 @@ void PutInPlace(std::string_view target, const ReplaceRules& rules) {
     Raise(70, place.temporary.string() + ": not a file");
   }
   if (fd >= 0) {
-    // The old file's mode means the same only with its group. The group goes
-    // first, as a change of group may clear the mode's set-id bits.
-    if (old && rules.mode == ReplaceRules::Mode::kOldFile) GiveGroup(fd, old->group);
-    ::fchmod(fd, mode);
+    // The old file's mode means the same only with its group.
+    ::fchmod(fd, GiveGroup(fd, mode, NewGroup(rules, old), IsSecret(rules)));
     const bool synced = SyncToDisk(fd);
     const int sync_error = errno;
     ::close(fd);
@@ -261,12 +271,7 @@ void RemoveFile(std::string_view target) {
     RaiseErrno(errno, FileOp::Remove, native);
   }
   NoteRemoved(native.string());
-  const int fd = ::open(native.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) RaiseErrno(errno, FileOp::Remove, native);
-  const bool synced = SyncToDisk(fd);
-  const int sync_error = errno;
-  ::close(fd);
-  if (!synced) RaiseErrno(sync_error, FileOp::Remove, native);
+  if (!SyncFolderOf(native)) RaiseErrno(errno, FileOp::Remove, native);
 }
 
 void PutBackIfMissing(std::string_view target, const std::string& temporary_name) {

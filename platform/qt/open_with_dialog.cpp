@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <filesystem>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/desktop_apps.h"
@@ -47,10 +48,8 @@ void OpenOrOfferChoice(const std::string& native_file, std::chrono::milliseconds
   // The opener is given the file itself, even when a copy is kept.
   if (StartAndAwaitVerdict(OpenCommand(), {native_file}, verdict)) return;
   // A file that is not there, and has no copy, opens nothing and asks nothing.
-  std::string offered = native_file;
-  if (!NativeExists(offered)) offered = kept_copy;
-  if (offered.empty() || !NativeExists(offered)) return;
-  OpenWithDialog dialog(offered, verdict);
+  if (!NativeExists(native_file) && (kept_copy.empty() || !NativeExists(kept_copy))) return;
+  OpenWithDialog dialog(native_file, verdict, kept_copy);
   // Not modal: the choice hides while a program it started has its verdict.
   QEventLoop until_closed;
   QObject::connect(&dialog, &QDialog::finished, &until_closed, &QEventLoop::quit);
@@ -58,22 +57,23 @@ void OpenOrOfferChoice(const std::string& native_file, std::chrono::milliseconds
   until_closed.exec();
 }
 
-OpenWithDialog::OpenWithDialog(const std::string& native_file, std::chrono::milliseconds verdict)
-    : file_(native_file), verdict_(verdict) {
-  const QString file = QString::fromStdString(native_file);
+OpenWithDialog::OpenWithDialog(const std::string& native_file, std::chrono::milliseconds verdict,
+                               const std::string& kept_copy)
+    : file_(native_file), kept_copy_(kept_copy), verdict_(verdict) {
   setWindowTitle(QStringLiteral("Open With"));
   auto* label = new QLabel(QStringLiteral("Choose the program to open this file with:"), this);
   // The whole path, so that the file can be found and opened by hand.
-  Path = new QLabel(file, this);
+  Path = new QLabel(QString::fromStdString(native_file), this);
   Path->setTextFormat(Qt::PlainText);
   Path->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  FollowCopyIfGone();
   Failure = new QLabel(this);
   Failure->setTextFormat(Qt::PlainText);
   Failure->hide();
 
   List = new QListWidget(this);
   NameForScreenReaders(List, label->text());
-  for (const DesktopApp& app : AppsForFile(native_file)) {
+  for (const DesktopApp& app : AppsForFile(file_)) {
     List->addItem(QString::fromStdString(app.name));
     List->item(apps_++)->setData(Qt::UserRole, QString::fromStdString(app.id));
   }
@@ -108,6 +108,8 @@ void OpenWithDialog::Cancel() { reject(); }
 void OpenWithDialog::OpenChosen() {
   const int row = List->currentRow();
   if (row < 0) return;
+  // The caller may have deleted the file since the window came up.
+  FollowCopyIfGone();
   if (row < apps_) {
     AwaitStart(List->item(row)->text().toStdString(),
                StartApp(List->item(row)->data(Qt::UserRole).toString().toStdString(), file_));
@@ -119,6 +121,12 @@ void OpenWithDialog::OpenChosen() {
   if (browse.exec() != QDialog::Accepted || browse.selectedFiles().isEmpty()) return;
   const std::string program = browse.selectedFiles().front().toStdString();
   AwaitStart(std::filesystem::path(program).filename().string(), StartForVerdict(program, {file_}));
+}
+
+void OpenWithDialog::FollowCopyIfGone() {
+  if (kept_copy_.empty() || NativeExists(file_) || !NativeExists(kept_copy_)) return;
+  file_ = std::exchange(kept_copy_, {});
+  Path->setText(QString::fromStdString(file_));
 }
 
 void OpenWithDialog::AwaitStart(const std::string& name, int pid) {

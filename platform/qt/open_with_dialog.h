@@ -35,15 +35,18 @@ bool RunOpenWithHelper(int argc, char** argv);
 
 // Starts the desktop's opener on `native_file` and waits up to `verdict` for
 // it; when it fails within that time, offers the choice for the file, or
-// for `kept_copy` when the file is gone, and returns once it is closed.
+// for `kept_copy` while the file is gone, and returns once it is closed.
 void OpenOrOfferChoice(const std::string& native_file,
                        std::chrono::milliseconds verdict = kOpenVerdict,
                        const std::string& kept_copy = {});
 
 class OpenWithDialog : public QDialog {
  public:
+  // Offers `native_file`, or `kept_copy` (when not empty) once the file is
+  // gone, also when it goes while the window shows.
   explicit OpenWithDialog(const std::string& native_file,
-                          std::chrono::milliseconds verdict = kOpenVerdict);
+                          std::chrono::milliseconds verdict = kOpenVerdict,
+                          const std::string& kept_copy = {});
 
   QLabel* Path;       // the file's native path, selectable
   QLabel* Failure;    // the program that could not open the file, once one has failed
@@ -56,8 +59,12 @@ class OpenWithDialog : public QDialog {
   // Hidden, waits for the verdict of the program `name` started as `pid`;
   // closes on success, else shows again saying that it failed.
   void AwaitStart(const std::string& name, int pid);
+  // Takes the kept copy in the file's place, showing its path, when the file
+  // is gone and the copy is there.
+  void FollowCopyIfGone();
 
   std::string file_;
+  std::string kept_copy_;
   std::chrono::milliseconds verdict_;
   int apps_ = 0;  // the first rows of the list are the desktop's applications
 };

@@ -60,7 +60,7 @@ class OpenWithVerdictTest : public ::testing::Test {
     Script("fails-late.sh", "sleep 2\nexit 1");
     Script("fails-at-once.sh", "exit 1");
     Script("lasts.sh", "sleep 5\nexit 1");
-    Script("opens.sh", "exit 0");
+    Script("opens.sh", "test -e \"$1\"");
     Script("deletes-and-fails.sh", "rm -f \"$1\"\nexit 1");
     App(data, "orvane-test-late.desktop", "Late Failer", "fails-late.sh");
     App(data, "orvane-test-lasting.desktop", "Lasting Viewer", "lasts.sh");
@@ -186,21 +186,27 @@ TEST_F(OpenWithVerdictTest, TheChooserFollowsAnOpenerThatFailsWithinTheVerdict) 
 // A program picked that fails within the verdict time is named under the
 // path and the chooser waits for another choice; one that opens the file,
 // still runs when the time is up, or is started through the bus, closes it.
+// A log deleted while the chooser shows is opened from its kept copy.
 TEST_F(OpenWithVerdictTest, APickedProgramThatFailsIsNamedAndTheChoiceOfferedAgain) {
   struct Case {
     const char* app;
     bool offered_again;
     bool waited;  // hidden while the program had its time
+    bool deleted = false;
   };
   const Case cases[] = {
       {"Late Failer", true, true},
       {"Lasting Viewer", false, true},
       {"Quick Viewer", false, false},
       {"Bus Viewer", false, false},
+      {"Quick Viewer", false, false, true},
   };
   for (const Case& c : cases) {
-    vb::OpenWithDialog dialog(Log().string(), kVerdict);
+    const fs::path file = c.deleted ? drives_->root() / "deleted" / "errorlog.txt" : Log();
+    if (c.deleted) WriteFile(file, "Kept.\r\n");
+    vb::OpenWithDialog dialog(file.string(), kVerdict, c.deleted ? vb::KeepCopyInCache(file.string()) : "");
     dialog.show();
+    if (c.deleted) fs::remove(file);
     Pick(dialog, c.app);
     bool hidden = false;
     EveryTurn watch([&] {
