@@ -178,11 +178,12 @@ void WidenInPlace(QWidget* holder, QWidget* control, int growth) {
 
 // Grows `control`, placed by coordinates in `holder`, to `height`: what lies
 // below its old bottom moves down as far as the growth would overlap the
-// nearest control under it (or the holder's bottom edge), and the holder
-// grows by as much. Returns how far the holder grew.
-int GrowInPlace(QWidget* holder, QWidget* control, int height) {
+// nearest control under it (or the holder's bottom edge, `bottom` as far as
+// it has grown so far), and the holder grows by as much. Returns how far the
+// holder grew.
+int GrowInPlace(QWidget* holder, QWidget* control, int height, int bottom) {
   const QRect old = control->geometry();
-  int nearest = holder->height();
+  int nearest = bottom;
   for (QWidget* other : PlacedChildren(holder)) {
     const QRect g = other->geometry();
     if (other == control || g.top() < old.top() + old.height()) continue;
@@ -299,7 +300,9 @@ QSize FitHolder(QWidget* holder, double scale) {
   std::stable_sort(growths.begin(), growths.end(),
                    [](const auto& a, const auto& b) { return a.first->y() < b.first->y(); });
   int grown = 0;
-  for (const auto& [control, height] : growths) grown += GrowInPlace(holder, control, height);
+  for (const auto& [control, height] : growths) {
+    grown += GrowInPlace(holder, control, height, holder->height() + grown);
+  }
   return {widened, grown};
 }
 
