@@ -244,7 +244,8 @@ bool PlacesChildren(const QWidget* holder) {
 }
 
 // The least and greatest widths a control in a layout is given, but for a
-// picture's, are for 96 dots per inch: they take `scale` times as much.
+// picture's, are for 96 dots per inch: they take `scale` times as much. So
+// does the width a list or text box asks for, which Qt gives in pixels.
 void ScaleWidthLimits(QWidget* control, double scale) {
   const auto* label = qobject_cast<const QLabel*>(control);
   if (label != nullptr && !label->pixmap().isNull()) return;
@@ -252,6 +253,9 @@ void ScaleWidthLimits(QWidget* control, double scale) {
     control->setMaximumWidth(Scaled(control->maximumWidth(), scale));
   }
   if (control->minimumWidth() > 0) control->setMinimumWidth(Scaled(control->minimumWidth(), scale));
+  if (qobject_cast<const QAbstractScrollArea*>(control) != nullptr) {
+    KeepWidthInLayout(control, Scaled(control->sizeHint().width(), scale));
+  }
 }
 
 // Fits the controls of `holder` and of what it holds, at a font `scale`

@@ -15,7 +15,7 @@ namespace vb {
 // size (for a window that takes the size its layout gives it, its least
 // width), the left edge and width of every control placed by coordinates,
 // and the least and greatest widths of every control in a layout but a
-// picture.
+// picture, and the width a list or text box in a layout asks for.
 //
 // Every label, button, check box and option button becomes at least as wide
 // as its one-line text, and every editable drop-down list as wide as the text
