@@ -11,6 +11,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QListView>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -298,6 +299,11 @@ QSize FitHolder(QWidget* holder, double scale) {
     if (auto* list = qobject_cast<const QListView*>(child)) {
       height = std::max(height, NeededListHeight(list, child->height()));
     }
+    // A multi-line box, as tall as drawn at 96 dots per inch, shows as many
+    // lines at `scale` times its height.
+    if (scale > 1.0 && qobject_cast<const QPlainTextEdit*>(child) != nullptr) {
+      height = std::max(height, Scaled(child->height(), scale));
+    }
     if (child->height() < height) growths.emplace_back(child, height);
   }
   // Top to bottom, so that each growth moves the ones below it once.
@@ -355,7 +361,15 @@ void FitTextSizes(QWidget* window) {
   if (scale > 1.0 && window->minimumWidth() > 0 && window->minimumWidth() < window->maximumWidth()) {
     window->setMinimumWidth(Scaled(window->minimumWidth(), scale));
   }
-  if (scale > 1.0 && window->testAttribute(Qt::WA_Resized)) SetWidth(window, Scaled(window->width(), scale));
+  if (scale > 1.0 && window->testAttribute(Qt::WA_Resized)) {
+    SetWidth(window, Scaled(window->width(), scale));
+    // A multi-line box in a layout takes the height the others leave it: the
+    // window takes `scale` times its height, so that the box shows as many
+    // lines as at 96 dots per inch.
+    if (window->layout() != nullptr && !window->findChildren<QPlainTextEdit*>().isEmpty()) {
+      window->resize(window->width(), Scaled(window->height(), scale));
+    }
+  }
   const QSize grown = FitHolder(window, scale);
   const QSize size = window->size() + grown;
   if (grown.width() > 0) SetWidth(window, size.width());
