@@ -11,6 +11,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QListView>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -178,11 +179,12 @@ void WidenInPlace(QWidget* holder, QWidget* control, int growth) {
 
 // Grows `control`, placed by coordinates in `holder`, to `height`: what lies
 // below its old bottom moves down as far as the growth would overlap the
-// nearest control under it (or the holder's bottom edge), and the holder
-// grows by as much. Returns how far the holder grew.
-int GrowInPlace(QWidget* holder, QWidget* control, int height) {
+// nearest control under it (or the holder's bottom edge, `bottom` as far as
+// it has grown so far), and the holder grows by as much. Returns how far the
+// holder grew.
+int GrowInPlace(QWidget* holder, QWidget* control, int height, int bottom) {
   const QRect old = control->geometry();
-  int nearest = holder->height();
+  int nearest = bottom;
   for (QWidget* other : PlacedChildren(holder)) {
     const QRect g = other->geometry();
     if (other == control || g.top() < old.top() + old.height()) continue;
@@ -243,7 +245,8 @@ bool PlacesChildren(const QWidget* holder) {
 }
 
 // The least and greatest widths a control in a layout is given, but for a
-// picture's, are for 96 dots per inch: they take `scale` times as much.
+// picture's, are for 96 dots per inch: they take `scale` times as much. So
+// does the width a list or text box asks for, which Qt gives in pixels.
 void ScaleWidthLimits(QWidget* control, double scale) {
   const auto* label = qobject_cast<const QLabel*>(control);
   if (label != nullptr && !label->pixmap().isNull()) return;
@@ -251,6 +254,9 @@ void ScaleWidthLimits(QWidget* control, double scale) {
     control->setMaximumWidth(Scaled(control->maximumWidth(), scale));
   }
   if (control->minimumWidth() > 0) control->setMinimumWidth(Scaled(control->minimumWidth(), scale));
+  if (qobject_cast<const QAbstractScrollArea*>(control) != nullptr) {
+    KeepWidthInLayout(control, Scaled(control->sizeHint().width(), scale));
+  }
 }
 
 // Fits the controls of `holder` and of what it holds, at a font `scale`
@@ -293,13 +299,20 @@ QSize FitHolder(QWidget* holder, double scale) {
     if (auto* list = qobject_cast<const QListView*>(child)) {
       height = std::max(height, NeededListHeight(list, child->height()));
     }
+    // A multi-line box, as tall as drawn at 96 dots per inch, shows as many
+    // lines at `scale` times its height.
+    if (scale > 1.0 && qobject_cast<const QPlainTextEdit*>(child) != nullptr) {
+      height = std::max(height, Scaled(child->height(), scale));
+    }
     if (child->height() < height) growths.emplace_back(child, height);
   }
   // Top to bottom, so that each growth moves the ones below it once.
   std::stable_sort(growths.begin(), growths.end(),
                    [](const auto& a, const auto& b) { return a.first->y() < b.first->y(); });
   int grown = 0;
-  for (const auto& [control, height] : growths) grown += GrowInPlace(holder, control, height);
+  for (const auto& [control, height] : growths) {
+    grown += GrowInPlace(holder, control, height, holder->height() + grown);
+  }
   return {widened, grown};
 }
 
@@ -348,7 +361,15 @@ void FitTextSizes(QWidget* window) {
   if (scale > 1.0 && window->minimumWidth() > 0 && window->minimumWidth() < window->maximumWidth()) {
     window->setMinimumWidth(Scaled(window->minimumWidth(), scale));
   }
-  if (scale > 1.0 && window->testAttribute(Qt::WA_Resized)) SetWidth(window, Scaled(window->width(), scale));
+  if (scale > 1.0 && window->testAttribute(Qt::WA_Resized)) {
+    SetWidth(window, Scaled(window->width(), scale));
+    // A multi-line box in a layout takes the height the others leave it: the
+    // window takes `scale` times its height, so that the box shows as many
+    // lines as at 96 dots per inch.
+    if (window->layout() != nullptr && !window->findChildren<QPlainTextEdit*>().isEmpty()) {
+      window->resize(window->width(), Scaled(window->height(), scale));
+    }
+  }
   const QSize grown = FitHolder(window, scale);
   const QSize size = window->size() + grown;
   if (grown.width() > 0) SetWidth(window, size.width());

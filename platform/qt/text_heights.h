@@ -15,7 +15,7 @@ namespace vb {
 // size (for a window that takes the size its layout gives it, its least
 // width), the left edge and width of every control placed by coordinates,
 // and the least and greatest widths of every control in a layout but a
-// picture.
+// picture, and the width a list or text box in a layout asks for.
 //
 // Every label, button, check box and option button becomes at least as wide
 // as its one-line text, and every editable drop-down list as wide as the text
@@ -29,7 +29,9 @@ namespace vb {
 // Every one-line text box, drop-down list and label becomes at least as tall
 // as its size hint (a wrapped label as tall as its text at its width), and a
 // list box shows as many rows as it does at the font's size at 96 dots per
-// inch. A control placed by coordinates grows downwards; the controls below
+// inch. A multi-line text box shows as many lines: placed by coordinates, it
+// takes as many times its height; in a layout, its window, given a size,
+// does. A control placed by coordinates grows downwards; the controls below
 // it move down by as much as it would overlap them, and so does the bottom
 // of what holds them. A window laid out by a layout grows, whenever it is
 // shown, to the height its layout needs at its width.
