@@ -29,15 +29,14 @@ bool MoveFileNoReplace(const std::string& from, const std::string& to) {
 // The file's last byte is a Ctrl-Z.
 bool EndsInCtrlZ(const std::string& name) {
   int fd;
+  int64_t size = 0;
   try {
-    fd = OpenRegularFile(name, O_RDONLY);
+    fd = OpenRegularFile(name, O_RDONLY, 0666, false, &size);
   } catch (const EInOutError&) {
     return false;
   }
-  struct stat st;
   char last = 0;
-  const bool ends = ::fstat(fd, &st) == 0 && st.st_size > 0 &&
-                    ::pread(fd, &last, 1, st.st_size - 1) == 1 && last == 26;
+  const bool ends = size > 0 && ::pread(fd, &last, 1, size - 1) == 1 && last == 26;
   ::close(fd);
   return ends;
 }
@@ -92,6 +91,7 @@ bool TXRFile::Close() {
   std::unique_ptr<TXRTextFile> file = std::move(TextFile);
   try {
     file->Close();
+    Written = file->Written();
     return true;
   } catch (const Exception&) {
     return false;
@@ -203,9 +203,15 @@ bool TXRFileMerge::ReadBackWhole(int32_t first, int32_t last) const {
   return true;
 }
 
+bool TXRFileMerge::OpenMerged(int32_t target) {
+  if (!Output.Open(RunFileName(target), true)) return false;
+  if (last_pass_ && WriteBackFinal) Output.TextFile->WriteBackAsWritten();
+  return true;
+}
+
 bool TXRFileMerge::JoinRuns(int32_t first, int32_t last, const std::vector<Piece>& order,
                             int32_t target) {
-  if (!Output.Open(RunFileName(target), true)) {
+  if (!OpenMerged(target)) {
     Abandon();
     return false;
   }
@@ -250,12 +256,11 @@ void TXRFileMerge::NoteMergedStretch(int32_t first, int32_t last, int32_t target
   RunStretch whole;
   bool any = false;
   // Reading passes over a Ctrl-Z that ends a run of records, so the merged
-  // run can be shorter than its runs together: its length is its file's.
-  struct stat st;
-  const bool sized = ::stat(RunFileName(target).c_str(), &st) == 0;
+  // run can be shorter than its runs together: its length is what was
+  // written to it.
   for (int32_t n = first; n <= last; ++n) {
     const auto it = Stretches.find(n);
-    if (it == Stretches.end() || !sized) {
+    if (it == Stretches.end()) {
       for (int32_t m = first; m <= last; ++m) Stretches.erase(m);
       return;
     }
@@ -265,7 +270,7 @@ void TXRFileMerge::NoteMergedStretch(int32_t first, int32_t last, int32_t target
       any = true;
     }
   }
-  whole.length = st.st_size;
+  whole.length = Output.Written;
   std::vector<RunStretch> merged;
   if (any && whole.length > 0) merged.push_back(std::move(whole));
   NoteStretches(first, last, target, std::move(merged));
@@ -295,7 +300,7 @@ bool TXRFileMerge::MergeRuns(int32_t first, int32_t last, const TSortSpecs& keys
       Advance(slot, keys);
     }
     // The merged run must exist whole: a failed open or close fails the merge.
-    if (!Output.Open(RunFileName(target), true)) {
+    if (!OpenMerged(target)) {
       Abandon();
       return false;
     }
@@ -332,7 +337,10 @@ bool TXRFileMerge::MergeAll(const std::string& final_name, int32_t width, int32_
   int32_t next = last + 1;
   while (last > first) {
     const int32_t hi = first + Width - 1 < last ? first + Width - 1 : last;
-    if (!MergeRuns(first, hi, keys, next)) return false;
+    last_pass_ = hi == last;
+    const bool merged = MergeRuns(first, hi, keys, next);
+    last_pass_ = false;
+    if (!merged) return false;
     first = hi + 1;
     last = next;
     ++next;

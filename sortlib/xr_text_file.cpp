@@ -13,6 +13,7 @@
 #endif
 
 #include "sortlib/xr_errors.h"
+#include "sortlib/xr_work_files.h"
 
 namespace xrsort {
 
@@ -42,16 +43,20 @@ const char* FirstLineEndByte(const char* p, const char* end) {
 
 }  // namespace
 
-int OpenRegularFile(const std::string& name, int flags, unsigned mode, bool creating) {
+int OpenRegularFile(const std::string& name, int flags, unsigned mode, bool creating, int64_t* size) {
   const int fd = ::open(name.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, static_cast<mode_t>(mode));
   // A FIFO that no one reads refuses a writer at once rather than waiting.
   if (fd < 0) RaiseIoErrno(errno == ENXIO ? EACCES : errno, creating);
+  if ((flags & (O_CREAT | O_EXCL)) == (O_CREAT | O_EXCL)) {
+    if (size != nullptr) *size = 0;
+    return fd;
+  }
   struct stat st;
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
-      ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
     RaiseIoErrno(EACCES);
   }
+  if (size != nullptr) *size = st.st_size;
   return fd;
 }
 
@@ -88,6 +93,8 @@ void TXRTextFile::Rewrite(int style, bool ctrl_z, bool exclusive) {
   bytes_consumed_ = 0;
   file_size_ = 0;
   written_ = 0;
+  write_back_ = false;
+  written_back_ = 0;
 }
 
 void TXRTextFile::Reset() {
@@ -96,10 +103,7 @@ void TXRTextFile::Reset() {
     ::close(fd_);
     fd_ = -1;
   }
-  fd_ = OpenRegularFile(file_name_, O_RDONLY);
-  struct stat st;
-  if (::fstat(fd_, &st) != 0) RaiseIoErrno(errno);
-  file_size_ = st.st_size;
+  fd_ = OpenRegularFile(file_name_, O_RDONLY, 0666, false, &file_size_);
   bytes_consumed_ = 0;
   FillBuffer(true);
 }
@@ -285,6 +289,14 @@ void TXRTextFile::Flush() {
     written_ += n;
   }
   buffer_pos_ = 0;
+  WriteBack(false);
+}
+
+void TXRTextFile::WriteBack(bool all) {
+  const int64_t waiting = written_ - written_back_;
+  if (!write_back_ || (!all && waiting < kWriteBackStretch)) return;
+  if (!StartWriteBack(fd_, written_back_, waiting, write_back_)) RaiseIoErrno(errno);
+  written_back_ = written_;
 }
 
 void TXRTextFile::AppendFile(const std::string& name, int64_t offset, int64_t length) {
@@ -300,7 +312,9 @@ void TXRTextFile::AppendFile(const std::string& name, int64_t offset, int64_t le
   while (length > 0) {
     ssize_t n;
     if (within_kernel) {
-      n = ::copy_file_range(in, &from, fd_, nullptr, static_cast<size_t>(length), 0);
+      // A stretch at a time when each goes on to the disk as it is copied.
+      const int64_t want = write_back_ ? std::min(length, kWriteBackStretch) : length;
+      n = ::copy_file_range(in, &from, fd_, nullptr, static_cast<size_t>(want), 0);
       if (n < 0 && (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP)) {
         within_kernel = false;
         continue;
@@ -323,7 +337,15 @@ void TXRTextFile::AppendFile(const std::string& name, int64_t offset, int64_t le
     if (n < 0) fail(errno);
     if (n == 0) fail(EIO);  // the run is shorter than it was written
     length -= n;
-    if (within_kernel) written_ += n;
+    if (within_kernel) {
+      written_ += n;
+      try {
+        WriteBack(false);
+      } catch (const EInOutError&) {
+        ::close(in);
+        throw;
+      }
+    }
   }
   ::close(in);
 }
@@ -333,6 +355,7 @@ void TXRTextFile::Close() {
   if (IsOpenForWriting()) {
     if (write_ctrl_z_) Write(std::string_view(&kCtrlZ, 1));
     Flush();
+    WriteBack(true);
   }
   const int fd = fd_;
   fd_ = -1;

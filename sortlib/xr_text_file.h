@@ -15,8 +15,16 @@ constexpr int32_t kSortBufferSize = 32768;
 // Opens `name` with `flags` so that the open never waits, as it would for a
 // FIFO with no other end; anything but a regular file (a link followed) is
 // refused as access denied. A failed open raises its input/output error
-// (`creating` as for IoCodeFromErrno). The descriptor blocks once open.
-int OpenRegularFile(const std::string& name, int flags, unsigned mode = 0666, bool creating = false);
+// (`creating` as for IoCodeFromErrno). The descriptor keeps O_NONBLOCK,
+// which a regular file does not heed. A file that the open itself creates
+// (O_CREAT with O_EXCL) is not looked at; any other's size goes to `size`
+// when it is given.
+int OpenRegularFile(const std::string& name, int flags, unsigned mode = 0666, bool creating = false,
+                    int64_t* size = nullptr);
+
+// The output's bytes are handed to the disk a stretch of this size at a
+// time as they are written, so that the sync at the end finds few left.
+constexpr int64_t kWriteBackStretch = 8 << 20;
 
 class TXRTextFile {
  public:
@@ -51,6 +59,9 @@ class TXRTextFile {
   // Writes what waits, then `length` bytes of the file `name` from `offset`.
   void AppendFile(const std::string& name, int64_t offset, int64_t length);
   void SetLineEnd(int style);
+  // From now on every finished stretch of what is written starts on its way
+  // to the disk at once (where the file system offers it), without waiting.
+  void WriteBackAsWritten() { write_back_ = true; }
   void Close();
 
   bool IsOpen() const { return fd_ >= 0; }
@@ -75,6 +86,9 @@ class TXRTextFile {
   // already read move to the front, and the rest is read after them.
   void RefillFromConsumed();
   void ReadFinalCtrlZ();
+  // Starts the write-back of what was written since the last one, when a
+  // stretch of it is finished (`all`: however little).
+  void WriteBack(bool all);
 
   int fd_ = -1;
   int32_t buffer_size_ = 0;
@@ -89,6 +103,8 @@ class TXRTextFile {
   int64_t written_ = 0;
   bool write_ctrl_z_ = false;
   int32_t record_length_ = 0;
+  bool write_back_ = false;
+  int64_t written_back_ = 0;  // the bytes whose write-back has started
   std::vector<char> buffer_;
 };
 
