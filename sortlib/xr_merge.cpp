@@ -124,21 +124,31 @@ bool TXRFileMerge::AnyLineLeft() const {
 }
 
 int TXRFileMerge::SmallestSlot(const TSortSpecs& keys) const {
-  int best = -1;
+  // The smallest first bytes of a line, chosen with no branch to guess
+  // (a slot without a line counts as above all): when only one slot has
+  // them, its line sorts first, since differing first bytes decide as the
+  // whole keys would.
+  uint64_t least = ~uint64_t{0};
+  bool any = false;
   for (int i = 1; i <= Width; ++i) {
+    const uint64_t prefix = Slots[i].HasLine ? Slots[i].Prefix : ~uint64_t{0};
+    least = std::min(least, prefix);
+    any |= Slots[i].HasLine;
+  }
+  int best = -1, sharing = 0;
+  for (int i = Width; i >= 1; --i) {
+    const bool has = Slots[i].HasLine & (Slots[i].Prefix == least);
+    best = has ? i : best;
+    sharing += has;
+  }
+  if (!any || sharing < 2) return best;
+  // Of the slots that share them, the whole keys decide, the lower slot on
+  // equal keys.
+  for (int i = best + 1; i <= Width; ++i) {
     const TXRFile& slot = Slots[i];
-    if (!slot.HasLine) continue;
-    if (best == -1) {
+    if (slot.HasLine && slot.Prefix == least && CompareLines(slot.Line, Slots[best].Line, keys) < 0) {
       best = i;
-      continue;
     }
-    const TXRFile& b = Slots[best];
-    // Differing first bytes decide as the whole keys would.
-    if (slot.Prefix != b.Prefix) {
-      if (slot.Prefix < b.Prefix) best = i;
-      continue;
-    }
-    if (CompareLines(slot.Line, b.Line, keys) < 0) best = i;
   }
   return best;
 }

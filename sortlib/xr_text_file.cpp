@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstring>
 
@@ -22,23 +23,27 @@ namespace {
 constexpr char kCtrlZ = 26;
 const char* const kLineEnds[4] = {"\r\n", "\n\r", "\n", "\r"};
 
-// The first CR or LF in [p, end), or end. Lines are short and many, so the
-// bytes are looked at sixteen at a time rather than with a call per byte kind.
-const char* FirstLineEndByte(const char* p, const char* end) {
+// One bit for each CR or LF among the 64 bytes at `p`, of which only the
+// first `n` (at most 64) count.
+uint64_t LineEndBits(const char* p, int32_t n) {
+  uint64_t bits = 0;
 #if defined(__SSE2__)
-  const __m128i cr = _mm_set1_epi8('\r');
-  const __m128i lf = _mm_set1_epi8('\n');
-  for (; end - p >= 16; p += 16) {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    const int hits = _mm_movemask_epi8(
-        _mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf)));
-    if (hits != 0) return p + __builtin_ctz(static_cast<unsigned>(hits));
+  if (n == 64) {
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    for (int i = 0; i < 4; ++i) {
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * i));
+      const auto hits = static_cast<unsigned>(
+          _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf))));
+      bits |= static_cast<uint64_t>(hits) << (16 * i);
+    }
+    return bits;
   }
 #endif
-  for (; p < end; ++p) {
-    if (*p == '\r' || *p == '\n') return p;
+  for (int32_t i = 0; i < n; ++i) {
+    if (p[i] == '\r' || p[i] == '\n') bits |= uint64_t{1} << i;
   }
-  return end;
+  return bits;
 }
 
 }  // namespace
@@ -129,6 +134,36 @@ void TXRTextFile::FillFrom(int32_t kept) {
   }
   buffer_end_ = got - 1;
   buffer_pos_ = 0;
+  ends_count_ = 0;
+  next_end_ = 0;
+  ends_scanned_ = 0;
+}
+
+// Lines are short and many, so their ends are found for a stretch of the
+// buffer at once, sixty-four bytes at a time, and listed without a branch
+// for each: a branch that guesses wrong at the end of every line costs
+// more than the search itself.
+void TXRTextFile::ScanLineEnds() {
+  const int32_t stop = std::min(buffer_end_ + 1, ends_scanned_ + 2048);
+  if (ends_.size() < static_cast<size_t>(ends_count_) + 2048 + 64) {
+    ends_.resize(static_cast<size_t>(ends_count_) + 2048 + 64);
+  }
+  for (int32_t base = ends_scanned_; base < stop; base += 64) {
+    uint64_t bits = LineEndBits(buffer_.data() + base, std::min(64, buffer_end_ + 1 - base));
+    const int hits = std::popcount(bits);
+    int32_t* out = ends_.data() + ends_count_;
+    // Eight are listed whatever the count; those past it are written over.
+    for (int k = 0; k < 8; ++k) {
+      out[k] = base + std::countr_zero(bits);
+      bits &= bits - 1;
+    }
+    for (int k = 8; k < hits; ++k) {
+      out[k] = base + std::countr_zero(bits);
+      bits &= bits - 1;
+    }
+    ends_count_ += hits;
+  }
+  ends_scanned_ = stop;
 }
 
 bool TXRTextFile::MoreBeyondBuffer() const {
@@ -147,11 +182,14 @@ void TXRTextFile::RefillFromConsumed() {
 int32_t TXRTextFile::FindLineEnd(int32_t from) {
   line_end_length_ = 0;
   if (from > buffer_end_) return -1;
+  for (;;) {
+    while (next_end_ < ends_count_ && ends_[static_cast<size_t>(next_end_)] < from) ++next_end_;
+    if (next_end_ < ends_count_) break;
+    if (ends_scanned_ > buffer_end_) return -1;
+    ScanLineEnds();
+  }
   const char* data = buffer_.data();
-  const char* end = data + buffer_end_ + 1;
-  const char* at = FirstLineEndByte(data + from, end);
-  if (at == end) return -1;
-  const int32_t p = static_cast<int32_t>(at - data);
+  const int32_t p = ends_[static_cast<size_t>(next_end_)];
   line_end_length_ = 1;
   if (p < buffer_end_) {
     const char a = data[p], b = data[p + 1];

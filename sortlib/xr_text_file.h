@@ -80,6 +80,8 @@ class TXRTextFile {
   void FillFrom(int32_t kept);
   // Index of the next CR or LF from `from`, or -1; sets line_end_length_.
   int32_t FindLineEnd(int32_t from);
+  // Lists the CR and LF bytes of the next stretch of the buffer in ends_.
+  void ScanLineEnds();
   // The bytes of the file not yet in the buffer exist.
   bool MoreBeyondBuffer() const;
   // Refills the buffer from the first byte not passed over: the bytes of it
@@ -103,6 +105,12 @@ class TXRTextFile {
   int64_t written_ = 0;
   bool write_ctrl_z_ = false;
   int32_t record_length_ = 0;
+  // Reading: the indexes of the buffer's CR and LF bytes below
+  // ends_scanned_, in order (ends_count_ of them), the next to look at first.
+  std::vector<int32_t> ends_;
+  int32_t ends_count_ = 0;
+  int32_t next_end_ = 0;
+  int32_t ends_scanned_ = 0;
   bool write_back_ = false;
   int64_t written_back_ = 0;  // the bytes whose write-back has started
   std::vector<char> buffer_;
