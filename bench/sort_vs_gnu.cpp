@@ -9,8 +9,9 @@
 //
 // The random input is also sorted under a case-insensitive key (/C=1,0)
 // against GNU sort's -f, and a numbered input under its number (/N=1,10)
-// against sort -n, all in the C locale. --old-lib times a second library in
-// the same rounds, whose output must be the first's byte for byte. --only
+// against sort -n, all in the C locale. --old-lib times another library in
+// the same rounds (given more than once, each of them), whose output must
+// be the first's byte for byte. --only
 // runs one row (such as "random/C"); --budgets lists the budgets in MiB,
 // "fit" being one that holds the whole input.
 //
@@ -167,7 +168,7 @@ struct Options {
   uint64_t megabytes = 100;
   int pairs = 3;
   std::string library = SORT_VS_GNU_LIBRARY;
-  std::string old_library;  // empty: none
+  std::vector<std::string> old_libraries;
   fs::path base;
   std::string only;  // one row's name; empty for every row
   std::vector<std::string> budgets{"1", "16", "fit"};  // MiB, or "fit"
@@ -181,7 +182,7 @@ Options ReadOptions(int argc, char** argv) {
     if (std::strcmp(argv[i], "--pairs") == 0) o.pairs = std::max(1, std::atoi(value.c_str()));
     if (std::strcmp(argv[i], "--dir") == 0) o.base = value;
     if (std::strcmp(argv[i], "--lib") == 0) o.library = value;
-    if (std::strcmp(argv[i], "--old-lib") == 0) o.old_library = value;
+    if (std::strcmp(argv[i], "--old-lib") == 0) o.old_libraries.push_back(value);
     if (std::strcmp(argv[i], "--only") == 0) o.only = value;
     if (std::strcmp(argv[i], "--budgets") == 0) {
       o.budgets.clear();
@@ -251,14 +252,18 @@ bool RunRow(const Row& row, uint64_t budget, const Options& o, const fs::path& d
   std::vector<std::string> gnu_sort = {"sort", "--parallel=1"};
   gnu_sort.insert(gnu_sort.end(), row.gnu_options.begin(), row.gnu_options.end());
   gnu_sort.insert(gnu_sort.end(), {"-S", kib + "K", "-T", "work", "-o", "gnu.out", row.input});
-  const bool with_old = !o.old_library.empty();
-  Timed lib, old, gnu, durable;
+  const size_t olds = o.old_libraries.size();
+  Timed lib, gnu, durable;
+  std::vector<Timed> old(olds);
+  auto old_out = [](size_t k) { return "old" + std::to_string(k + 1) + ".out"; };
   bool ok = true;
   for (int round = 0; round < o.pairs; ++round) {
-    for (const char* out : {"lib.out", "old.out", "gnu.out"}) fs::remove(dir / out);
-    const int sorts = with_old ? 3 : 2;
-    for (int i = 0; i < sorts; ++i) {
-      const int which = (i + round) % sorts;
+    fs::remove(dir / "lib.out");
+    fs::remove(dir / "gnu.out");
+    for (size_t k = 0; k < olds; ++k) fs::remove(dir / old_out(k));
+    const size_t sorts = 2 + olds;
+    for (size_t i = 0; i < sorts; ++i) {
+      const size_t which = (i + static_cast<size_t>(round)) % sorts;
       if (which == 0) {
         const bench::ChildRun run =
             SpawnSynced({self, "--child", o.library, command + " lib.out"}, dir, env);
@@ -273,22 +278,23 @@ bool RunRow(const Row& row, uint64_t budget, const Options& o, const fs::path& d
         run.seconds += sync.seconds;
         durable.Add(run);
       } else {
-        const bench::ChildRun run =
-            SpawnSynced({self, "--child", o.old_library, command + " old.out"}, dir, env);
+        const size_t k = which - 2;
+        const bench::ChildRun run = SpawnSynced(
+            {self, "--child", o.old_libraries[k], command + " " + old_out(k)}, dir, env);
         ok = ok && run.ok;
-        old.Add(run);
+        old[k].Add(run);
       }
     }
   }
-  const bool same = ok && SameLines(dir / "lib.out", dir / "gnu.out") &&
-                    (!with_old || SameBytes(dir / "lib.out", dir / "old.out"));
+  bool same = ok && SameLines(dir / "lib.out", dir / "gnu.out");
+  for (size_t k = 0; k < olds; ++k) same = same && SameBytes(dir / "lib.out", dir / old_out(k));
   const double cap = 1.25 * static_cast<double>(budget) / kMiB + 8;
   const double l = bench::Median(lib.seconds), g = bench::Median(gnu.seconds);
   const double d = bench::Median(durable.seconds);
   std::printf("%-10s %5" PRIu64 "Mi %8.3f %8.3f %8.3f %6.2f %6.2f", row.name.c_str(), budget / kMiB,
               l, g, d, l / g, l / d);
-  if (with_old) {
-    const double m = bench::Median(old.seconds);
+  for (const Timed& t : old) {
+    const double m = bench::Median(t.seconds);
     std::printf(" %8.3f %6.2f %6.2f %6.2f", m, m / g, m / d, l / m);
   }
   std::printf(" %7.1f %7.1f %7.1f %s\n", lib.peak, gnu.peak, cap, same ? "same" : "DIFFERENT");
@@ -325,13 +331,19 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "could not make the inputs\n");
     return 1;
   }
-  std::printf("%" PRIu64 " MB inputs in %s; library %s; old library %s; %d rounds; load average %s\n",
-              o.megabytes, dir.c_str(), o.library.c_str(),
-              o.old_library.empty() ? "none" : o.old_library.c_str(), o.pairs, bench::LoadAverage().c_str());
-  // g: GNU sort; d: GNU sort and a sync of its output; o: the old library.
+  std::printf("%" PRIu64 " MB inputs in %s; library %s; %d rounds; load average %s\n", o.megabytes,
+              dir.c_str(), o.library.c_str(), o.pairs, bench::LoadAverage().c_str());
+  for (size_t k = 0; k < o.old_libraries.size(); ++k) {
+    std::printf("old library o%zu: %s\n", k + 1, o.old_libraries[k].c_str());
+  }
+  // g: GNU sort; d: GNU sort and a sync of its output; oN: an old library.
   std::printf("%-10s %7s %8s %8s %8s %6s %6s", "input", "budget", "lib s", "g s", "d s", "lib/g",
               "lib/d");
-  if (!o.old_library.empty()) std::printf(" %8s %6s %6s %6s", "o s", "o/g", "o/d", "lib/o");
+  for (size_t k = 1; k <= o.old_libraries.size(); ++k) {
+    const std::string n = "o" + std::to_string(k);
+    std::printf(" %8s %6s %6s %6s", (n + " s").c_str(), (n + "/g").c_str(), (n + "/d").c_str(),
+                ("lib/" + n).c_str());
+  }
   std::printf(" %7s %7s %7s %s\n", "lib MiB", "gnu MiB", "RSS cap", "check");
   bool all_same = true;
   for (const Row& row : ReadRows(dir)) {
