@@ -22,10 +22,6 @@ constexpr int32_t kSortBufferSize = 32768;
 int OpenRegularFile(const std::string& name, int flags, unsigned mode = 0666, bool creating = false,
                     int64_t* size = nullptr);
 
-// The output's bytes are handed to the disk a stretch of this size at a
-// time as they are written, so that the sync at the end finds few left.
-constexpr int64_t kWriteBackStretch = 8 << 20;
-
 class TXRTextFile {
  public:
   TXRTextFile() = default;

@@ -16,7 +16,6 @@
 #include <vector>
 
 #include "sortlib/xr_errors.h"
-#include "sortlib/xr_text_file.h"
 
 namespace xrsort {
 

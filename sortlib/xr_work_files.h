@@ -46,6 +46,9 @@ void RemoveLeftTempOutputs(const std::string& output);
 // Syncs the file `name` to the disk; false (errno set) only for a failure
 // that counts: a file system that offers no sync has nothing to flush.
 bool SyncFile(const std::string& name);
+// The output's bytes are handed to the disk a stretch of this size at a
+// time as they are written, so that the sync at the end finds few left.
+constexpr int64_t kWriteBackStretch = 8 << 20;
 // Starts writing `length` bytes of the open file `fd` from `from` to the
 // disk, without waiting for them. False (errno set) only for a failure that
 // counts; `offered` turns false where the file system has no such call.
