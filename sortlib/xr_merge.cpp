@@ -314,8 +314,9 @@ bool TXRFileMerge::MergeRuns(int32_t first, int32_t last, const TSortSpecs& keys
       Abandon();
       return false;
     }
-    while (AnyLineLeft()) {
-      TXRFile& slot = Slots[SmallestSlot(keys)];
+    // SmallestSlot is -1 once no slot has a line left, as AnyLineLeft says.
+    for (int next = SmallestSlot(keys); next != -1; next = SmallestSlot(keys)) {
+      TXRFile& slot = Slots[next];
       if (!Output.WriteLine(slot.Line)) {
         Abandon();
         return false;
