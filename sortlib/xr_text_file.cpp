@@ -151,9 +151,9 @@ void TXRTextFile::ScanLineEnds() {
   for (int32_t base = ends_scanned_; base < stop; base += 64) {
     uint64_t bits = LineEndBits(buffer_.data() + base, std::min(64, buffer_end_ + 1 - base));
     int32_t* out = ends_.data() + ends_count_;
-    // Eight are listed whatever the count; those past it are written over.
+    // Four are listed whatever the count; those past it are written over.
     int32_t hits = 0;
-    for (int k = 0; k < 8; ++k) {
+    for (int k = 0; k < 4; ++k) {
       out[k] = base + std::countr_zero(bits);
       hits += bits != 0;
       bits &= bits - 1;
