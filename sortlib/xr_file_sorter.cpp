@@ -78,7 +78,9 @@ void TXRFileSorter::Sort(const std::string& command_line) {
   input.reset();
 
   if (OnMessage && count.lines != count.last_reported) ReportRead(count.lines);
-  if (ChunkLines.Count() > 0 || RunCount == 0) WriteRun();
+  // The final file becomes the output itself unless the output is made from it.
+  Merger.WriteBackFinal = !Parser.RemoveDuplicates && Parser.HeaderLines == 0;
+  if (ChunkLines.Count() > 0 || RunCount == 0) WriteRun(RunCount == 0 && Merger.WriteBackFinal);
   DoMessage("Begin " + std::to_string(Parser.MergeWidth) + "-way merging files 0-" +
             std::to_string(RunCount - 1) + "...");
   const std::string final_name = work.Path() + "$XRsort.tmp";
@@ -156,7 +158,7 @@ void TXRFileSorter::ReportRead(int64_t lines) const {
   DoMessage(std::to_string(lines) + " record(s) read.");
 }
 
-void TXRFileSorter::WriteRun() {
+void TXRFileSorter::WriteRun(bool write_back) {
   DoMessage("Sorting/Writing to file " + std::to_string(RunCount) + "...");
   const int64_t count = static_cast<int64_t>(ChunkLines.Count());
   SortChunk(ChunkLines, Parser.Keys);
@@ -167,7 +169,15 @@ void TXRFileSorter::WriteRun() {
   TXRTextFile run;
   run.Open(Merger.RunFileName(RunCount), Parser.RecordLength, kSortBufferSize);
   run.Rewrite(0, false, true);
-  for (int64_t i = 0; i < count; ++i) run.WriteLine(ChunkLines.Line(static_cast<size_t>(i)));
+  if (write_back) run.WriteBackAsWritten();
+  // The lines lie in the order they were read: each is fetched a few lines
+  // ahead of its copy.
+  constexpr size_t kAhead = 64;
+  for (size_t i = 0; i < kAhead; ++i) ChunkLines.Prefetch(i);
+  for (size_t i = 0; i < static_cast<size_t>(count); ++i) {
+    ChunkLines.Prefetch(i + kAhead);
+    run.WriteLine(ChunkLines.Line(i));
+  }
   run.Close();
   std::vector<RunStretch> stretches;
   if (count > 0) {
@@ -200,6 +210,7 @@ void TXRFileSorter::MakeOutput(const std::string& final_name, int64_t records) {
     TXRTextFile out;
     out.Open(temp, Parser.RecordLength, kSortBufferSize);
     out.Rewrite(0, false, true);
+    out.WriteBackAsWritten();
     try {
       written = FinishOutput(final_name, out);
       // Synced while its owner may still read it, whatever the mask gives.

@@ -47,7 +47,9 @@ class TXRFileSorter {
   // Reads the headers, then the lines into runs as the budget fills.
   InputCount ReadInput(TXRTextFile& input);
   void ReportRead(int64_t lines) const;
-  void WriteRun();
+  // Sorts and writes the run; `write_back`: the run is the final file, to go
+  // on to the disk as it is written.
+  void WriteRun(bool write_back = false);
   // Writes the headers and the final file's lines into `out`, created already.
   int64_t FinishOutput(const std::string& final_name, TXRTextFile& out);
   void MakeOutput(const std::string& final_name, int64_t records);

@@ -20,6 +20,7 @@ struct PartTables {
   unsigned char upper_invert[256];
   unsigned char number[256];         // blank, "+" and "-" read as "0"
   unsigned char number_invert[256];  // the same, inverted
+  bool ascii_upper = true;  // the capitals of bytes below 128 are those of ASCII
   PartTables() {
     const unsigned char* up = UpperTable();
     const unsigned char* inv = InvertTable();
@@ -31,6 +32,7 @@ struct PartTables {
       upper_invert[i] = inv[up[b]];
       number[i] = b == ' ' || b == '+' || b == '-' ? static_cast<unsigned char>('0') : b;
       number_invert[i] = inv[number[i]];
+      if (i < 128 && upper[i] != (b >= 'a' && b <= 'z' ? b - 32 : b)) ascii_upper = false;
     }
   }
 };
@@ -129,6 +131,34 @@ class KeyCursor {
   const unsigned char* field_table_ = nullptr;
 };
 
+// The eight bytes of `word` with each ASCII small letter made a capital;
+// every byte is below 128, so no sum carries into the next byte.
+uint64_t AsciiCapitals(uint64_t word) {
+  constexpr uint64_t kOnes = 0x0101010101010101u;
+  const uint64_t from_a = (word + kOnes * (0x80 - 'a')) & kOnes * 0x80;
+  const uint64_t past_z = (word + kOnes * (0x80 - 'z' - 1)) & kOnes * 0x80;
+  return word - ((from_a & ~past_z) >> 2);
+}
+
+// The first 8 bytes of a key part that is not numeric, mapped, zero-filled.
+// ASCII text is upper-cased eight bytes at once.
+uint64_t TextPrefix(std::string_view field, const TSortFieldSpec& spec, const PartTables& tables) {
+  const size_t n = std::min<size_t>(field.size(), 8);
+  if (n == 0) return 0;
+  uint64_t word = KeyPrefix(field);
+  if (spec.IgnoreCase) {
+    if ((word & 0x8080808080808080u) == 0 && tables.ascii_upper) {
+      word = AsciiCapitals(word);
+    } else {
+      word = 0;
+      for (size_t i = 0; i < n; ++i) word = word << 8 | tables.upper[Unsigned(field)[i]];
+      word <<= 8 * (8 - n);
+    }
+  }
+  // Only the bytes of the field are inverted; the filling stays zero.
+  return spec.Ascending ? word : ~word & ~uint64_t{0} << (8 * (8 - n));
+}
+
 // The number of bytes, of the first n, in which a and b agree.
 size_t EqualRun(const unsigned char* a, const unsigned char* b, size_t n) {
   size_t i = 0;
@@ -164,15 +194,8 @@ int32_t CompareMapped(const unsigned char* a, const unsigned char* ta, const uns
 
 uint64_t LineKeyPrefix(std::string_view line, const TSortSpecs& keys) {
   if (keys.empty()) return KeyPrefix(line);
-  if (keys.size() == 1 && !keys[0].Numeric) {
-    // One part: its first bytes, mapped.
-    const std::string_view field = KeyField(line, keys[0]);
-    const unsigned char* table = TextTable(keys[0], Tables());
-    const size_t n = std::min<size_t>(field.size(), 8);
-    uint64_t word = 0;
-    for (size_t i = 0; i < n; ++i) word = word << 8 | table[Unsigned(field)[i]];
-    return n == 0 ? 0 : word << (8 * (8 - n));
-  }
+  // One part: its first bytes, mapped.
+  if (keys.size() == 1 && !keys[0].Numeric) return TextPrefix(KeyField(line, keys[0]), keys[0], Tables());
   uint64_t word = 0;
   size_t got = 0;
   KeyCursor cursor(line, keys, Tables());

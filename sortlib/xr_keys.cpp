@@ -1,7 +1,6 @@
 #include "sortlib/xr_keys.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 
 #include "platform/text.h"
@@ -116,13 +115,6 @@ std::string BuildSortKey(std::string_view line, TSortSpecs& keys) {
   std::string key;
   BuildSortKey(line, keys, key);
   return key;
-}
-
-uint64_t KeyPrefix(std::string_view key) {
-  uint64_t word = 0;
-  if (!key.empty()) std::memcpy(&word, key.data(), std::min<size_t>(key.size(), 8));
-  if constexpr (std::endian::native == std::endian::little) word = __builtin_bswap64(word);
-  return word;
 }
 
 int32_t CompareKeys(std::string_view a, std::string_view b) {

@@ -2,7 +2,10 @@
 // the comparison of keys as unsigned bytes, then the shorter first.
 #pragma once
 
+#include <algorithm>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -34,7 +37,13 @@ std::string BuildSortKey(std::string_view line, TSortSpecs& keys);
 // The first 8 bytes of a key, big-endian, zero-filled: of two keys whose
 // prefixes differ, the one of the smaller prefix sorts first, since the
 // filling only ever makes a shorter key smaller; equal prefixes decide nothing.
-uint64_t KeyPrefix(std::string_view key);
+// Inline, as it is taken for every line that is read.
+inline uint64_t KeyPrefix(std::string_view key) {
+  uint64_t word = 0;
+  if (!key.empty()) std::memcpy(&word, key.data(), std::min<size_t>(key.size(), 8));
+  if constexpr (std::endian::native == std::endian::little) word = __builtin_bswap64(word);
+  return word;
+}
 
 // Below 0 when `a` sorts first, 0 when equal, above 0 otherwise.
 int32_t CompareKeys(std::string_view a, std::string_view b);

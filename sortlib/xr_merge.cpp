@@ -29,15 +29,14 @@ bool MoveFileNoReplace(const std::string& from, const std::string& to) {
 // The file's last byte is a Ctrl-Z.
 bool EndsInCtrlZ(const std::string& name) {
   int fd;
+  int64_t size = 0;
   try {
-    fd = OpenRegularFile(name, O_RDONLY);
+    fd = OpenRegularFile(name, O_RDONLY, 0666, false, &size);
   } catch (const EInOutError&) {
     return false;
   }
-  struct stat st;
   char last = 0;
-  const bool ends = ::fstat(fd, &st) == 0 && st.st_size > 0 &&
-                    ::pread(fd, &last, 1, st.st_size - 1) == 1 && last == 26;
+  const bool ends = size > 0 && ::pread(fd, &last, 1, size - 1) == 1 && last == 26;
   ::close(fd);
   return ends;
 }
@@ -92,6 +91,7 @@ bool TXRFile::Close() {
   std::unique_ptr<TXRTextFile> file = std::move(TextFile);
   try {
     file->Close();
+    Written = file->Written();
     return true;
   } catch (const Exception&) {
     return false;
@@ -124,21 +124,31 @@ bool TXRFileMerge::AnyLineLeft() const {
 }
 
 int TXRFileMerge::SmallestSlot(const TSortSpecs& keys) const {
-  int best = -1;
+  // The smallest first bytes of a line, chosen with no branch to guess
+  // (a slot without a line counts as above all): when only one slot has
+  // them, its line sorts first, since differing first bytes decide as the
+  // whole keys would.
+  uint64_t least = ~uint64_t{0};
+  bool any = false;
   for (int i = 1; i <= Width; ++i) {
+    const uint64_t prefix = Slots[i].HasLine ? Slots[i].Prefix : ~uint64_t{0};
+    least = std::min(least, prefix);
+    any |= Slots[i].HasLine;
+  }
+  int best = -1, sharing = 0;
+  for (int i = Width; i >= 1; --i) {
+    const bool has = Slots[i].HasLine & (Slots[i].Prefix == least);
+    best = has ? i : best;
+    sharing += has;
+  }
+  if (!any || sharing < 2) return best;
+  // Of the slots that share them, the whole keys decide, the lower slot on
+  // equal keys.
+  for (int i = best + 1; i <= Width; ++i) {
     const TXRFile& slot = Slots[i];
-    if (!slot.HasLine) continue;
-    if (best == -1) {
+    if (slot.HasLine && slot.Prefix == least && CompareLines(slot.Line, Slots[best].Line, keys) < 0) {
       best = i;
-      continue;
     }
-    const TXRFile& b = Slots[best];
-    // Differing first bytes decide as the whole keys would.
-    if (slot.Prefix != b.Prefix) {
-      if (slot.Prefix < b.Prefix) best = i;
-      continue;
-    }
-    if (CompareLines(slot.Line, b.Line, keys) < 0) best = i;
   }
   return best;
 }
@@ -203,9 +213,15 @@ bool TXRFileMerge::ReadBackWhole(int32_t first, int32_t last) const {
   return true;
 }
 
+bool TXRFileMerge::OpenMerged(int32_t target) {
+  if (!Output.Open(RunFileName(target), true)) return false;
+  if (last_pass_ && WriteBackFinal) Output.TextFile->WriteBackAsWritten();
+  return true;
+}
+
 bool TXRFileMerge::JoinRuns(int32_t first, int32_t last, const std::vector<Piece>& order,
                             int32_t target) {
-  if (!Output.Open(RunFileName(target), true)) {
+  if (!OpenMerged(target)) {
     Abandon();
     return false;
   }
@@ -250,12 +266,11 @@ void TXRFileMerge::NoteMergedStretch(int32_t first, int32_t last, int32_t target
   RunStretch whole;
   bool any = false;
   // Reading passes over a Ctrl-Z that ends a run of records, so the merged
-  // run can be shorter than its runs together: its length is its file's.
-  struct stat st;
-  const bool sized = ::stat(RunFileName(target).c_str(), &st) == 0;
+  // run can be shorter than its runs together: its length is what was
+  // written to it.
   for (int32_t n = first; n <= last; ++n) {
     const auto it = Stretches.find(n);
-    if (it == Stretches.end() || !sized) {
+    if (it == Stretches.end()) {
       for (int32_t m = first; m <= last; ++m) Stretches.erase(m);
       return;
     }
@@ -265,7 +280,7 @@ void TXRFileMerge::NoteMergedStretch(int32_t first, int32_t last, int32_t target
       any = true;
     }
   }
-  whole.length = st.st_size;
+  whole.length = Output.Written;
   std::vector<RunStretch> merged;
   if (any && whole.length > 0) merged.push_back(std::move(whole));
   NoteStretches(first, last, target, std::move(merged));
@@ -295,12 +310,13 @@ bool TXRFileMerge::MergeRuns(int32_t first, int32_t last, const TSortSpecs& keys
       Advance(slot, keys);
     }
     // The merged run must exist whole: a failed open or close fails the merge.
-    if (!Output.Open(RunFileName(target), true)) {
+    if (!OpenMerged(target)) {
       Abandon();
       return false;
     }
-    while (AnyLineLeft()) {
-      TXRFile& slot = Slots[SmallestSlot(keys)];
+    // SmallestSlot is -1 once no slot has a line left, as AnyLineLeft says.
+    for (int next = SmallestSlot(keys); next != -1; next = SmallestSlot(keys)) {
+      TXRFile& slot = Slots[next];
       if (!Output.WriteLine(slot.Line)) {
         Abandon();
         return false;
@@ -332,7 +348,10 @@ bool TXRFileMerge::MergeAll(const std::string& final_name, int32_t width, int32_
   int32_t next = last + 1;
   while (last > first) {
     const int32_t hi = first + Width - 1 < last ? first + Width - 1 : last;
-    if (!MergeRuns(first, hi, keys, next)) return false;
+    last_pass_ = hi == last;
+    const bool merged = MergeRuns(first, hi, keys, next);
+    last_pass_ = false;
+    if (!merged) return false;
     first = hi + 1;
     last = next;
     ++next;

@@ -36,6 +36,7 @@ class TXRFile {
   bool HasLine = false;
   std::string_view Line;
   uint64_t Prefix = 0;  // the first 8 bytes of the key, big-endian, zero-filled
+  int64_t Written = 0;  // the bytes of a written file, once closed
 };
 
 // A stretch of a run file, in order, with the keys of its first and last
@@ -62,7 +63,8 @@ class TXRFileMerge {
   // into the stretches joined in order, copied without reading their lines.
   bool MergeRuns(int32_t first, int32_t last, const TSortSpecs& keys, int32_t target);
   // Merges runs first..last down to one and renames it to `final_name`,
-  // which must not exist.
+  // which must not exist. With WriteBackFinal the last merge's file goes on
+  // to the disk as it is written.
   bool MergeAll(const std::string& final_name, int32_t width, int32_t first, int32_t last,
                 const TSortSpecs& keys);
   void DoMessage(const std::string& text) const;
@@ -71,6 +73,7 @@ class TXRFileMerge {
   std::string TempPath;  // native, ending in "/"
   TXRMessageHandler OnMessage;
   int32_t Width = 5;
+  bool WriteBackFinal = false;
   TXRFile Slots[6];  // 1..5; 0 is unused
   TXRFile Output;
   std::string Prefix;
@@ -100,6 +103,10 @@ class TXRFileMerge {
   void NoteStretches(int32_t first, int32_t last, int32_t target, std::vector<RunStretch> merged);
   // The one stretch of a merge of runs first..last, when all of theirs are known.
   void NoteMergedStretch(int32_t first, int32_t last, int32_t target);
+  // Opens the merged run `target` for writing.
+  bool OpenMerged(int32_t target);
+
+  bool last_pass_ = false;  // MergeAll's last merge, which makes the final file
 };
 
 }  // namespace xrsort

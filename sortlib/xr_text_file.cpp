@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstring>
 
@@ -13,6 +14,7 @@
 #endif
 
 #include "sortlib/xr_errors.h"
+#include "sortlib/xr_work_files.h"
 
 namespace xrsort {
 
@@ -21,37 +23,45 @@ namespace {
 constexpr char kCtrlZ = 26;
 const char* const kLineEnds[4] = {"\r\n", "\n\r", "\n", "\r"};
 
-// The first CR or LF in [p, end), or end. Lines are short and many, so the
-// bytes are looked at sixteen at a time rather than with a call per byte kind.
-const char* FirstLineEndByte(const char* p, const char* end) {
+// One bit for each CR or LF among the 64 bytes at `p`, of which only the
+// first `n` (at most 64) count.
+uint64_t LineEndBits(const char* p, int32_t n) {
+  uint64_t bits = 0;
 #if defined(__SSE2__)
-  const __m128i cr = _mm_set1_epi8('\r');
-  const __m128i lf = _mm_set1_epi8('\n');
-  for (; end - p >= 16; p += 16) {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    const int hits = _mm_movemask_epi8(
-        _mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf)));
-    if (hits != 0) return p + __builtin_ctz(static_cast<unsigned>(hits));
+  if (n == 64) {
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    for (int i = 0; i < 4; ++i) {
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * i));
+      const auto hits = static_cast<unsigned>(
+          _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf))));
+      bits |= static_cast<uint64_t>(hits) << (16 * i);
+    }
+    return bits;
   }
 #endif
-  for (; p < end; ++p) {
-    if (*p == '\r' || *p == '\n') return p;
+  for (int32_t i = 0; i < n; ++i) {
+    if (p[i] == '\r' || p[i] == '\n') bits |= uint64_t{1} << i;
   }
-  return end;
+  return bits;
 }
 
 }  // namespace
 
-int OpenRegularFile(const std::string& name, int flags, unsigned mode, bool creating) {
+int OpenRegularFile(const std::string& name, int flags, unsigned mode, bool creating, int64_t* size) {
   const int fd = ::open(name.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, static_cast<mode_t>(mode));
   // A FIFO that no one reads refuses a writer at once rather than waiting.
   if (fd < 0) RaiseIoErrno(errno == ENXIO ? EACCES : errno, creating);
+  if ((flags & (O_CREAT | O_EXCL)) == (O_CREAT | O_EXCL)) {
+    if (size != nullptr) *size = 0;
+    return fd;
+  }
   struct stat st;
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
-      ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
     RaiseIoErrno(EACCES);
   }
+  if (size != nullptr) *size = st.st_size;
   return fd;
 }
 
@@ -88,6 +98,8 @@ void TXRTextFile::Rewrite(int style, bool ctrl_z, bool exclusive) {
   bytes_consumed_ = 0;
   file_size_ = 0;
   written_ = 0;
+  write_back_ = false;
+  written_back_ = 0;
 }
 
 void TXRTextFile::Reset() {
@@ -96,10 +108,7 @@ void TXRTextFile::Reset() {
     ::close(fd_);
     fd_ = -1;
   }
-  fd_ = OpenRegularFile(file_name_, O_RDONLY);
-  struct stat st;
-  if (::fstat(fd_, &st) != 0) RaiseIoErrno(errno);
-  file_size_ = st.st_size;
+  fd_ = OpenRegularFile(file_name_, O_RDONLY, 0666, false, &file_size_);
   bytes_consumed_ = 0;
   FillBuffer(true);
 }
@@ -125,6 +134,34 @@ void TXRTextFile::FillFrom(int32_t kept) {
   }
   buffer_end_ = got - 1;
   buffer_pos_ = 0;
+  ends_count_ = 0;
+  next_end_ = 0;
+  ends_scanned_ = 0;
+}
+
+// Lines are short and many, so their ends are found for a stretch of the
+// buffer at once, sixty-four bytes at a time, and listed without a branch
+// for each: a branch that guesses wrong at the end of every line costs
+// more than the search itself.
+void TXRTextFile::ScanLineEnds() {
+  const int32_t stop = std::min(buffer_end_ + 1, ends_scanned_ + 2048);
+  if (ends_.size() < static_cast<size_t>(ends_count_) + 2048 + 64) {
+    ends_.resize(static_cast<size_t>(ends_count_) + 2048 + 64);
+  }
+  for (int32_t base = ends_scanned_; base < stop; base += 64) {
+    uint64_t bits = LineEndBits(buffer_.data() + base, std::min(64, buffer_end_ + 1 - base));
+    int32_t* out = ends_.data() + ends_count_;
+    // Four are listed whatever the count; those past it are written over.
+    int32_t hits = 0;
+    for (int k = 0; k < 4; ++k) {
+      out[k] = base + std::countr_zero(bits);
+      hits += bits != 0;
+      bits &= bits - 1;
+    }
+    for (; bits != 0; bits &= bits - 1) out[hits++] = base + std::countr_zero(bits);
+    ends_count_ += hits;
+  }
+  ends_scanned_ = stop;
 }
 
 bool TXRTextFile::MoreBeyondBuffer() const {
@@ -143,11 +180,14 @@ void TXRTextFile::RefillFromConsumed() {
 int32_t TXRTextFile::FindLineEnd(int32_t from) {
   line_end_length_ = 0;
   if (from > buffer_end_) return -1;
+  for (;;) {
+    while (next_end_ < ends_count_ && ends_[static_cast<size_t>(next_end_)] < from) ++next_end_;
+    if (next_end_ < ends_count_) break;
+    if (ends_scanned_ > buffer_end_) return -1;
+    ScanLineEnds();
+  }
   const char* data = buffer_.data();
-  const char* end = data + buffer_end_ + 1;
-  const char* at = FirstLineEndByte(data + from, end);
-  if (at == end) return -1;
-  const int32_t p = static_cast<int32_t>(at - data);
+  const int32_t p = ends_[static_cast<size_t>(next_end_)];
   line_end_length_ = 1;
   if (p < buffer_end_) {
     const char a = data[p], b = data[p + 1];
@@ -285,6 +325,14 @@ void TXRTextFile::Flush() {
     written_ += n;
   }
   buffer_pos_ = 0;
+  WriteBack(false);
+}
+
+void TXRTextFile::WriteBack(bool all) {
+  const int64_t waiting = written_ - written_back_;
+  if (!write_back_ || (!all && waiting < kWriteBackStretch)) return;
+  if (!StartWriteBack(fd_, written_back_, waiting, write_back_)) RaiseIoErrno(errno);
+  written_back_ = written_;
 }
 
 void TXRTextFile::AppendFile(const std::string& name, int64_t offset, int64_t length) {
@@ -300,7 +348,9 @@ void TXRTextFile::AppendFile(const std::string& name, int64_t offset, int64_t le
   while (length > 0) {
     ssize_t n;
     if (within_kernel) {
-      n = ::copy_file_range(in, &from, fd_, nullptr, static_cast<size_t>(length), 0);
+      // A stretch at a time when each goes on to the disk as it is copied.
+      const int64_t want = write_back_ ? std::min(length, kWriteBackStretch) : length;
+      n = ::copy_file_range(in, &from, fd_, nullptr, static_cast<size_t>(want), 0);
       if (n < 0 && (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP)) {
         within_kernel = false;
         continue;
@@ -323,7 +373,15 @@ void TXRTextFile::AppendFile(const std::string& name, int64_t offset, int64_t le
     if (n < 0) fail(errno);
     if (n == 0) fail(EIO);  // the run is shorter than it was written
     length -= n;
-    if (within_kernel) written_ += n;
+    if (within_kernel) {
+      written_ += n;
+      try {
+        WriteBack(false);
+      } catch (const EInOutError&) {
+        ::close(in);
+        throw;
+      }
+    }
   }
   ::close(in);
 }
@@ -333,6 +391,7 @@ void TXRTextFile::Close() {
   if (IsOpenForWriting()) {
     if (write_ctrl_z_) Write(std::string_view(&kCtrlZ, 1));
     Flush();
+    WriteBack(true);
   }
   const int fd = fd_;
   fd_ = -1;

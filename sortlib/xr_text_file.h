@@ -15,8 +15,12 @@ constexpr int32_t kSortBufferSize = 32768;
 // Opens `name` with `flags` so that the open never waits, as it would for a
 // FIFO with no other end; anything but a regular file (a link followed) is
 // refused as access denied. A failed open raises its input/output error
-// (`creating` as for IoCodeFromErrno). The descriptor blocks once open.
-int OpenRegularFile(const std::string& name, int flags, unsigned mode = 0666, bool creating = false);
+// (`creating` as for IoCodeFromErrno). The descriptor keeps O_NONBLOCK,
+// which a regular file does not heed. A file that the open itself creates
+// (O_CREAT with O_EXCL) is not looked at; any other's size goes to `size`
+// when it is given.
+int OpenRegularFile(const std::string& name, int flags, unsigned mode = 0666, bool creating = false,
+                    int64_t* size = nullptr);
 
 class TXRTextFile {
  public:
@@ -51,6 +55,9 @@ class TXRTextFile {
   // Writes what waits, then `length` bytes of the file `name` from `offset`.
   void AppendFile(const std::string& name, int64_t offset, int64_t length);
   void SetLineEnd(int style);
+  // From now on every finished stretch of what is written starts on its way
+  // to the disk at once (where the file system offers it), without waiting.
+  void WriteBackAsWritten() { write_back_ = true; }
   void Close();
 
   bool IsOpen() const { return fd_ >= 0; }
@@ -69,12 +76,17 @@ class TXRTextFile {
   void FillFrom(int32_t kept);
   // Index of the next CR or LF from `from`, or -1; sets line_end_length_.
   int32_t FindLineEnd(int32_t from);
+  // Lists the CR and LF bytes of the next stretch of the buffer in ends_.
+  void ScanLineEnds();
   // The bytes of the file not yet in the buffer exist.
   bool MoreBeyondBuffer() const;
   // Refills the buffer from the first byte not passed over: the bytes of it
   // already read move to the front, and the rest is read after them.
   void RefillFromConsumed();
   void ReadFinalCtrlZ();
+  // Starts the write-back of what was written since the last one, when a
+  // stretch of it is finished (`all`: however little).
+  void WriteBack(bool all);
 
   int fd_ = -1;
   int32_t buffer_size_ = 0;
@@ -89,6 +101,14 @@ class TXRTextFile {
   int64_t written_ = 0;
   bool write_ctrl_z_ = false;
   int32_t record_length_ = 0;
+  // Reading: the indexes of the buffer's CR and LF bytes below
+  // ends_scanned_, in order (ends_count_ of them), the next to look at first.
+  std::vector<int32_t> ends_;
+  int32_t ends_count_ = 0;
+  int32_t next_end_ = 0;
+  int32_t ends_scanned_ = 0;
+  bool write_back_ = false;
+  int64_t written_back_ = 0;  // the bytes whose write-back has started
   std::vector<char> buffer_;
 };
 

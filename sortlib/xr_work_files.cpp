@@ -176,6 +176,14 @@ bool SyncFile(const std::string& name) {
   return synced;
 }
 
+bool StartWriteBack(int fd, int64_t from, int64_t length, bool& offered) {
+  if (!offered || length <= 0) return true;
+  if (::sync_file_range(fd, from, length, SYNC_FILE_RANGE_WRITE) == 0) return true;
+  if (errno != EINVAL && errno != ENOSYS && errno != ESPIPE) return false;
+  offered = false;
+  return true;
+}
+
 void SyncFolderOf(const std::string& name) {
   const std::string folder = FolderOf(name);
   const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -194,6 +202,8 @@ bool CopyFileReplace(const std::string& from, const std::string& to) {
     return false;
   }
   bool ok = true;
+  bool write_back = true;
+  int64_t copied = 0, written_back = 0;
   std::vector<char> block(1 << 20);
   while (ok) {
     const ssize_t n = ::read(in, block.data(), block.size());
@@ -207,6 +217,11 @@ bool CopyFileReplace(const std::string& from, const std::string& to) {
       if (w < 0 && errno == EINTR) continue;
       ok = w > 0;
       if (ok) done += w;
+    }
+    copied += n;
+    if (ok && copied - written_back >= kWriteBackStretch) {
+      ok = StartWriteBack(out, written_back, copied - written_back, write_back);
+      written_back = copied;
     }
   }
   ::close(in);

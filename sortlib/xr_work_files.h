@@ -3,6 +3,7 @@
 // clearing of what killed sorts left behind.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace xrsort {
@@ -45,13 +46,21 @@ void RemoveLeftTempOutputs(const std::string& output);
 // Syncs the file `name` to the disk; false (errno set) only for a failure
 // that counts: a file system that offers no sync has nothing to flush.
 bool SyncFile(const std::string& name);
+// The output's bytes are handed to the disk a stretch of this size at a
+// time as they are written, so that the sync at the end finds few left.
+constexpr int64_t kWriteBackStretch = 8 << 20;
+// Starts writing `length` bytes of the open file `fd` from `from` to the
+// disk, without waiting for them. False (errno set) only for a failure that
+// counts; `offered` turns false where the file system has no such call.
+bool StartWriteBack(int fd, int64_t from, int64_t length, bool& offered);
 // Syncs the folder that holds `name`, so that a rename into it lasts. The
 // file is in place by then, so a failure here is not reported.
 void SyncFolderOf(const std::string& name);
 
 // Copies `from` over `to` through the temporary output, created
 // exclusively, synced and renamed into place, so that `to` is either whole
-// or untouched, and the rename lasts; the copy gets the default mode.
+// or untouched, and the rename lasts; the copy gets the default mode. Each
+// finished stretch of the copy starts on its way to the disk at once.
 bool CopyFileReplace(const std::string& from, const std::string& to);
 
 }  // namespace xrsort

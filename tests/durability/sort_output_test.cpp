@@ -35,28 +35,38 @@ TEST(SortOutputTest, OutputIsSyncedBeforeItsRenameAndItsFolderAfter) {
       {"the result written beside the output", nullptr, "/T=D:\\tmp /D", "a\r\nb\r\n"},
       {"the final file copied from another file system", "/dev/shm", "/T=TMP", "a\r\nb\r\nb\r\n"},
   };
+  // An output of several stretches goes on to the disk while it is written.
+  std::string big_in, big_out;
+  for (int i = 0; i < 1000000; ++i) big_in += std::to_string(10000000 + i * 7919LL % 1000000) + "\n";
+  for (int i = 0; i < 1000000; ++i) big_out += std::to_string(10000000 + i) + "\r\n";
   std::string skipped;
   for (const Case& c : cases) {
     if (c.work_folder && !second_file_system) {
       skipped = std::string(c.road) + ": /dev/shm is no second file system here";
       continue;
     }
-    testing_support::WriteFile(d / "in.txt", "b\na\nb\n");
-    testing_support::WriteFile(d / "out.txt", "old\r\n");
     sort_test::TmpDirOverride tmp(c.work_folder ? c.work_folder : (d / "tmp").c_str());
     const std::string command = std::string(c.switches) + " D:\\in.txt D:\\out.txt";
-    {
-      FileCallLog log;
-      ASSERT_EQ(SortFile(command.c_str(), nullptr), -1) << c.road;
-      EXPECT_EQ(ReplaceFault(log.Calls(), (d / "out.txt").string()), "") << c.road;
-    }
-    // A file system that offers no sync has nothing to flush.
-    for (const int unsupported : {EINVAL, ENOTSUP}) {
+    for (const bool big : {false, true}) {
+      const std::string output = big ? big_out : c.output;
+      testing_support::WriteFile(d / "in.txt", big ? big_in : "b\na\nb\n");
       testing_support::WriteFile(d / "out.txt", "old\r\n");
-      FileCallLog log;
-      log.FailEverySync(unsupported);
-      EXPECT_EQ(SortFile(command.c_str(), nullptr), -1) << c.road << " " << unsupported;
-      EXPECT_EQ(testing_support::ReadFile(d / "out.txt"), c.output) << c.road << " " << unsupported;
+      {
+        FileCallLog log;
+        ASSERT_EQ(SortFile(command.c_str(), nullptr), -1) << c.road;
+        EXPECT_EQ(ReplaceFault(log.Calls(), (d / "out.txt").string()), "") << c.road;
+        EXPECT_TRUE(testing_support::ReadFile(d / "out.txt") == output) << c.road << " " << big;
+      }
+      // A file system that offers no sync has nothing to flush; a failing
+      // one fails the sort and leaves the old output.
+      for (const int error : {EINVAL, ENOTSUP, EIO}) {
+        testing_support::WriteFile(d / "out.txt", "old\r\n");
+        FileCallLog log;
+        log.FailEverySync(error);
+        EXPECT_EQ(SortFile(command.c_str(), nullptr), error == EIO ? 0 : -1) << c.road << " " << error;
+        EXPECT_TRUE(testing_support::ReadFile(d / "out.txt") == (error == EIO ? "old\r\n" : output))
+            << c.road << " " << error << " " << big;
+      }
     }
   }
   if (!skipped.empty()) GTEST_SKIP() << skipped;

@@ -22,7 +22,7 @@ TSortSpecs Keys(const std::string& command_line) {
 Lines Sorted(const Lines& lines, TSortSpecs keys) {
   xrsort::TXRLineList list;
   for (const std::string& line : lines) list.Add(line, keys);
-  xrsort::QuickSortLines(list, 0, static_cast<int64_t>(lines.size()) - 1, keys);
+  xrsort::SortChunk(list, keys);
   Lines out;
   for (size_t i = 0; i < list.Count(); ++i) out.emplace_back(list.Line(i));
   return out;
