@@ -84,62 +84,68 @@ void KeepRunnable(int out) {
   if (::fstat(out, &st) == 0) ::fchmod(out, (st.st_mode & 07777) | ((st.st_mode & 0444) >> 2));
 }
 
-// Copies one regular file by bytes; the target gets ordinary permissions,
-// and those of a program when the source is one. A link at the target is
-// replaced, never written through. A target known to be new is made
-// without looking for it first.
-void CopyFileBytes(const fs::path& from, const fs::path& to, bool to_is_new) {
+// A link in the place of a copy's target is replaced, never written through.
+void RemoveLinkAt(const fs::path& to) {
   std::error_code ec;
-  if (!to_is_new && fs::is_symlink(fs::symlink_status(to, ec))) fs::remove(to, ec);
-  const int in = OpenFile(from.string(), O_RDONLY, FileOp::OpenRead);
-  struct stat st {};
-  ::fstat(in, &st);
+  if (fs::is_symlink(fs::symlink_status(to, ec))) fs::remove(to, ec);
+}
+
+// What a copy is made from: a regular file open to read, or the bytes held
+// from one.
+struct CopySource {
+  const fs::path& path;
+  struct stat st;
+  int fd;
+  const std::string* bytes;
+};
+
+// Copies `source` to `to`, whose link, if any, is gone; the target gets
+// ordinary permissions, and those of a program when the source is one. A
+// target known to be new is made without looking for it first.
+void CopyInto(const CopySource& source, const fs::path& to, bool to_is_new) {
   // Opening the target would empty the source when both are one file.
   struct stat target {};
-  if (!to_is_new && ::stat(to.c_str(), &target) == 0 && target.st_dev == st.st_dev &&
-      target.st_ino == st.st_ino) {
-    ::close(in);
+  if (!to_is_new && ::stat(to.c_str(), &target) == 0 && target.st_dev == source.st.st_dev &&
+      target.st_ino == source.st.st_ino) {
     Raise(70, to.string() + ": is the file being copied");
   }
   int out;
   try {
     out = OpenNoFollow(to.string(), O_WRONLY | O_CREAT | (to_is_new ? O_EXCL : O_TRUNC));
   } catch (const Error& error) {
-    ::close(in);
     // A file thought new may have come by other means (75, the name is
     // taken): it is replaced.
-    if (to_is_new && error.number() == 75) return CopyFileBytes(from, to, false);
-    throw;
+    if (!to_is_new || error.number() != 75) throw;
+    RemoveLinkAt(to);
+    return CopyInto(source, to, false);
   }
   NoteMade(to.string(), false);
-  if ((st.st_mode & 0111) != 0) KeepRunnable(out);
-  // A file read whole in one go needs no further read to find its end.
-  char buffer[1 << 16];
-  const size_t want = S_ISREG(st.st_mode)
-                          ? std::min(static_cast<size_t>(st.st_size) + 1, sizeof buffer)
-                          : sizeof buffer;
-  off_t copied = 0;
-  for (;;) {
-    const ssize_t n = ::read(in, buffer, want);
-    if (n == 0) break;
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      const int err = errno;
-      ::close(in);
-      ::close(out);
-      RaiseErrno(err, FileOp::Copy, from);
-    }
-    if (!WriteAll(out, buffer, static_cast<size_t>(n))) {
-      const int err = errno;
-      ::close(in);
-      ::close(out);
-      RaiseErrno(err, FileOp::Write, to);
-    }
-    copied += n;
-    if (static_cast<size_t>(n) < want && copied == st.st_size) break;
+  if ((source.st.st_mode & 0111) != 0) KeepRunnable(out);
+  bool read_failed = false;
+  const bool copied = source.bytes != nullptr
+                          ? WriteAll(out, source.bytes->data(), source.bytes->size())
+                          : CopyRest(source.fd, out, source.st.st_size, read_failed);
+  if (!copied) {
+    const int err = errno;
+    ::close(out);
+    if (read_failed) RaiseErrno(err, FileOp::Copy, source.path);
+    RaiseErrno(err, FileOp::Write, to);
   }
-  ::close(in);
   if (::close(out) != 0) RaiseErrno(errno, FileOp::Write, to);
+}
+
+// Copies one regular file by bytes, as CopyInto does.
+void CopyFileBytes(const fs::path& from, const fs::path& to, bool to_is_new) {
+  if (!to_is_new) RemoveLinkAt(to);
+  CopySource source{from, {}, -1, nullptr};
+  source.fd = OpenFile(from.string(), O_RDONLY, FileOp::OpenRead, 0, &source.st);
+  try {
+    CopyInto(source, to, to_is_new);
+  } catch (const Error&) {
+    ::close(source.fd);
+    throw;
+  }
+  ::close(source.fd);
 }
 
 // Without `rules` an existing file is written in place.
@@ -202,9 +208,7 @@ bool StatOf(std::string_view path, bool follow, struct stat& st, std::string& na
 
 // Opens a file to read, `st` its status; anything but a file raises 75.
 int OpenToRead(const std::string& native, struct stat& st) {
-  const int fd = OpenFile(native, O_RDONLY, FileOp::OpenRead);
-  ::fstat(fd, &st);
-  return fd;
+  return OpenFile(native, O_RDONLY, FileOp::OpenRead, 0, &st);
 }
 
 // The rest of an open file, `st` its status; the descriptor is closed,
@@ -282,6 +286,23 @@ void Name(std::string_view from, std::string_view to) {
 void FileCopy(std::string_view from, std::string_view to) {
   OnTargets(from, Intent::Use, to, Intent::Create, [](const Target& source, const Target& target) {
     CopyFileBytes(source.native, target.native, target.presence == Presence::Absent);
+  });
+}
+
+HeldFile::HeldFile(std::string_view path) {
+  OnTarget(path, Intent::Use, [this](const Target& target) {
+    const int fd = OpenToRead(target.native, status_);
+    bytes_ = ReadWholeAndClose(fd, status_, target.native);
+    native_ = target.native;
+  });
+}
+
+void HeldFile::CopyTo(std::string_view to) const {
+  OnTarget(to, Intent::Create, [this](const Target& target) {
+    const bool is_new = target.presence == Presence::Absent;
+    const fs::path native = target.native;
+    if (!is_new) RemoveLinkAt(native);
+    CopyInto(CopySource{native_, status_, -1, &bytes_}, native, is_new);
   });
 }
 

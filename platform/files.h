@@ -2,7 +2,10 @@
 // run-time error numbers the programs' handlers test.
 #pragma once
 
+#include <sys/stat.h>
+
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +23,21 @@ void Kill(std::string_view path_or_pattern);
 void Name(std::string_view from, std::string_view to);
 // Copies one file, replacing the target.
 void FileCopy(std::string_view from, std::string_view to);
+// A file read once, to be copied to many places as FileCopy copies it: a
+// caller that copies one file again and again holds it.
+class HeldFile {
+ public:
+  // Reads `path`; what FileCopy raises for its source is raised here.
+  explicit HeldFile(std::string_view path);
+  // FileCopy from the held file to `to`.
+  void CopyTo(std::string_view to) const;
+
+ private:
+  std::filesystem::path native_;
+  struct stat status_ {};
+  std::string bytes_;
+};
+
 // Copies the sub-folders of `from` (recursively, merging) and then its files
 // into the existing folder `to`, replacing files; links are not followed. An
 // existing file is emptied and written again; with `rules`, each file takes

@@ -19,6 +19,7 @@
 
 using testing_support::ErrorOf;
 using testing_support::FileCallLog;
+using testing_support::ReadFile;
 using testing_support::ReplaceFault;
 using testing_support::WriteFile;
 namespace fs = std::filesystem;
@@ -30,6 +31,7 @@ TEST(BuildFilesTest, ReplacedFilesAreSyncedBeforeTheirRenameAndTheirFolderAfter)
     const char* name;
     const char* target;  // below the drive, with an old (or empty) file there
     std::function<void(site::BuildRun&)> write;
+    int kernel_copy_error = 0;  // a copy inside the kernel fails: read and write copy
   } cases[] = {
       {"the year's page", "orvane/2026/index.htm",
        [](site::BuildRun& run) {
@@ -39,6 +41,8 @@ TEST(BuildFilesTest, ReplacedFilesAreSyncedBeforeTheirRenameAndTheirFolderAfter)
        }},
       {"a rebuild's template page", "orvane/staff/index.htm",
        [](site::BuildRun& run) { builder::CopyTemplateSite(run); }},
+      {"a template page copied across file systems", "orvane/staff/index.htm",
+       [](site::BuildRun& run) { builder::CopyTemplateSite(run); }, EXDEV},
       {"the settings file", "orvane/ovshrtct.ini",
        [](site::BuildRun& run) {
          vb::ChDir("D:\\orvane");
@@ -54,8 +58,12 @@ TEST(BuildFilesTest, ReplacedFilesAreSyncedBeforeTheirRenameAndTheirFolderAfter)
     vb::ChDrive("D");
     builder::PlainBuildRun build(program);
     FileCallLog log;
+    log.FailCopiesInKernel(c.kernel_copy_error);
     c.write(build.run);
     EXPECT_EQ(ReplaceFault(log.Calls(), (d / c.target).string()), "") << c.name;
+    if (c.kernel_copy_error != 0) {
+      EXPECT_EQ(ReadFile(d / c.target), "<html>Staff</html>\r\n") << c.name;
+    }
   }
 }
 

@@ -20,6 +20,7 @@ int __real_ftruncate(int fd, off_t length);
 ssize_t __real_write(int fd, const void* data, size_t size);
 ssize_t __real_pwrite(int fd, const void* data, size_t size, off_t offset);
 ssize_t __real_pwrite64(int fd, const void* data, size_t size, off_t offset);
+ssize_t __real_copy_file_range(int in, off_t* in_at, int out, off_t* out_at, size_t size, unsigned flags);
 }
 
 namespace testing_support {
@@ -31,6 +32,7 @@ struct Recording {
   bool on = false;
   std::vector<FileCall> calls;
   std::map<std::string, int> failing_syncs;  // "" for every path
+  int failing_copies = 0;
 };
 
 Recording& TheRecording() {
@@ -80,6 +82,12 @@ int PlantedSyncError(const std::string& path) {
   return recording.on && planted != recording.failing_syncs.end() ? planted->second : 0;
 }
 
+int PlantedCopyError() {
+  Recording& recording = TheRecording();
+  std::lock_guard<std::mutex> lock(recording.mutex);
+  return recording.on ? recording.failing_copies : 0;
+}
+
 template <typename RealSync>
 int Sync(int fd, RealSync real_sync) {
   const int result = real_sync(fd);
@@ -125,6 +133,7 @@ FileCallLog::FileCallLog() {
   recording.on = true;
   recording.calls.clear();
   recording.failing_syncs.clear();
+  recording.failing_copies = 0;
 }
 
 FileCallLog::~FileCallLog() {
@@ -132,6 +141,7 @@ FileCallLog::~FileCallLog() {
   std::lock_guard<std::mutex> lock(recording.mutex);
   recording.on = false;
   recording.failing_syncs.clear();
+  recording.failing_copies = 0;
 }
 
 std::vector<FileCall> FileCallLog::Calls() const {
@@ -150,6 +160,12 @@ void FileCallLog::FailEverySync(int error) {
   Recording& recording = TheRecording();
   std::lock_guard<std::mutex> lock(recording.mutex);
   recording.failing_syncs[""] = error;
+}
+
+void FileCallLog::FailCopiesInKernel(int error) {
+  Recording& recording = TheRecording();
+  std::lock_guard<std::mutex> lock(recording.mutex);
+  recording.failing_copies = error;
 }
 
 size_t PositionOf(const std::vector<FileCall>& calls, const std::string& call, const std::string& path) {
@@ -240,6 +256,14 @@ ssize_t __wrap_pwrite(int fd, const void* data, size_t size, off_t offset) {
 
 ssize_t __wrap_pwrite64(int fd, const void* data, size_t size, off_t offset) {
   return testing_support::Logged("write", fd, [&] { return __real_pwrite64(fd, data, size, offset); });
+}
+
+ssize_t __wrap_copy_file_range(int in, off_t* in_at, int out, off_t* out_at, size_t size, unsigned flags) {
+  if (const int planted = testing_support::PlantedCopyError()) {
+    errno = planted;
+    return -1;
+  }
+  return testing_support::Logged("write", out, [&] { return __real_copy_file_range(in, in_at, out, out_at, size, flags); });
 }
 
 }  // extern "C"
