@@ -84,10 +84,15 @@ void KeepRunnable(int out) {
   if (::fstat(out, &st) == 0) ::fchmod(out, (st.st_mode & 07777) | ((st.st_mode & 0444) >> 2));
 }
 
-// A link in the place of a copy's target is replaced, never written through.
-void RemoveLinkAt(const fs::path& to) {
+// Looks at what stands at a copy's target before the copy: a link there is
+// removed, as it is replaced and never written through. True, with `st` its
+// status, when anything else is there.
+bool LookAtTarget(const fs::path& to, struct stat& st) {
+  if (::lstat(to.c_str(), &st) != 0) return false;
+  if (!S_ISLNK(st.st_mode)) return true;
   std::error_code ec;
-  if (fs::is_symlink(fs::symlink_status(to, ec))) fs::remove(to, ec);
+  fs::remove(to, ec);
+  return false;
 }
 
 // What a copy is made from: a regular file open to read, or the bytes held
@@ -99,14 +104,12 @@ struct CopySource {
   const std::string* bytes;
 };
 
-// Copies `source` to `to`, whose link, if any, is gone; the target gets
-// ordinary permissions, and those of a program when the source is one. A
-// target known to be new is made without looking for it first.
-void CopyInto(const CopySource& source, const fs::path& to, bool to_is_new) {
+// Copies `source` to `to`, where `target` (null for nothing) stands; the
+// target gets ordinary permissions, and those of a program when the source
+// is one. A target known to be new is made without looking for it first.
+void CopyInto(const CopySource& source, const fs::path& to, bool to_is_new, const struct stat* target) {
   // Opening the target would empty the source when both are one file.
-  struct stat target {};
-  if (!to_is_new && ::stat(to.c_str(), &target) == 0 && target.st_dev == source.st.st_dev &&
-      target.st_ino == source.st.st_ino) {
+  if (target != nullptr && target->st_dev == source.st.st_dev && target->st_ino == source.st.st_ino) {
     Raise(70, to.string() + ": is the file being copied");
   }
   int out;
@@ -116,8 +119,8 @@ void CopyInto(const CopySource& source, const fs::path& to, bool to_is_new) {
     // A file thought new may have come by other means (75, the name is
     // taken): it is replaced.
     if (!to_is_new || error.number() != 75) throw;
-    RemoveLinkAt(to);
-    return CopyInto(source, to, false);
+    struct stat there {};
+    return CopyInto(source, to, false, LookAtTarget(to, there) ? &there : nullptr);
   }
   NoteMade(to.string(), false);
   if ((source.st.st_mode & 0111) != 0) KeepRunnable(out);
@@ -136,11 +139,12 @@ void CopyInto(const CopySource& source, const fs::path& to, bool to_is_new) {
 
 // Copies one regular file by bytes, as CopyInto does.
 void CopyFileBytes(const fs::path& from, const fs::path& to, bool to_is_new) {
-  if (!to_is_new) RemoveLinkAt(to);
+  struct stat there {};
+  const bool target = !to_is_new && LookAtTarget(to, there);
   CopySource source{from, {}, -1, nullptr};
   source.fd = OpenFile(from.string(), O_RDONLY, FileOp::OpenRead, 0, &source.st);
   try {
-    CopyInto(source, to, to_is_new);
+    CopyInto(source, to, to_is_new, target ? &there : nullptr);
   } catch (const Error&) {
     ::close(source.fd);
     throw;
@@ -301,8 +305,9 @@ void HeldFile::CopyTo(std::string_view to) const {
   OnTarget(to, Intent::Create, [this](const Target& target) {
     const bool is_new = target.presence == Presence::Absent;
     const fs::path native = target.native;
-    if (!is_new) RemoveLinkAt(native);
-    CopyInto(CopySource{native_, status_, -1, &bytes_}, native, is_new);
+    struct stat there {};
+    const bool there_before = !is_new && LookAtTarget(native, there);
+    CopyInto(CopySource{native_, status_, -1, &bytes_}, native, is_new, there_before ? &there : nullptr);
   });
 }
 
@@ -466,6 +471,13 @@ void LineWriter::Print(std::string_view line) {
     buffer_.append(line);
   }
   buffer_.append("\r\n");
+  if (buffer_.size() >= kWriteBlock) Flush();
+}
+
+void LineWriter::Print(size_t blanks, std::string_view line) {
+  if (blanks + line.size() >= kWriteBlock) return Print(std::string(blanks, ' ').append(line));
+  if (fd_ < 0) Raise(52, "bad file name or number");
+  buffer_.append(blanks, ' ').append(line).append("\r\n");
   if (buffer_.size() >= kWriteBlock) Flush();
 }
 

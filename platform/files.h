@@ -104,6 +104,8 @@ class LineWriter {
   LineWriter& operator=(const LineWriter&) = delete;
 
   void Print(std::string_view line);
+  // Print of `line` after `blanks` blanks.
+  void Print(size_t blanks, std::string_view line);
   void Write(std::string_view bytes);
   void Close();
   bool IsOpen() const { return fd_ >= 0; }

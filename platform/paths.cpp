@@ -465,15 +465,24 @@ void ChDrive(std::string_view drive) {
   }
   if (drive.empty() || !IsLetter(drive[0])) Raise(68, "device unavailable");
   const char letter = UCaseChar(drive[0]);
-  DriveBase(letter);
+  DriveBaseText(letter);
   State().drive = letter;
 }
 
 void ChDir(std::string_view path) {
   Split s = SplitPath(path);
-  const fs::path native = Join(DriveBase(s.drive), s.names);
-  std::error_code ec;
-  if (!fs::is_directory(native, ec)) Raise(76, native.string() + ": path not found");
+  // A folder that stands as written takes one look.
+  fs::path native;
+  if (IsDriveLetter(s.drive) || s.drive == kNativeDrive) {
+    std::string exact = s.drive == kNativeDrive ? "/" : (DrivesRoot() / std::string(1, LCaseChar(s.drive))).string();
+    for (const std::string& name : s.names) AppendName(exact, Utf8From1252(name));
+    if (IsFolder(exact)) native = exact;
+  }
+  if (native.empty()) {
+    native = Join(DriveBase(s.drive), s.names);
+    std::error_code ec;
+    if (!fs::is_directory(native, ec)) Raise(76, native.string() + ": path not found");
+  }
   // A drive's folder is kept as typed, as Windows keeps it; a native folder
   // is kept whole, as found on disk.
   std::vector<std::string> names = s.drive == kNativeDrive ? NativeNames(native) : s.names;

@@ -13,11 +13,7 @@ std::string Climb(int levels) {
 PageFrameWriter::PageFrameWriter(vb::LineWriter& out, FrameLook look)
     : out_(out), look_(std::move(look)) {}
 
-void PageFrameWriter::Line(int blanks, std::string_view text) {
-  std::string line(static_cast<size_t>(blanks), ' ');
-  line += text;
-  out_.Print(line);
-}
+void PageFrameWriter::Line(int blanks, std::string_view text) { out_.Print(static_cast<size_t>(blanks), text); }
 
 std::string PageFrameWriter::SideCell() const {
   return "<td width=\"10%\" bgcolor=\"" + look_.colour + "\">&nbsp;</td>";
