@@ -429,7 +429,20 @@ std::string LineReader::LineInput() {
   return line;
 }
 
+namespace {
+
+// The buffer of the last writer that ended, kept for the next one: a build
+// writes tens of thousands of pages one after another, each in one buffer.
+std::string& SpareBuffer() {
+  thread_local std::string spare;
+  return spare;
+}
+
+}  // namespace
+
 LineWriter::LineWriter(std::string_view path, Mode mode) {
+  buffer_.swap(SpareBuffer());
+  buffer_.clear();
   const int kind = O_WRONLY | O_CREAT | (mode == Append ? O_APPEND : O_TRUNC);
   OnTarget(path, Intent::Create, [&](const Target& target) {
     native_ = target.native;
@@ -440,9 +453,11 @@ LineWriter::LineWriter(std::string_view path, Mode mode) {
 }
 
 LineWriter::~LineWriter() {
-  if (fd_ < 0) return;
-  WriteAll(fd_, buffer_.data(), buffer_.size());
-  ::close(fd_);
+  if (fd_ >= 0) {
+    WriteAll(fd_, buffer_.data(), buffer_.size());
+    ::close(fd_);
+  }
+  if (buffer_.capacity() > SpareBuffer().capacity()) buffer_.swap(SpareBuffer());
 }
 
 void LineWriter::Flush() {
@@ -474,10 +489,18 @@ void LineWriter::Print(std::string_view line) {
   if (buffer_.size() >= kWriteBlock) Flush();
 }
 
-void LineWriter::Print(size_t blanks, std::string_view line) {
-  if (blanks + line.size() >= kWriteBlock) return Print(std::string(blanks, ' ').append(line));
+void LineWriter::Print(size_t blanks, std::initializer_list<std::string_view> pieces) {
+  size_t size = blanks;
+  for (std::string_view piece : pieces) size += piece.size();
+  if (size >= kWriteBlock) {
+    std::string line(blanks, ' ');
+    for (std::string_view piece : pieces) line += piece;
+    return Print(line);
+  }
   if (fd_ < 0) Raise(52, "bad file name or number");
-  buffer_.append(blanks, ' ').append(line).append("\r\n");
+  buffer_.append(blanks, ' ');
+  for (std::string_view piece : pieces) buffer_ += piece;
+  buffer_ += "\r\n";
   if (buffer_.size() >= kWriteBlock) Flush();
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -105,7 +106,9 @@ class LineWriter {
 
   void Print(std::string_view line);
   // Print of `line` after `blanks` blanks.
-  void Print(size_t blanks, std::string_view line);
+  void Print(size_t blanks, std::string_view line) { Print(blanks, {line}); }
+  // Print of the pieces one after another, after `blanks` blanks.
+  void Print(size_t blanks, std::initializer_list<std::string_view> pieces);
   void Write(std::string_view bytes);
   void Close();
   bool IsOpen() const { return fd_ >= 0; }
