@@ -87,7 +87,7 @@ void KeepRunnable(int out) {
 // Looks at what stands at a copy's target before the copy: a link there is
 // removed, as it is replaced and never written through. True, with `st` its
 // status, when anything else is there.
-bool LookAtTarget(const fs::path& to, struct stat& st) {
+bool LookAtTarget(const std::string& to, struct stat& st) {
   if (::lstat(to.c_str(), &st) != 0) return false;
   if (!S_ISLNK(st.st_mode)) return true;
   std::error_code ec;
@@ -98,7 +98,7 @@ bool LookAtTarget(const fs::path& to, struct stat& st) {
 // What a copy is made from: a regular file open to read, or the bytes held
 // from one.
 struct CopySource {
-  const fs::path& path;
+  const std::string& path;
   struct stat st;
   int fd;
   const std::string* bytes;
@@ -107,14 +107,14 @@ struct CopySource {
 // Copies `source` to `to`, where `target` (null for nothing) stands; the
 // target gets ordinary permissions, and those of a program when the source
 // is one. A target known to be new is made without looking for it first.
-void CopyInto(const CopySource& source, const fs::path& to, bool to_is_new, const struct stat* target) {
+void CopyInto(const CopySource& source, const std::string& to, bool to_is_new, const struct stat* target) {
   // Opening the target would empty the source when both are one file.
   if (target != nullptr && target->st_dev == source.st.st_dev && target->st_ino == source.st.st_ino) {
-    Raise(70, to.string() + ": is the file being copied");
+    Raise(70, to + ": is the file being copied");
   }
   int out;
   try {
-    out = OpenNoFollow(to.string(), O_WRONLY | O_CREAT | (to_is_new ? O_EXCL : O_TRUNC));
+    out = OpenNoFollow(to, O_WRONLY | O_CREAT | (to_is_new ? O_EXCL : O_TRUNC));
   } catch (const Error& error) {
     // A file thought new may have come by other means (75, the name is
     // taken): it is replaced.
@@ -122,7 +122,7 @@ void CopyInto(const CopySource& source, const fs::path& to, bool to_is_new, cons
     struct stat there {};
     return CopyInto(source, to, false, LookAtTarget(to, there) ? &there : nullptr);
   }
-  NoteMade(to.string(), false);
+  NoteMade(to, false);
   if ((source.st.st_mode & 0111) != 0) KeepRunnable(out);
   bool read_failed = false;
   const bool copied = source.bytes != nullptr
@@ -138,11 +138,11 @@ void CopyInto(const CopySource& source, const fs::path& to, bool to_is_new, cons
 }
 
 // Copies one regular file by bytes, as CopyInto does.
-void CopyFileBytes(const fs::path& from, const fs::path& to, bool to_is_new) {
+void CopyFileBytes(const std::string& from, const std::string& to, bool to_is_new) {
   struct stat there {};
   const bool target = !to_is_new && LookAtTarget(to, there);
   CopySource source{from, {}, -1, nullptr};
-  source.fd = OpenFile(from.string(), O_RDONLY, FileOp::OpenRead, 0, &source.st);
+  source.fd = OpenFile(from, O_RDONLY, FileOp::OpenRead, 0, &source.st);
   try {
     CopyInto(source, to, to_is_new, target ? &there : nullptr);
   } catch (const Error&) {
@@ -187,7 +187,7 @@ void CopyTree(const fs::path& from, const fs::path& to, const ReplaceRules* rule
       continue;
     }
     const bool is_new = KnownEntry(to_text, name) == Presence::Absent;
-    CopyFileBytes(file, to / name, is_new);
+    CopyFileBytes(file.string(), (to / name).string(), is_new);
   }
 }
 
@@ -304,10 +304,9 @@ HeldFile::HeldFile(std::string_view path) {
 void HeldFile::CopyTo(std::string_view to) const {
   OnTarget(to, Intent::Create, [this](const Target& target) {
     const bool is_new = target.presence == Presence::Absent;
-    const fs::path native = target.native;
     struct stat there {};
-    const bool there_before = !is_new && LookAtTarget(native, there);
-    CopyInto(CopySource{native_, status_, -1, &bytes_}, native, is_new, there_before ? &there : nullptr);
+    const bool there_before = !is_new && LookAtTarget(target.native, there);
+    CopyInto(CopySource{native_, status_, -1, &bytes_}, target.native, is_new, there_before ? &there : nullptr);
   });
 }
 

@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 
 #include <cstdint>
-#include <filesystem>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -34,7 +33,7 @@ class HeldFile {
   void CopyTo(std::string_view to) const;
 
  private:
-  std::filesystem::path native_;
+  std::string native_;
   struct stat status_ {};
   std::string bytes_;
 };
