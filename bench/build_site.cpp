@@ -358,7 +358,8 @@ void RunRound(int round, const School& school, const fs::path& root, const fs::p
       case 1: window = WindowBuild(school, program, window_drives, placement); break;
       case 2: copy = Copy(site, target); break;
       case 3: made = Floor(site, floor); break;
-      default: old[road - 4] = OldRound(rounds.old_folders[road - 4], school, placement, old_window[road - 4]);
+      default:
+        old[road - 4] = OldRound(rounds.old_folders[road - 4], school, placement, old_window[road - 4]);
     }
   }
   rounds.ok = rounds.ok && build.ok && window.ok && copy.ok && made.ok;

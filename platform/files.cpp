@@ -306,7 +306,8 @@ void HeldFile::CopyTo(std::string_view to) const {
     const bool is_new = target.presence == Presence::Absent;
     struct stat there {};
     const bool there_before = !is_new && LookAtTarget(target.native, there);
-    CopyInto(CopySource{native_, status_, -1, &bytes_}, target.native, is_new, there_before ? &there : nullptr);
+    CopyInto(CopySource{native_, status_, -1, &bytes_}, target.native, is_new,
+             there_before ? &there : nullptr);
   });
 }
 

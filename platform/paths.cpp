@@ -477,7 +477,8 @@ void ChDir(std::string_view path) {
   // A folder that stands as written takes one look.
   fs::path native;
   if (IsDriveLetter(s.drive) || s.drive == kNativeDrive) {
-    std::string exact = s.drive == kNativeDrive ? "/" : (DrivesRoot() / std::string(1, LCaseChar(s.drive))).string();
+    std::string exact =
+        s.drive == kNativeDrive ? "/" : (DrivesRoot() / std::string(1, LCaseChar(s.drive))).string();
     for (const std::string& name : s.names) AppendName(exact, Utf8From1252(name));
     if (IsFolder(exact)) native = exact;
   }

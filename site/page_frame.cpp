@@ -13,7 +13,9 @@ std::string Climb(int levels) {
 PageFrameWriter::PageFrameWriter(vb::LineWriter& out, FrameLook look)
     : out_(out), look_(std::move(look)) {}
 
-void PageFrameWriter::Line(int blanks, std::string_view text) { out_.Print(static_cast<size_t>(blanks), text); }
+void PageFrameWriter::Line(int blanks, std::string_view text) {
+  out_.Print(static_cast<size_t>(blanks), text);
+}
 
 void PageFrameWriter::Line(int blanks, std::initializer_list<std::string_view> pieces) {
   out_.Print(static_cast<size_t>(blanks), pieces);

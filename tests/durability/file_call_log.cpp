@@ -263,7 +263,8 @@ ssize_t __wrap_copy_file_range(int in, off_t* in_at, int out, off_t* out_at, siz
     errno = planted;
     return -1;
   }
-  return testing_support::Logged("write", out, [&] { return __real_copy_file_range(in, in_at, out, out_at, size, flags); });
+  return testing_support::Logged(
+      "write", out, [&] { return __real_copy_file_range(in, in_at, out, out_at, size, flags); });
 }
 
 }  // extern "C"
