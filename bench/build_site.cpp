@@ -35,6 +35,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -327,6 +328,35 @@ bench::ChildRun OldRound(const std::string& folder, const School& school, site::
   return run;
 }
 
+// The milliseconds the machine's disks have spent at work so far, the
+// tenth count of each line of /proc/diskstats.
+long DiskBusyMs() {
+  std::ifstream stats("/proc/diskstats");
+  long total = 0;
+  for (std::string line; std::getline(stats, line);) {
+    std::istringstream fields(line);
+    std::string skip;
+    fields >> skip >> skip >> skip;
+    long value = 0;
+    for (int i = 0; i < 10 && (fields >> value); ++i) {
+    }
+    total += value;
+  }
+  return total;
+}
+
+// On a disk, what an old round leaves the disk doing when it removes its
+// trees (journal, discards) is waited out, at most a minute, so that it is
+// not counted to the road after it.
+void LetTheDiskSettle() {
+  ::sync();
+  for (int half_seconds = 0; half_seconds < 120; ++half_seconds) {
+    const long before = DiskBusyMs();
+    ::usleep(500000);
+    if (DiskBusyMs() - before < 50) return;
+  }
+}
+
 // The times of every round, by road; the old builds' by folder.
 struct Rounds {
   std::vector<double> builds, window_builds, copies, floors;
@@ -360,6 +390,7 @@ void RunRound(int round, const School& school, const fs::path& root, const fs::p
       case 3: made = Floor(site, floor); break;
       default:
         old[road - 4] = OldRound(rounds.old_folders[road - 4], school, placement, old_window[road - 4]);
+        if (!tmpfs) LetTheDiskSettle();
     }
   }
   rounds.ok = rounds.ok && build.ok && window.ok && copy.ok && made.ok;
