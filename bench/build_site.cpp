@@ -1,19 +1,25 @@
 // Benchmark (run by hand): a whole build of a generated school, without a
-// window and in the real main window (offscreen), against `cp -a` of the
-// tree a build makes, the floor for writing that many files, on the file
-// system $TMPDIR names. Each build is timed from Install to the results box
-// (the window's five-second close is not counted). The rounds rotate which
-// of the three goes first; each build and each copy goes into a fresh folder.
+// window and in the real main window (offscreen), on the file system $TMPDIR
+// names, against two references made of the tree a build makes: `cp -a` of
+// it, a copy by another program, and the floor, the same tree held in memory
+// (read before the clock starts) and made by nothing but mkdir, open, write
+// and close. Each build is timed from Install to the results box (the
+// window's five-second close is not counted). With --old, the bench program
+// of another build folder runs in the same rounds, one round of its own each
+// time, so that a change is timed beside what it changes. The rounds rotate
+// which road goes first; each build, copy and floor goes into a fresh folder.
 // On a tmpfs what a round made is removed before the next; on a disk every
 // tree stays until the end, since a large removal leaves the disk busy
 // (discards, journal) for whatever runs after it. Prints every round, the
-// minimum and median of each side and, last, each road's ratio of medians.
+// minimum and median of each road and, last, the ratios of medians.
 //
-//   build_site [--students 1400] [--pairs 6] [--display] [Shared|Replicated]
+//   build_site [--students 1400] [--pairs 6] [--display] [--old BUILD_DIR]... [Shared|Replicated]
 //   (--display: the window on the display $DISPLAY names, not offscreen)
-//   (--pairs counts the rounds: each is a pair of a build and a copy for both roads)
+//   (--pairs counts the rounds)
+//   (--old: BUILD_DIR/bench/build_site, e.g. /work/old/build, timed in every round)
 #include <fcntl.h>
 #include <linux/magic.h>
+#include <sys/stat.h>
 #include <sys/vfs.h>
 #include <unistd.h>
 
@@ -28,6 +34,8 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -235,59 +243,201 @@ bench::ChildRun WindowBuild(const School& school, const fs::path& program, const
   }));
 }
 
-// `cp -a` of the tree `site` into the fresh folder `target`.
+// `cp -a` of the tree `site` into the fresh folder `target`: a copy by
+// another program, which reads every file as it writes it.
 bench::ChildRun Copy(const fs::path& site, const fs::path& target) {
   fs::create_directories(target);
   ::sync();
   return bench::TimeProgram({"cp", "-a", site.string(), (target / "orvane").string()});
 }
 
-// The times of every round, by road.
+// A tree held in memory: its folders, parents first, and its files with
+// their modes and bytes, each path relative to the tree.
+struct HeldTree {
+  struct File {
+    std::string path;
+    mode_t mode;
+    std::string bytes;
+  };
+  std::vector<std::string> folders;
+  std::vector<File> files;
+};
+
+HeldTree HoldTree(const fs::path& tree) {
+  HeldTree held;
+  for (const auto& entry : fs::recursive_directory_iterator(tree)) {
+    const std::string path = fs::relative(entry.path(), tree).string();
+    if (entry.is_directory()) {
+      held.folders.push_back(path);
+    } else if (entry.is_regular_file()) {
+      std::ifstream in(entry.path(), std::ios::binary);
+      std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+      held.files.push_back({path, static_cast<mode_t>(entry.status().permissions()), std::move(bytes)});
+    }
+  }
+  return held;
+}
+
+// The floor: the tree `site` read into memory by a child, then made in the
+// fresh folder `target` by mkdir, open, write and close alone, timed from
+// the first mkdir to the last close. The parent never holds the tree, so
+// that the builds it forks start as small as ever.
+bench::ChildRun Floor(const fs::path& site, const fs::path& target) {
+  fs::create_directories(target);
+  ::sync();
+  InstallToResults clock;
+  return clock.Taken(bench::TimeForked([&] {
+    const HeldTree tree = HoldTree(site);
+    clock.Start();
+    const std::string root = target.string() + "/";
+    if (::mkdir((root + "orvane").c_str(), 0777) != 0) return 1;
+    for (const std::string& folder : tree.folders) {
+      if (::mkdir((root + "orvane/" + folder).c_str(), 0777) != 0) return 1;
+    }
+    for (const HeldTree::File& file : tree.files) {
+      const int fd = ::open((root + "orvane/" + file.path).c_str(), O_WRONLY | O_CREAT | O_EXCL, file.mode);
+      if (fd < 0) return 1;
+      const ssize_t n = ::write(fd, file.bytes.data(), file.bytes.size());
+      if (::close(fd) != 0 || n != static_cast<ssize_t>(file.bytes.size())) return 1;
+    }
+    clock.Stop();
+    return 0;
+  }));
+}
+
+// One round of the bench program of an old build folder, in the same
+// $TMPDIR: its builds' times, read from the line it prints for its round.
+bench::ChildRun OldRound(const std::string& folder, const School& school, site::ImagePlacement placement,
+                         double& window_seconds) {
+  const std::string program = folder + "/bench/build_site";
+  const std::string command = program + " --students " + std::to_string(school.students) + " --pairs 1 " +
+                              (placement == site::ImagePlacement::Shared ? "Shared" : "Replicated");
+  bench::ChildRun run;
+  const auto start = std::chrono::steady_clock::now();
+  FILE* out = ::popen(command.c_str(), "r");
+  if (out == nullptr) return run;
+  char line[512];
+  while (std::fgets(line, sizeof line, out) != nullptr) {
+    const char* round = std::strstr(line, ": build ");
+    if (std::strncmp(line, "round 1,", 8) != 0 || round == nullptr) continue;
+    run.ok = std::sscanf(round, ": build %lf s, in the window %lf s", &run.seconds, &window_seconds) == 2;
+  }
+  run.ok = ::pclose(out) == 0 && run.ok;
+  if (!run.ok) std::fprintf(stderr, "build_site: %s failed after %.0f s\n", command.c_str(),
+                            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+  return run;
+}
+
+// The milliseconds the machine's disks have spent at work so far, the
+// tenth count of each line of /proc/diskstats.
+long DiskBusyMs() {
+  std::ifstream stats("/proc/diskstats");
+  long total = 0;
+  for (std::string line; std::getline(stats, line);) {
+    std::istringstream fields(line);
+    std::string skip;
+    fields >> skip >> skip >> skip;
+    long value = 0;
+    for (int i = 0; i < 10 && (fields >> value); ++i) {
+    }
+    total += value;
+  }
+  return total;
+}
+
+// On a disk, what an old round leaves the disk doing when it removes its
+// trees (journal, discards) is waited out, at most a minute, so that it is
+// not counted to the road after it.
+void LetTheDiskSettle() {
+  ::sync();
+  for (int half_seconds = 0; half_seconds < 120; ++half_seconds) {
+    const long before = DiskBusyMs();
+    ::usleep(500000);
+    if (DiskBusyMs() - before < 50) return;
+  }
+}
+
+// The times of every round, by road; the old builds' by folder.
 struct Rounds {
-  std::vector<double> builds, window_builds, copies;
+  std::vector<double> builds, window_builds, copies, floors;
+  std::vector<std::string> old_folders;
+  std::vector<std::vector<double>> old_builds, old_window_builds;
   bool ok = true;
 };
 
-// One round: a build without a window, one in the window and a copy, the
-// one to go first turning with the round, each into a fresh folder.
+// One round: a build without a window, one in the window, a copy, the floor
+// and a round of each old build, the one to go first turning with the
+// round, each into a fresh folder.
 void RunRound(int round, const School& school, const fs::path& root, const fs::path& site,
               site::ImagePlacement placement, bool tmpfs, Rounds& rounds) {
   const fs::path program = root / "program";
   const fs::path drives = root / ("build" + std::to_string(round));
   const fs::path window_drives = root / ("window" + std::to_string(round));
   const fs::path target = root / ("copy" + std::to_string(round));
-  bench::ChildRun build, window, copy;
-  const char* order[] = {"build", "window", "copy"};
-  for (int step = 0; step < 3; ++step) {
-    switch ((round + step) % 3) {
+  const fs::path floor = root / ("floor" + std::to_string(round));
+  bench::ChildRun build, window, copy, made;
+  const size_t olds = rounds.old_folders.size();
+  std::vector<bench::ChildRun> old(olds);
+  std::vector<double> old_window(olds);
+  const size_t roads = 4 + olds;
+  const char* order[] = {"build", "window", "copy", "floor"};
+  for (size_t step = 0; step < roads; ++step) {
+    const size_t road = (static_cast<size_t>(round) + step) % roads;
+    switch (road) {
       case 0: build = Build(school, program, drives, placement, false); break;
       case 1: window = WindowBuild(school, program, window_drives, placement); break;
-      default: copy = Copy(site, target); break;
+      case 2: copy = Copy(site, target); break;
+      case 3: made = Floor(site, floor); break;
+      default:
+        old[road - 4] = OldRound(rounds.old_folders[road - 4], school, placement, old_window[road - 4]);
+        if (!tmpfs) LetTheDiskSettle();
     }
   }
-  rounds.ok = rounds.ok && build.ok && window.ok && copy.ok;
+  rounds.ok = rounds.ok && build.ok && window.ok && copy.ok && made.ok;
   rounds.builds.push_back(build.seconds);
   rounds.window_builds.push_back(window.seconds);
   rounds.copies.push_back(copy.seconds);
-  std::printf("round %d, %s first: build %.3f s, in the window %.3f s, cp -a %.3f s\n", round + 1,
-              order[round % 3], build.seconds, window.seconds, copy.seconds);
+  rounds.floors.push_back(made.seconds);
+  const size_t first = static_cast<size_t>(round) % roads;
+  std::printf("round %d, %s first: build %.3f s, in the window %.3f s, cp -a %.3f s, floor %.3f s\n",
+              round + 1, first < 4 ? order[first] : rounds.old_folders[first - 4].c_str(), build.seconds,
+              window.seconds, copy.seconds, made.seconds);
+  for (size_t i = 0; i < olds; ++i) {
+    rounds.ok = rounds.ok && old[i].ok;
+    rounds.old_builds[i].push_back(old[i].seconds);
+    rounds.old_window_builds[i].push_back(old_window[i]);
+    std::printf("  old %s: build %.3f s, in the window %.3f s\n", rounds.old_folders[i].c_str(),
+                old[i].seconds, old_window[i]);
+  }
   std::fflush(stdout);
   if (tmpfs) {
-    for (const fs::path& made : {drives, window_drives, target}) fs::remove_all(made);
+    for (const fs::path& made_here : {drives, window_drives, target, floor}) fs::remove_all(made_here);
   }
 }
 
 void PrintMedians(const Rounds& rounds) {
   std::printf("load average %s\n", bench::LoadAverage().c_str());
-  std::printf("build: min %.3f s, median %.3f s\n", bench::Min(rounds.builds),
-              bench::Median(rounds.builds));
-  std::printf("build in the window: min %.3f s, median %.3f s\n", bench::Min(rounds.window_builds),
-              bench::Median(rounds.window_builds));
-  std::printf("cp -a: min %.3f s, median %.3f s\n", bench::Min(rounds.copies),
-              bench::Median(rounds.copies));
+  auto show = [](const char* road, const std::vector<double>& times) {
+    std::printf("%s: min %.3f s, median %.3f s\n", road, bench::Min(times), bench::Median(times));
+  };
+  show("build", rounds.builds);
+  show("build in the window", rounds.window_builds);
+  show("cp -a", rounds.copies);
+  show("floor", rounds.floors);
   const double copy = bench::Median(rounds.copies);
+  const double floor = bench::Median(rounds.floors);
+  const double window = bench::Median(rounds.window_builds);
   std::printf("median ratio %.2f\n", bench::Median(rounds.builds) / copy);
-  std::printf("median ratio in the window %.2f\n", bench::Median(rounds.window_builds) / copy);
+  std::printf("median ratio in the window %.2f\n", window / copy);
+  std::printf("median ratio to the floor %.2f, in the window %.2f\n", bench::Median(rounds.builds) / floor,
+              window / floor);
+  for (size_t i = 0; i < rounds.old_folders.size(); ++i) {
+    const double old_window = bench::Median(rounds.old_window_builds[i]);
+    std::printf("old %s: build median %.3f s, in the window %.3f s; to the floor %.2f, in the window %.2f; "
+                "this build in the window against it %.2f\n",
+                rounds.old_folders[i].c_str(), bench::Median(rounds.old_builds[i]), old_window,
+                bench::Median(rounds.old_builds[i]) / floor, old_window / floor, window / old_window);
+  }
 }
 
 }  // namespace
@@ -297,17 +447,21 @@ int main(int argc, char** argv) {
   int pairs = 6;
   bool on_display = false;
   site::ImagePlacement placement = site::ImagePlacement::Replicated;
+  Rounds rounds;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--students") == 0 && i + 1 < argc) {
       students = std::atoi(argv[++i]);
     } else if (std::strcmp(argv[i], "--pairs") == 0 && i + 1 < argc) {
       pairs = std::atoi(argv[++i]);
+    } else if (std::strcmp(argv[i], "--old") == 0 && i + 1 < argc) {
+      rounds.old_folders.push_back(argv[++i]);
     } else if (std::strcmp(argv[i], "--display") == 0) {
       on_display = true;
     } else if (std::strcmp(argv[i], "Shared") == 0) {
       placement = site::ImagePlacement::Shared;
     } else if (std::strcmp(argv[i], "Replicated") != 0) {
-      std::fprintf(stderr, "usage: build_site [--students N] [--pairs P] [--display] [Shared|Replicated]\n");
+      std::fprintf(stderr, "usage: build_site [--students N] [--pairs P] [--display] [--old BUILD_DIR]... "
+                   "[Shared|Replicated]\n");
       return 2;
     }
   }
@@ -343,9 +497,11 @@ int main(int argc, char** argv) {
   std::printf("the window %s\n", on_display ? "on the display $DISPLAY names" : "offscreen");
   std::fflush(stdout);
 
-  Rounds rounds;
+  rounds.old_builds.resize(rounds.old_folders.size());
+  rounds.old_window_builds.resize(rounds.old_folders.size());
+  const fs::path site = reference / "d" / "orvane";
   for (int round = 0; round < pairs; ++round) {
-    RunRound(round, school, root, reference / "d" / "orvane", placement, tmpfs, rounds);
+    RunRound(round, school, root, site, placement, tmpfs, rounds);
   }
   PrintMedians(rounds);
   fs::remove_all(root);

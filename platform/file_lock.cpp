@@ -13,9 +13,9 @@
 namespace vb {
 
 FileLock::FileLock(std::string_view path) : native_(Resolve(path).string()) {
-  fd_ = OpenNoFollow(native_, O_RDWR | O_CREAT);
   struct stat st {};
-  if (::fstat(fd_, &st) == 0 && st.st_uid == ::geteuid()) ::fchmod(fd_, 0666);
+  fd_ = OpenNoFollow(native_, O_RDWR | O_CREAT, 0666, &st);
+  if (st.st_uid == ::geteuid()) ::fchmod(fd_, 0666);
 }
 
 FileLock::~FileLock() {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <memory>
 #include <utility>
 
 #include "platform/file_calls.h"
@@ -84,62 +85,72 @@ void KeepRunnable(int out) {
   if (::fstat(out, &st) == 0) ::fchmod(out, (st.st_mode & 07777) | ((st.st_mode & 0444) >> 2));
 }
 
-// Copies one regular file by bytes; the target gets ordinary permissions,
-// and those of a program when the source is one. A link at the target is
-// replaced, never written through. A target known to be new is made
-// without looking for it first.
-void CopyFileBytes(const fs::path& from, const fs::path& to, bool to_is_new) {
+// Looks at what stands at a copy's target before the copy: a link there is
+// removed, as it is replaced and never written through. True, with `st` its
+// status, when anything else is there.
+bool LookAtTarget(const std::string& to, struct stat& st) {
+  if (::lstat(to.c_str(), &st) != 0) return false;
+  if (!S_ISLNK(st.st_mode)) return true;
   std::error_code ec;
-  if (!to_is_new && fs::is_symlink(fs::symlink_status(to, ec))) fs::remove(to, ec);
-  const int in = OpenFile(from.string(), O_RDONLY, FileOp::OpenRead);
-  struct stat st {};
-  ::fstat(in, &st);
+  fs::remove(to, ec);
+  return false;
+}
+
+// What a copy is made from: a regular file open to read, or the bytes held
+// from one.
+struct CopySource {
+  const std::string& path;
+  struct stat st;
+  int fd;
+  const std::string* bytes;
+};
+
+// Copies `source` to `to`, where `target` (null for nothing) stands; the
+// target gets ordinary permissions, and those of a program when the source
+// is one. A target known to be new is made without looking for it first.
+void CopyInto(const CopySource& source, const std::string& to, bool to_is_new, const struct stat* target) {
   // Opening the target would empty the source when both are one file.
-  struct stat target {};
-  if (!to_is_new && ::stat(to.c_str(), &target) == 0 && target.st_dev == st.st_dev &&
-      target.st_ino == st.st_ino) {
-    ::close(in);
-    Raise(70, to.string() + ": is the file being copied");
+  if (target != nullptr && target->st_dev == source.st.st_dev && target->st_ino == source.st.st_ino) {
+    Raise(70, to + ": is the file being copied");
   }
   int out;
   try {
-    out = OpenNoFollow(to.string(), O_WRONLY | O_CREAT | (to_is_new ? O_EXCL : O_TRUNC));
+    out = OpenNoFollow(to, O_WRONLY | O_CREAT | (to_is_new ? O_EXCL : O_TRUNC));
   } catch (const Error& error) {
-    ::close(in);
     // A file thought new may have come by other means (75, the name is
     // taken): it is replaced.
-    if (to_is_new && error.number() == 75) return CopyFileBytes(from, to, false);
+    if (!to_is_new || error.number() != 75) throw;
+    struct stat there {};
+    return CopyInto(source, to, false, LookAtTarget(to, there) ? &there : nullptr);
+  }
+  NoteMade(to, false);
+  if ((source.st.st_mode & 0111) != 0) KeepRunnable(out);
+  bool read_failed = false;
+  const bool copied = source.bytes != nullptr
+                          ? WriteAll(out, source.bytes->data(), source.bytes->size())
+                          : CopyRest(source.fd, out, source.st.st_size, read_failed);
+  if (!copied) {
+    const int err = errno;
+    ::close(out);
+    if (read_failed) RaiseErrno(err, FileOp::Copy, source.path);
+    RaiseErrno(err, FileOp::Write, to);
+  }
+  if (::close(out) != 0) RaiseErrno(errno, FileOp::Write, to);
+}
+
+// Copies one regular file by bytes, as CopyInto does.
+void CopyFileBytes(const std::string& from, const std::string& to, bool to_is_new) {
+  struct stat there {};
+  const bool target = !to_is_new && LookAtTarget(to, there);
+  CopySource source{from, {}, -1, nullptr};
+  source.fd = OpenFile(from, O_RDONLY, FileOp::OpenRead, 0, &source.st);
+  try {
+    CopyInto(source, to, to_is_new, target ? &there : nullptr);
+  } catch (const Error&) {
+    ::close(source.fd);
     throw;
   }
-  NoteMade(to.string(), false);
-  if ((st.st_mode & 0111) != 0) KeepRunnable(out);
-  // A file read whole in one go needs no further read to find its end.
-  char buffer[1 << 16];
-  const size_t want = S_ISREG(st.st_mode)
-                          ? std::min(static_cast<size_t>(st.st_size) + 1, sizeof buffer)
-                          : sizeof buffer;
-  off_t copied = 0;
-  for (;;) {
-    const ssize_t n = ::read(in, buffer, want);
-    if (n == 0) break;
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      const int err = errno;
-      ::close(in);
-      ::close(out);
-      RaiseErrno(err, FileOp::Copy, from);
-    }
-    if (!WriteAll(out, buffer, static_cast<size_t>(n))) {
-      const int err = errno;
-      ::close(in);
-      ::close(out);
-      RaiseErrno(err, FileOp::Write, to);
-    }
-    copied += n;
-    if (static_cast<size_t>(n) < want && copied == st.st_size) break;
-  }
-  ::close(in);
-  if (::close(out) != 0) RaiseErrno(errno, FileOp::Write, to);
+  ::close(source.fd);
 }
 
 // Without `rules` an existing file is written in place.
@@ -177,7 +188,7 @@ void CopyTree(const fs::path& from, const fs::path& to, const ReplaceRules* rule
       continue;
     }
     const bool is_new = KnownEntry(to_text, name) == Presence::Absent;
-    CopyFileBytes(file, to / name, is_new);
+    CopyFileBytes(file.string(), (to / name).string(), is_new);
   }
 }
 
@@ -202,9 +213,7 @@ bool StatOf(std::string_view path, bool follow, struct stat& st, std::string& na
 
 // Opens a file to read, `st` its status; anything but a file raises 75.
 int OpenToRead(const std::string& native, struct stat& st) {
-  const int fd = OpenFile(native, O_RDONLY, FileOp::OpenRead);
-  ::fstat(fd, &st);
-  return fd;
+  return OpenFile(native, O_RDONLY, FileOp::OpenRead, 0, &st);
 }
 
 // The rest of an open file, `st` its status; the descriptor is closed,
@@ -282,6 +291,26 @@ void Name(std::string_view from, std::string_view to) {
 void FileCopy(std::string_view from, std::string_view to) {
   OnTargets(from, Intent::Use, to, Intent::Create, [](const Target& source, const Target& target) {
     CopyFileBytes(source.native, target.native, target.presence == Presence::Absent);
+  });
+}
+
+HeldFile::HeldFile(std::string_view path) {
+  OnTarget(path, Intent::Use, [this](const Target& target) {
+    auto status = std::make_shared<struct stat>();
+    const int fd = OpenToRead(target.native, *status);
+    bytes_ = ReadWholeAndClose(fd, *status, target.native);
+    native_ = target.native;
+    status_ = std::move(status);
+  });
+}
+
+void HeldFile::CopyTo(std::string_view to) const {
+  OnTarget(to, Intent::Create, [this](const Target& target) {
+    const bool is_new = target.presence == Presence::Absent;
+    struct stat there {};
+    const bool there_before = !is_new && LookAtTarget(target.native, there);
+    CopyInto(CopySource{native_, *status_, -1, &bytes_}, target.native, is_new,
+             there_before ? &there : nullptr);
   });
 }
 
@@ -403,7 +432,20 @@ std::string LineReader::LineInput() {
   return line;
 }
 
+namespace {
+
+// The buffer of the last writer that ended, kept for the next one: a build
+// writes tens of thousands of pages one after another, each in one buffer.
+std::string& SpareBuffer() {
+  thread_local std::string spare;
+  return spare;
+}
+
+}  // namespace
+
 LineWriter::LineWriter(std::string_view path, Mode mode) {
+  buffer_.swap(SpareBuffer());
+  buffer_.clear();
   const int kind = O_WRONLY | O_CREAT | (mode == Append ? O_APPEND : O_TRUNC);
   OnTarget(path, Intent::Create, [&](const Target& target) {
     native_ = target.native;
@@ -414,9 +456,11 @@ LineWriter::LineWriter(std::string_view path, Mode mode) {
 }
 
 LineWriter::~LineWriter() {
-  if (fd_ < 0) return;
-  WriteAll(fd_, buffer_.data(), buffer_.size());
-  ::close(fd_);
+  if (fd_ >= 0) {
+    WriteAll(fd_, buffer_.data(), buffer_.size());
+    ::close(fd_);
+  }
+  if (buffer_.capacity() > SpareBuffer().capacity()) buffer_.swap(SpareBuffer());
 }
 
 void LineWriter::Flush() {
@@ -445,6 +489,21 @@ void LineWriter::Print(std::string_view line) {
     buffer_.append(line);
   }
   buffer_.append("\r\n");
+  if (buffer_.size() >= kWriteBlock) Flush();
+}
+
+void LineWriter::Print(size_t blanks, std::initializer_list<std::string_view> pieces) {
+  size_t size = blanks;
+  for (std::string_view piece : pieces) size += piece.size();
+  if (size >= kWriteBlock) {
+    std::string line(blanks, ' ');
+    for (std::string_view piece : pieces) line += piece;
+    return Print(line);
+  }
+  if (fd_ < 0) Raise(52, "bad file name or number");
+  buffer_.append(blanks, ' ');
+  for (std::string_view piece : pieces) buffer_ += piece;
+  buffer_ += "\r\n";
   if (buffer_.size() >= kWriteBlock) Flush();
 }
 

@@ -3,9 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+struct stat;
 
 namespace vb {
 
@@ -20,6 +24,21 @@ void Kill(std::string_view path_or_pattern);
 void Name(std::string_view from, std::string_view to);
 // Copies one file, replacing the target.
 void FileCopy(std::string_view from, std::string_view to);
+// A file read once, to be copied to many places as FileCopy copies it: a
+// caller that copies one file again and again holds it.
+class HeldFile {
+ public:
+  // Reads `path`; what FileCopy raises for its source is raised here.
+  explicit HeldFile(std::string_view path);
+  // FileCopy from the held file to `to`.
+  void CopyTo(std::string_view to) const;
+
+ private:
+  std::string native_;
+  std::shared_ptr<const struct stat> status_;
+  std::string bytes_;
+};
+
 // Copies the sub-folders of `from` (recursively, merging) and then its files
 // into the existing folder `to`, replacing files; links are not followed. An
 // existing file is emptied and written again; with `rules`, each file takes
@@ -86,6 +105,10 @@ class LineWriter {
   LineWriter& operator=(const LineWriter&) = delete;
 
   void Print(std::string_view line);
+  // Print of `line` after `blanks` blanks.
+  void Print(size_t blanks, std::string_view line) { Print(blanks, {line}); }
+  // Print of the pieces one after another, after `blanks` blanks.
+  void Print(size_t blanks, std::initializer_list<std::string_view> pieces);
   void Write(std::string_view bytes);
   void Close();
   bool IsOpen() const { return fd_ >= 0; }

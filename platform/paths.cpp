@@ -54,11 +54,11 @@ void AppendNames(std::vector<std::string>& names, std::string_view text) {
     size_t j = i;
     while (j < text.size() && !IsSeparator(text[j])) ++j;
     if (j > i) {
-      std::string name(text.substr(i, j - i));
+      const std::string_view name = text.substr(i, j - i);
       if (name == "..") {
         if (!names.empty()) names.pop_back();
       } else if (name != ".") {
-        names.push_back(std::move(name));
+        names.emplace_back(name);
       }
     }
     i = j;
@@ -202,7 +202,9 @@ struct FolderMemory {
   // gain entries the memory does not see: complete folders of an older
   // epoch count as incomplete.
   unsigned epoch = 0;
-  // The last drives root and the drive folders under it.
+  // What the last drives root came of ($ORVANE_DRIVES, else $HOME) and the
+  // drive folders under it.
+  bool drives_from_env = false;
   std::string drives_root;
   std::map<char, std::string> drive_folders;
 };
@@ -234,13 +236,14 @@ std::string EntryKey(const std::string& utf8_name) { return LCase(Utf8To1252(utf
 std::string DriveBaseText(char drive) {
   if (drive == kNativeDrive) return "/";
   FolderMemory& memory = Memory();
-  // DrivesRoot() comes of these two.
+  // DrivesRoot() comes of these.
   const char* env = std::getenv("ORVANE_DRIVES");
-  const char* home = std::getenv("HOME");
-  std::string root = env != nullptr ? env : "";
-  root.append(1, '\0').append(home != nullptr ? home : "");
-  if (root != memory.drives_root) {
-    memory.drives_root = std::move(root);
+  const bool from_env = env != nullptr && *env != '\0';
+  const char* home = from_env ? nullptr : std::getenv("HOME");
+  const std::string_view root = from_env ? env : home != nullptr ? home : "";
+  if (from_env != memory.drives_from_env || root != memory.drives_root) {
+    memory.drives_from_env = from_env;
+    memory.drives_root.assign(root);
     memory.drive_folders.clear();
   }
   const auto known = memory.drive_folders.find(UCaseChar(drive));
@@ -465,15 +468,25 @@ void ChDrive(std::string_view drive) {
   }
   if (drive.empty() || !IsLetter(drive[0])) Raise(68, "device unavailable");
   const char letter = UCaseChar(drive[0]);
-  DriveBase(letter);
+  DriveBaseText(letter);
   State().drive = letter;
 }
 
 void ChDir(std::string_view path) {
   Split s = SplitPath(path);
-  const fs::path native = Join(DriveBase(s.drive), s.names);
-  std::error_code ec;
-  if (!fs::is_directory(native, ec)) Raise(76, native.string() + ": path not found");
+  // A folder that stands as written takes one look.
+  fs::path native;
+  if (IsDriveLetter(s.drive) || s.drive == kNativeDrive) {
+    std::string exact =
+        s.drive == kNativeDrive ? "/" : (DrivesRoot() / std::string(1, LCaseChar(s.drive))).string();
+    for (const std::string& name : s.names) AppendName(exact, Utf8From1252(name));
+    if (IsFolder(exact)) native = exact;
+  }
+  if (native.empty()) {
+    native = Join(DriveBase(s.drive), s.names);
+    std::error_code ec;
+    if (!fs::is_directory(native, ec)) Raise(76, native.string() + ": path not found");
+  }
   // A drive's folder is kept as typed, as Windows keeps it; a native folder
   // is kept whole, as found on disk.
   std::vector<std::string> names = s.drive == kNativeDrive ? NativeNames(native) : s.names;

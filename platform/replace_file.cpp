@@ -126,6 +126,8 @@ class Temporary {
   Temporary& operator=(const Temporary&) = delete;
 
   void Write(const char* bytes, size_t size);
+  // Copies the rest of the open file `in`, of size `size`, from `source`.
+  void CopyFrom(int in, off_t size, const fs::path& source);
   // Syncs and closes the file and renames it over the target.
   void TakePlace();
 
@@ -175,6 +177,13 @@ void Temporary::Write(const char* bytes, size_t size) {
   }
 }
 
+void Temporary::CopyFrom(int in, off_t size, const fs::path& source) {
+  bool read_failed = false;
+  if (CopyRest(in, fd_, size, read_failed)) return;
+  if (read_failed) RaiseErrno(errno, FileOp::Copy, source);
+  Fail(errno);
+}
+
 void Temporary::TakePlace() {
   if (!SyncToDisk(fd_)) Fail(errno);
   if (::close(std::exchange(fd_, -1)) != 0) Fail(errno);
@@ -191,28 +200,18 @@ class Source {
   Source(const Source&) = delete;
   Source& operator=(const Source&) = delete;
 
-  bool IsProgram() const { return (mode_ & 0111) != 0; }
-  // Up to `size` bytes; 0 at the end.
-  size_t Read(char* buffer, size_t size);
+  bool IsProgram() const { return (st_.st_mode & 0111) != 0; }
+  // Its bytes into `temporary`.
+  void CopyInto(Temporary& temporary) const { temporary.CopyFrom(fd_, st_.st_size, path_); }
 
  private:
   fs::path path_;
   int fd_ = -1;
-  mode_t mode_ = 0;
+  struct stat st_ {};
 };
 
 Source::Source(std::string_view path) : path_(Resolve(path)) {
-  fd_ = OpenFile(path_.string(), O_RDONLY, FileOp::OpenRead);
-  struct stat st {};
-  if (::fstat(fd_, &st) == 0) mode_ = st.st_mode;
-}
-
-size_t Source::Read(char* buffer, size_t size) {
-  for (;;) {
-    const ssize_t n = ::read(fd_, buffer, size);
-    if (n >= 0) return static_cast<size_t>(n);
-    if (errno != EINTR) RaiseErrno(errno, FileOp::Copy, path_);
-  }
+  fd_ = OpenFile(path_.string(), O_RDONLY, FileOp::OpenRead, 0, &st_);
 }
 
 }  // namespace
@@ -234,8 +233,7 @@ void ReplaceWithCopy(std::string_view source, std::string_view target, const Rep
   const Place place = PlaceOf(target, rules.temporary_name);
   const std::optional<OldFile> old = Examine(place, rules);
   Temporary temporary(place, NewMode(rules, old, from.IsProgram()), NewGroup(rules, old), IsSecret(rules));
-  char buffer[1 << 16];
-  for (size_t n; (n = from.Read(buffer, sizeof buffer)) > 0;) temporary.Write(buffer, n);
+  from.CopyInto(temporary);
   temporary.TakePlace();
 }
 

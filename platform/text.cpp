@@ -86,7 +86,20 @@ int ByteFromCodePoint(char32_t cp) {
   return -1;
 }
 
+namespace {
+
+// Whether every byte is ASCII, which both encodings write alike.
+bool IsAscii(std::string_view text) {
+  for (char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 std::string Utf8From1252(std::string_view text) {
+  if (IsAscii(text)) return std::string(text);
   std::string out;
   out.reserve(text.size());
   for (char c : text) AppendUtf8(out, CodePointFrom1252(static_cast<unsigned char>(c)));
@@ -94,6 +107,7 @@ std::string Utf8From1252(std::string_view text) {
 }
 
 std::string Utf8To1252(std::string_view utf8, char fallback) {
+  if (IsAscii(utf8)) return std::string(utf8);
   std::string out;
   out.reserve(utf8.size());
   size_t i = 0;

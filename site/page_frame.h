@@ -2,6 +2,7 @@
 // school's name and buttons, side cells around the content, and a bottom row.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,8 +48,11 @@ class PageFrameWriter {
 
   // One line with `blanks` leading blanks.
   void Line(int blanks, std::string_view text);
-  // A narrow cell in the theme's colour beside the page's content.
-  std::string SideCell() const;
+  // One line of the pieces one after another.
+  void Line(int blanks, std::initializer_list<std::string_view> pieces);
+  // A narrow cell in the theme's colour beside the page's content, on a
+  // line of its own.
+  void SideCellLine(int blanks);
 
   void Head(std::string_view title);
   void TopRow(const std::vector<NavButton>& buttons);
@@ -68,6 +72,8 @@ class PageFrameWriter {
 
  private:
   void ButtonAlt(const NavButton& button, std::string_view ending);
+  // The opening of a button's link, after `before`.
+  void LinkLine(int blanks, std::string_view before, const NavButton& button);
 
   vb::LineWriter& out_;
   FrameLook look_;

@@ -42,6 +42,7 @@ void SitePageFrame(BuildRun& run, std::string_view file_name, const FrameSlots& 
   PageFrameWriter frame(out, LookOf(run));
 
   std::vector<NavButton> buttons;
+  buttons.reserve(slots.buttons.size());
   for (Button button : slots.buttons) {
     buttons.push_back(MakeButton(button, slots.depth, run.settings.ImagePlacement()));
   }

@@ -17,7 +17,7 @@ void MainSchoolPage(site::BuildRun& run) {
   page.Line(2, "<table border=\"0\" width=\"100%\">");
   page.Line(4, "<tr>");
   page.Line(4, "<center>");
-  page.Line(6, page.SideCell());
+  page.SideCellLine(6);
   page.Line(4, "</center>");
   page.Line(6, "<td width=\"80%\">");
   page.Line(6, "<center>");
@@ -33,7 +33,7 @@ void MainSchoolPage(site::BuildRun& run) {
   page.Line(8, "</a></b></font></p>");
   page.Line(8, "<p align=\"center\">&nbsp;</p>");
   page.Line(6, "</td>");
-  page.Line(6, page.SideCell());
+  page.SideCellLine(6);
   page.Line(4, "</tr>");
   page.Line(2, "</table>");
   page.Line(0, "</div>");

@@ -1,5 +1,8 @@
 // One year level: its folder, list and classes, the class-list page, and the
 // class and student loops with the year's master pages.
+#include <map>
+#include <string>
+
 #include "builder/pages/level_writers.h"
 #include "builder/pages/page_writers.h"
 #include "builder/pages/progress_quips.h"
@@ -67,8 +70,7 @@ class LevelBuild {
   void CopyButtons(const char* const (&set)[N], const std::string& folder) {
     if (run_.settings.ImagePlacement() != site::ImagePlacement::Replicated) return;
     for (const char* name : set) {
-      vb::FileCopy(run_.ctx.ProgramFolder + run_.ctx.ThemeFolder + "\\" + name,
-                   folder + "\\" + name);
+      CopyHeld(run_.ctx.ProgramFolder + run_.ctx.ThemeFolder + "\\" + name, folder + "\\" + name);
     }
   }
 
@@ -114,15 +116,20 @@ class LevelBuild {
     if (portfolio) {
       site::PassOver75([&] { vb::MkDir("writing"); });
       for (int i = 1; i <= 6; ++i) {
-        vb::FileCopy(run_.ctx.ProgramFolder + "writing.doc",
-                     "writing\\writing" + vb::NumberText(i) + ".doc");
+        CopyHeld(run_.ctx.ProgramFolder + "writing.doc", "writing\\writing" + vb::NumberText(i) + ".doc");
       }
     }
     // An error 75 in one topic page skips the rest of that page only.
     for (int t = 1; t <= 12; ++t) {
       site::PassOver75([&] { WriteTopicPage(run_, t); });
     }
-    if (portfolio) vb::FileCopy(run_.ctx.TargetDrive + "\\orvane\\writing.htm", "topic12.htm");
+    if (portfolio) CopyHeld(run_.ctx.TargetDrive + "\\orvane\\writing.htm", "topic12.htm");
+  }
+
+  // FileCopy of a file that every class or student gets: it is read at its
+  // first copy in the level and copied from memory after that.
+  void CopyHeld(const std::string& source, const std::string& target) {
+    held_.try_emplace(source, source).first->second.CopyTo(target);
   }
 
   // Every subfolder, then every file, of the year's master folder into the
@@ -135,6 +142,7 @@ class LevelBuild {
   YearLevel& level_;
   const std::string year_folder_;
   const std::string level_folder_;
+  std::map<std::string, vb::HeldFile> held_;
 };
 
 }  // namespace

@@ -21,6 +21,7 @@
 
 using testing_support::ErrorOf;
 using testing_support::FileCallLog;
+using testing_support::ReadFile;
 using testing_support::ReplaceFault;
 using testing_support::WriteFile;
 namespace fs = std::filesystem;
@@ -38,7 +39,8 @@ TEST(BuildFilesTest, ReplacedFilesAreSyncedBeforeTheirRenameAndTheirFolderAfter)
     const char* name;
     const char* target;  // below the drive, with an old (or empty) file there
     std::function<void(site::BuildRun&)> write;
-    int failing_sync = 0;  // of every file and folder
+    int failing_sync = 0;       // of every file and folder
+    int kernel_copy_error = 0;  // a copy inside the kernel fails: read and write copy
   } cases[] = {
       {"the year's page", "orvane/2026/index.htm",
        [](site::BuildRun& run) {
@@ -48,6 +50,8 @@ TEST(BuildFilesTest, ReplacedFilesAreSyncedBeforeTheirRenameAndTheirFolderAfter)
        }},
       {"a rebuild's template page", "orvane/staff/index.htm",
        [](site::BuildRun& run) { builder::CopyTemplateSite(run); }},
+      {"a template page copied across file systems", "orvane/staff/index.htm",
+       [](site::BuildRun& run) { builder::CopyTemplateSite(run); }, 0, EXDEV},
       {"the settings file", "orvane/ovshrtct.ini", settings_file},
       {"the settings file on a failing disk", "orvane/ovshrtct.ini", settings_file, EIO},
       {"the settings file where no sync is offered", "orvane/ovshrtct.ini", settings_file, EINVAL},
@@ -62,11 +66,15 @@ TEST(BuildFilesTest, ReplacedFilesAreSyncedBeforeTheirRenameAndTheirFolderAfter)
     builder::PlainBuildRun build(program);
     FileCallLog log;
     if (c.failing_sync) log.FailEverySync(c.failing_sync);
+    log.FailCopiesInKernel(c.kernel_copy_error);
     EXPECT_EQ(ErrorOf([&] { c.write(build.run); }), c.failing_sync == EIO ? 57 : 0) << c.name;
     if (c.failing_sync) {
       EXPECT_EQ(testing_support::ReadFile(d / c.target) == "old\r\n", c.failing_sync == EIO) << c.name;
     } else {
       EXPECT_EQ(ReplaceFault(log.Calls(), (d / c.target).string()), "") << c.name;
+    }
+    if (c.kernel_copy_error != 0) {
+      EXPECT_EQ(testing_support::ReadFile(d / c.target), "<html>Staff</html>\r\n") << c.name;
     }
   }
 }

@@ -21,6 +21,7 @@ int __real_ftruncate(int fd, off_t length);
 ssize_t __real_write(int fd, const void* data, size_t size);
 ssize_t __real_pwrite(int fd, const void* data, size_t size, off_t offset);
 ssize_t __real_pwrite64(int fd, const void* data, size_t size, off_t offset);
+ssize_t __real_copy_file_range(int in, off_t* in_at, int out, off_t* out_at, size_t size, unsigned flags);
 }
 
 namespace testing_support {
@@ -34,6 +35,7 @@ struct Recording {
   // By path, "" for every path: the error, and whether only the next sync fails.
   std::map<std::string, std::pair<int, bool>> failing_syncs;
   std::map<std::string, int> failing_writes;
+  int failing_copies = 0;
 };
 
 Recording& TheRecording() {
@@ -84,6 +86,12 @@ int PlantedSyncError(const std::string& path) {
   const int error = planted->second.first;
   if (planted->second.second) recording.failing_syncs.erase(planted);
   return error;
+}
+
+int PlantedCopyError() {
+  Recording& recording = TheRecording();
+  std::lock_guard<std::mutex> lock(recording.mutex);
+  return recording.on ? recording.failing_copies : 0;
 }
 
 template <typename RealSync>
@@ -142,6 +150,7 @@ FileCallLog::FileCallLog() {
   recording.calls.clear();
   recording.failing_syncs.clear();
   recording.failing_writes.clear();
+  recording.failing_copies = 0;
 }
 
 FileCallLog::~FileCallLog() {
@@ -150,6 +159,7 @@ FileCallLog::~FileCallLog() {
   recording.on = false;
   recording.failing_syncs.clear();
   recording.failing_writes.clear();
+  recording.failing_copies = 0;
 }
 
 std::vector<FileCall> FileCallLog::Calls() const {
@@ -174,6 +184,12 @@ void FileCallLog::FailWriteOf(const std::string& path, int error) {
   Recording& recording = TheRecording();
   std::lock_guard<std::mutex> lock(recording.mutex);
   recording.failing_writes[LoggedPath(path)] = error;
+}
+
+void FileCallLog::FailCopiesInKernel(int error) {
+  Recording& recording = TheRecording();
+  std::lock_guard<std::mutex> lock(recording.mutex);
+  recording.failing_copies = error;
 }
 
 size_t PositionOf(const std::vector<FileCall>& calls, const std::string& call, const std::string& path) {
@@ -264,6 +280,15 @@ ssize_t __wrap_pwrite(int fd, const void* data, size_t size, off_t offset) {
 
 ssize_t __wrap_pwrite64(int fd, const void* data, size_t size, off_t offset) {
   return testing_support::Logged("write", fd, [&] { return __real_pwrite64(fd, data, size, offset); });
+}
+
+ssize_t __wrap_copy_file_range(int in, off_t* in_at, int out, off_t* out_at, size_t size, unsigned flags) {
+  if (const int planted = testing_support::PlantedCopyError()) {
+    errno = planted;
+    return -1;
+  }
+  return testing_support::Logged(
+      "write", out, [&] { return __real_copy_file_range(in, in_at, out, out_at, size, flags); });
 }
 
 }  // extern "C"

@@ -9,7 +9,7 @@
 
 namespace testing_support {
 
-// One recorded call: "write" (write, pwrite), "sync" (fsync, fdatasync),
+// One recorded call: "write" (write, pwrite, copy_file_range), "sync" (fsync, fdatasync),
 // "rename" (rename, renameat2; `path` is the old name, `to` the new) or
 // "truncate" (ftruncate). Paths are absolute, links in folders resolved.
 struct FileCall {
@@ -36,6 +36,9 @@ class FileCallLog {
   // From now on every write to the file `path` fails with `error`, writing
   // nothing.
   void FailWriteOf(const std::string& path, int error);
+  // From now on every copy inside the kernel fails with `error`, as on a
+  // file system that cannot make one.
+  void FailCopiesInKernel(int error);
 };
 
 // An absolute path with links in its folders resolved, as calls are logged.
