@@ -8,9 +8,10 @@
 // of another build folder runs in the same rounds, one round of its own each
 // time, so that a change is timed beside what it changes. The rounds rotate
 // which road goes first; each build, copy and floor goes into a fresh folder.
-// On a tmpfs what a round made is removed before the next; on a disk every
-// tree stays until the end, since a large removal leaves the disk busy
-// (discards, journal) for whatever runs after it. Prints every round, the
+// What a round made is removed before the next, as an old round removes
+// its own; on a disk, what the removal leaves the disk doing (discards,
+// journal) is waited out after each, so that no road writes into a fuller
+// disk or a busier one than another road does. Prints every round, the
 // minimum and median of each road and, last, the ratios of medians.
 //
 //   build_site [--students 1400] [--pairs 6] [--display] [--old BUILD_DIR]... [Shared|Replicated]
@@ -345,9 +346,9 @@ long DiskBusyMs() {
   return total;
 }
 
-// On a disk, what an old round leaves the disk doing when it removes its
-// trees (journal, discards) is waited out, at most a minute, so that it is
-// not counted to the road after it.
+// On a disk, what a round leaves the disk doing when it removes its trees
+// (journal, discards) is waited out, at most a minute, so that it is not
+// counted to the road after it.
 void LetTheDiskSettle() {
   ::sync();
   for (int half_seconds = 0; half_seconds < 120; ++half_seconds) {
@@ -410,9 +411,8 @@ void RunRound(int round, const School& school, const fs::path& root, const fs::p
                 old[i].seconds, old_window[i]);
   }
   std::fflush(stdout);
-  if (tmpfs) {
-    for (const fs::path& made_here : {drives, window_drives, target, floor}) fs::remove_all(made_here);
-  }
+  for (const fs::path& made_here : {drives, window_drives, target, floor}) fs::remove_all(made_here);
+  if (!tmpfs) LetTheDiskSettle();
 }
 
 void PrintMedians(const Rounds& rounds) {

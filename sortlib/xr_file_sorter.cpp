@@ -10,6 +10,7 @@
 
 #include "sortlib/xr_errors.h"
 #include "sortlib/xr_keys.h"
+#include "sortlib/xr_mapped_run.h"
 #include "sortlib/xr_paths.h"
 #include "sortlib/xr_text_file.h"
 
@@ -165,6 +166,7 @@ void TXRFileSorter::WriteRun(bool write_back) {
   if (!work_->Made()) {
     work_->Make(NativePath(Parser.TempPath));
     Merger.TempPath = work_->Path();
+    Merger.SetMapRuns(FolderInMemory(Merger.TempPath));
   }
   TXRTextFile run;
   run.Open(Merger.RunFileName(RunCount), Parser.RecordLength, kSortBufferSize);

@@ -52,6 +52,39 @@ void HugePagesFor(const void* data, size_t bytes) {
   if (to > from) ::madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
 }
 
+// Sorts `e` with `less`, which orders entries of unlike first key bytes as
+// those bytes do. The entries are first parted in place by that byte (the
+// prefix's highest), each part then sorted on its own: far fewer steps of
+// the sort than over the whole list.
+template <typename Entry, typename Less>
+void SortByFirstByte(std::vector<Entry>& e, Less less) {
+  if (e.size() < 256) {
+    std::sort(e.begin(), e.end(), less);
+    return;
+  }
+  size_t count[256] = {};
+  for (const Entry& x : e) ++count[x.prefix >> 56];
+  size_t start[257], next[256];
+  start[0] = 0;
+  for (int b = 0; b < 256; ++b) start[b + 1] = start[b] + count[b];
+  for (int b = 0; b < 256; ++b) next[b] = start[b];
+  // Each entry out of its part is swapped into the next free place of its
+  // own, until the one that belongs here comes back.
+  for (int b = 0; b < 256; ++b) {
+    while (next[b] < start[b + 1]) {
+      Entry x = e[next[b]];
+      for (size_t d = x.prefix >> 56; d != static_cast<size_t>(b); d = x.prefix >> 56) {
+        std::swap(x, e[next[d]++]);
+      }
+      e[next[b]++] = x;
+    }
+  }
+  for (int b = 0; b < 256; ++b) {
+    if (count[b] > 1) std::sort(e.begin() + static_cast<std::ptrdiff_t>(start[b]),
+                                e.begin() + static_cast<std::ptrdiff_t>(start[b + 1]), less);
+  }
+}
+
 }  // namespace
 
 void TXRLineList::Reserve(size_t bytes, size_t lines) {
@@ -124,18 +157,19 @@ void SortChunk(TXRLineList& list, const TSortSpecs& keys) {
       std::reverse(e.begin(), e.end());
       return;
     }
-    std::sort(e.begin(), e.end(), [&](const auto& a, const auto& b) { return order(a, b) < 0; });
+    SortByFirstByte(e, [&](const auto& a, const auto& b) { return order(a, b) < 0; });
     return;
   }
   // Where no two lines of unlike bytes have equal keys, the sorted order is
   // the only one, and any sort gives it: the introsort is tried first. A
-  // sort compares every two lines that end side by side, so it meets such a
+  // sort compares every two lines that end side by side (the parting by the
+  // first byte only sets apart lines whose keys differ), so it meets such a
   // pair if there is one; then the list goes back to the order in which
   // the lines were read (their place in the arena, an empty line before the
   // line after it) for the quicksort.
   const char* arena = list.arena_.data();
   bool unlike_equal = false;
-  std::sort(e.begin(), e.end(), [&](const TXRLineList::Entry& a, const TXRLineList::Entry& b) {
+  SortByFirstByte(e, [&](const TXRLineList::Entry& a, const TXRLineList::Entry& b) {
     if (a.prefix != b.prefix) return a.prefix < b.prefix;
     const std::string_view la(arena + a.offset, a.length), lb(arena + b.offset, b.length);
     const int32_t c = CompareLines(la, lb, keys);

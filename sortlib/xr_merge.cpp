@@ -58,19 +58,30 @@ bool TXRFile::Open(const std::string& file_name, bool for_write) {
     }
     Active = ::access(FileName.c_str(), F_OK) == 0;
     if (!Active) return false;
+    if (MapRuns && RecordLength == 0) {
+      Mapped = std::make_unique<TXRMappedRun>();
+      Mapped->Open(FileName);
+      return true;
+    }
     TextFile = std::make_unique<TXRTextFile>();
     TextFile->Open(FileName, RecordLength, kSortBufferSize);
     TextFile->Reset();
     return true;
   } catch (const Exception&) {
     TextFile.reset();
+    Mapped.reset();
     return false;
   }
 }
 
 bool TXRFile::Next() {
-  if (!Active || !TextFile) return false;
   Line = {};
+  if (Active && Mapped) {
+    HasLine = !Mapped->AtEnd();
+    if (HasLine) Line = Mapped->NextLine();
+    return HasLine;
+  }
+  if (!Active || !TextFile) return false;
   HasLine = !TextFile->Eof();
   if (HasLine) Line = TextFile->ReadLineView();
   return HasLine;
@@ -87,6 +98,10 @@ bool TXRFile::WriteLine(std::string_view text) {
 }
 
 bool TXRFile::Close() {
+  if (Active && Mapped) {
+    Mapped.reset();
+    return true;
+  }
   if (!Active || !TextFile) return false;
   std::unique_ptr<TXRTextFile> file = std::move(TextFile);
   try {
@@ -103,6 +118,7 @@ bool TXRFile::Delete() {
   HasLine = false;
   Line = {};
   TextFile.reset();
+  Mapped.reset();
   return ::unlink(FileName.c_str()) == 0;
 }
 
@@ -110,6 +126,10 @@ void TXRFileMerge::SetRecordLength(int32_t value) {
   RecordLength = value;
   for (TXRFile& slot : Slots) slot.RecordLength = value;
   Output.RecordLength = value;
+}
+
+void TXRFileMerge::SetMapRuns(bool value) {
+  for (TXRFile& slot : Slots) slot.MapRuns = value;
 }
 
 std::string TXRFileMerge::RunFileName(int32_t number) const {
@@ -165,6 +185,7 @@ bool TXRFileMerge::Advance(TXRFile& slot, const TSortSpecs& keys) {
 void TXRFileMerge::Abandon() {
   for (TXRFile& slot : Slots) {
     slot.TextFile.reset();
+    slot.Mapped.reset();
     slot.Active = false;
     slot.HasLine = false;
   }

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "sortlib/xr_mapped_run.h"
 #include "sortlib/xr_sort_parser.h"
 #include "sortlib/xr_text_file.h"
 
@@ -31,7 +32,10 @@ class TXRFile {
 
   std::string FileName;
   int32_t RecordLength = 0;
+  // A run of lines read through a mapping (MapRuns) rather than TextFile.
+  bool MapRuns = false;
   std::unique_ptr<TXRTextFile> TextFile;
+  std::unique_ptr<TXRMappedRun> Mapped;
   bool Active = false;
   bool HasLine = false;
   std::string_view Line;
@@ -52,6 +56,8 @@ struct RunStretch {
 class TXRFileMerge {
  public:
   void SetRecordLength(int32_t value);
+  // Runs of lines are read through mappings of them.
+  void SetMapRuns(bool value);
   // TempPath + Prefix + number + Extension.
   std::string RunFileName(int32_t number) const;
   bool AnyLineLeft() const;
