@@ -49,8 +49,8 @@ std::string_view TXRMappedRun::NextLine() {
   const size_t length = cr != nullptr ? static_cast<size_t>(cr - line) : size_ - pos_;
   pos_ = std::min(size_, pos_ + length + 2);
   if (pos_ - kept_from_ >= 2 * kLetGo) {
-    // Whole pages behind the line just read.
-    const size_t upto = (static_cast<size_t>(line - map_) & ~(kLetGo - 1));
+    // What lies before the stretch that holds the line just read.
+    const size_t upto = static_cast<size_t>(line - map_) & ~(kLetGo - 1);
     if (upto > kept_from_ && ::munmap(map_ + kept_from_, upto - kept_from_) == 0) kept_from_ = upto;
   }
   return std::string_view(line, length);
