@@ -21,6 +21,10 @@ namespace {
 // the mapping adds to the process's size.
 constexpr size_t kLetGo = 256 * 1024;
 
+// The bytes ahead of a line that are asked for as it is read: the
+// processor's own fetching ahead stops at the end of every page.
+constexpr size_t kAhead = 256;
+
 }  // namespace
 
 TXRMappedRun::~TXRMappedRun() {
@@ -45,6 +49,7 @@ void TXRMappedRun::Open(const std::string& name) {
 
 std::string_view TXRMappedRun::NextLine() {
   const char* line = map_ + pos_;
+  if (pos_ + kAhead < size_) __builtin_prefetch(line + kAhead);
   const auto* cr = static_cast<const char*>(std::memchr(line, '\r', size_ - pos_));
   const size_t length = cr != nullptr ? static_cast<size_t>(cr - line) : size_ - pos_;
   pos_ = std::min(size_, pos_ + length + 2);
