@@ -3,6 +3,7 @@
 #include <sys/mman.h>
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <utility>
 
@@ -52,36 +53,43 @@ void HugePagesFor(const void* data, size_t bytes) {
   if (to > from) ::madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
 }
 
-// Sorts `e` with `less`, which orders entries of unlike first key bytes as
-// those bytes do. The entries are first parted in place by that byte (the
-// prefix's highest), each part then sorted on its own: far fewer steps of
-// the sort than over the whole list.
+// Parts smaller than this are sorted without being parted.
+constexpr size_t kPartMin = 64;
+
+// Sorts the n entries at `e` with `less`, which orders entries of unlike
+// prefixes as the prefixes do. The entries are parted in place by the
+// first byte in which their prefixes differ, and each part is parted in
+// turn, until it is small or its prefixes are all alike; only then is it
+// sorted by `less`: far fewer steps of the sort than over the whole list.
 template <typename Entry, typename Less>
-void SortByFirstByte(std::vector<Entry>& e, Less less) {
-  if (e.size() < 256) {
-    std::sort(e.begin(), e.end(), less);
+void SortByPrefixBytes(Entry* e, size_t n, const Less& less) {
+  uint64_t differ = 0;
+  if (n >= kPartMin) {
+    for (size_t i = 1; i < n; ++i) differ |= e[i].prefix ^ e[0].prefix;
+  }
+  if (differ == 0) {
+    std::sort(e, e + n, less);
     return;
   }
+  const int shift = (63 - std::countl_zero(differ)) & ~7;
+  auto byte = [shift](const Entry& x) { return static_cast<size_t>(x.prefix >> shift) & 0xFF; };
   size_t count[256] = {};
-  for (const Entry& x : e) ++count[x.prefix >> 56];
+  for (size_t i = 0; i < n; ++i) ++count[byte(e[i])];
   size_t start[257], next[256];
   start[0] = 0;
   for (int b = 0; b < 256; ++b) start[b + 1] = start[b] + count[b];
   for (int b = 0; b < 256; ++b) next[b] = start[b];
   // Each entry out of its part is swapped into the next free place of its
   // own, until the one that belongs here comes back.
-  for (int b = 0; b < 256; ++b) {
+  for (size_t b = 0; b < 256; ++b) {
     while (next[b] < start[b + 1]) {
       Entry x = e[next[b]];
-      for (size_t d = x.prefix >> 56; d != static_cast<size_t>(b); d = x.prefix >> 56) {
-        std::swap(x, e[next[d]++]);
-      }
+      for (size_t d = byte(x); d != b; d = byte(x)) std::swap(x, e[next[d]++]);
       e[next[b]++] = x;
     }
   }
   for (int b = 0; b < 256; ++b) {
-    if (count[b] > 1) std::sort(e.begin() + static_cast<std::ptrdiff_t>(start[b]),
-                                e.begin() + static_cast<std::ptrdiff_t>(start[b + 1]), less);
+    if (count[b] > 1) SortByPrefixBytes(e + start[b], count[b], less);
   }
 }
 
@@ -157,19 +165,19 @@ void SortChunk(TXRLineList& list, const TSortSpecs& keys) {
       std::reverse(e.begin(), e.end());
       return;
     }
-    SortByFirstByte(e, [&](const auto& a, const auto& b) { return order(a, b) < 0; });
+    SortByPrefixBytes(e.data(), e.size(), [&](const auto& a, const auto& b) { return order(a, b) < 0; });
     return;
   }
   // Where no two lines of unlike bytes have equal keys, the sorted order is
   // the only one, and any sort gives it: the introsort is tried first. A
-  // sort compares every two lines that end side by side (the parting by the
-  // first byte only sets apart lines whose keys differ), so it meets such a
+  // sort compares every two lines that end side by side (the parting by
+  // prefix bytes only sets apart lines whose keys differ), so it meets such a
   // pair if there is one; then the list goes back to the order in which
   // the lines were read (their place in the arena, an empty line before the
   // line after it) for the quicksort.
   const char* arena = list.arena_.data();
   bool unlike_equal = false;
-  SortByFirstByte(e, [&](const TXRLineList::Entry& a, const TXRLineList::Entry& b) {
+  SortByPrefixBytes(e.data(), e.size(), [&](const TXRLineList::Entry& a, const TXRLineList::Entry& b) {
     if (a.prefix != b.prefix) return a.prefix < b.prefix;
     const std::string_view la(arena + a.offset, a.length), lb(arena + b.offset, b.length);
     const int32_t c = CompareLines(la, lb, keys);

@@ -132,13 +132,20 @@ TEST(SortKeys, ChunkSortKeepsTheQuicksortsTieOrder) {
       EXPECT_EQ(Sorted(lines, keys), expected) << key_line << " " << size;
     }
   }
-  // Under a key, and no two keys equal: the sort by first bytes is kept.
+  // Under a key, and no two keys equal: the sort by key bytes is kept.
   Lines unlike;
   for (int i = 0; i < 3000; ++i) unlike.push_back("aBcD~"[i % 5] + std::to_string(i * 7919 % 3000));
   TSortSpecs folded = Keys("/C=1,0");
   Lines expected = unlike;
   ReferenceQuickSort(expected, 0, 2999, folded);
   EXPECT_EQ(Sorted(unlike, folded), expected);
+  // Bytes of every value: the first byte parts the lines into a few each.
+  Lines spread(300, std::string(9, ' '));
+  for (std::string& line : spread) for (char& c : line) c = static_cast<char>(random());
+  TSortSpecs whole;
+  expected = spread;
+  ReferenceQuickSort(expected, 0, 299, whole);
+  EXPECT_EQ(Sorted(spread, whole), expected);
   Lines sorted, reversed;
   for (int i = 0; i < 5000; ++i) sorted.push_back(std::to_string(100000 + i));
   reversed.assign(sorted.rbegin(), sorted.rend());
