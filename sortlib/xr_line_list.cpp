@@ -165,19 +165,20 @@ void SortChunk(TXRLineList& list, const TSortSpecs& keys) {
       std::reverse(e.begin(), e.end());
       return;
     }
-    SortByPrefixBytes(e.data(), e.size(), [&](const auto& a, const auto& b) { return order(a, b) < 0; });
+    SortByPrefixBytes(e.data(), e.size(),
+                      [&](const auto& a, const auto& b) { return order(a, b) < 0; });
     return;
   }
   // Where no two lines of unlike bytes have equal keys, the sorted order is
-  // the only one, and any sort gives it: the introsort is tried first. A
+  // the only one, and any sort gives it: the parted sort is tried first. A
   // sort compares every two lines that end side by side (the parting by
-  // prefix bytes only sets apart lines whose keys differ), so it meets such a
-  // pair if there is one; then the list goes back to the order in which
+  // prefix bytes only sets apart lines whose keys differ), so it meets such
+  // a pair if there is one; then the list goes back to the order in which
   // the lines were read (their place in the arena, an empty line before the
   // line after it) for the quicksort.
   const char* arena = list.arena_.data();
   bool unlike_equal = false;
-  SortByPrefixBytes(e.data(), e.size(), [&](const TXRLineList::Entry& a, const TXRLineList::Entry& b) {
+  SortByPrefixBytes(e.data(), e.size(), [&](const auto& a, const auto& b) {
     if (a.prefix != b.prefix) return a.prefix < b.prefix;
     const std::string_view la(arena + a.offset, a.length), lb(arena + b.offset, b.length);
     const int32_t c = CompareLines(la, lb, keys);

@@ -49,8 +49,8 @@ void QuickSortLines(TXRLineList& list, int64_t L, int64_t R, const TSortSpecs& k
 // key, lines of equal keys are equal and any sort gives the same list: one
 // already in order, or in reverse order, is left or turned round, and any
 // other is parted by the first bytes of its keys and each small part sorted
-// by the standard library's introsort. Under sort keys that sort is kept where no
-// two lines of unlike bytes have equal keys.
+// by the standard library's introsort. Under sort keys that sort is kept
+// where no two lines of unlike bytes have equal keys.
 void SortChunk(TXRLineList& list, const TSortSpecs& keys);
 
 }  // namespace xrsort
