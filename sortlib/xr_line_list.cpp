@@ -77,8 +77,10 @@ void SortByPrefixBytes(Entry* e, size_t n, const Less& less) {
   for (size_t i = 0; i < n; ++i) ++count[byte(e[i])];
   size_t start[257], next[256];
   start[0] = 0;
-  for (int b = 0; b < 256; ++b) start[b + 1] = start[b] + count[b];
-  for (int b = 0; b < 256; ++b) next[b] = start[b];
+  for (size_t b = 0; b < 256; ++b) {
+    next[b] = start[b];
+    start[b + 1] = start[b] + count[b];
+  }
   // Each entry out of its part is swapped into the next free place of its
   // own, until the one that belongs here comes back.
   for (size_t b = 0; b < 256; ++b) {
@@ -88,7 +90,7 @@ void SortByPrefixBytes(Entry* e, size_t n, const Less& less) {
       e[next[b]++] = x;
     }
   }
-  for (int b = 0; b < 256; ++b) {
+  for (size_t b = 0; b < 256; ++b) {
     if (count[b] > 1) SortByPrefixBytes(e + start[b], count[b], less);
   }
 }
